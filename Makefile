@@ -1,0 +1,36 @@
+# Wordloft: the only commands anyone needs.
+#   make run    - install what is missing, build win64 and play it under Wine
+#   make test   - install what is missing, build all three targets, run every test
+#   make native / make win64 / make win32 - one build alone
+BUILD ?= build
+JOBS ?= 2
+
+.PHONY: all deps native win64 win32 test run clean
+
+all: win64
+
+deps:
+	@scripts/install-deps.sh
+
+native: deps
+	@cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(BUILD)/native -j$(JOBS)
+
+win64: deps
+	@cmake -S . -B $(BUILD)/win64 -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-win64.cmake >/dev/null
+	@cmake --build $(BUILD)/win64 -j$(JOBS)
+
+win32: deps
+	@cmake -S . -B $(BUILD)/win32 -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-win32.cmake >/dev/null
+	@cmake --build $(BUILD)/win32 -j$(JOBS)
+
+test: native win64 win32
+	@scripts/run-tests.sh $(BUILD)
+
+run: win64
+	@scripts/run-game.sh $(BUILD)/win64/wordloft.exe $(BUILD)/play
+
+clean:
+	rm -rf $(BUILD)

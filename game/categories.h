@@ -1,0 +1,48 @@
+// The 51 built-in word categories: their table, and drawing a phrase from
+// a category's text without repeats.
+#ifndef WORDLOFT_GAME_CATEGORIES_H
+#define WORDLOFT_GAME_CATEGORIES_H
+
+#include <cstddef>
+#include <cstdint>
+
+constexpr int kBuiltInCategoryCount = 51;
+constexpr int kCategoryMaxEntries = 250;
+constexpr int kCategoryPhraseSize = 27;
+constexpr int kCategoryInformationSize = 101;
+// Room for the largest category text (under 10,000 bytes) with room to spare.
+constexpr size_t kCategoryTextSize = 16384;
+// String id of "GetBuiltInWord Error".
+constexpr int16_t kCategoryErrorStringId = 2;
+
+struct CategoryInfo {
+    const char* ResourceName;
+    const char* MenuText;
+    int16_t PhraseCount;
+    bool HasInformation;
+};
+
+// Category k (0..50) has the menu command 32797 + k.
+extern const CategoryInfo Categories[kBuiltInCategoryCount];
+
+struct CategoryEntry {
+    char Phrase[kCategoryPhraseSize];
+    char Information[kCategoryInformationSize];
+};
+
+// Splits a category text (modified in place) into at most 250 entries:
+// lines separated by runs of CR and LF, the phrase up to the first colon
+// and the information after it. Returns the number of entries.
+int16_t SplitCategoryText(char* text, CategoryEntry* entries);
+
+// Sets Phrase, PhraseLength and Information of GameState to a phrase of
+// the category drawn without repeats, or leaves the default phrase when
+// the category cannot be read or holds no line.
+void DrawCategoryPhrase(const char* resourceName, int16_t listId);
+
+// The name of a word source as the scoreboard records it: "Entered Words",
+// "Custom Words", "Random Words" or the category's menu text; empty for an
+// unknown command.
+const char* SourceLabelOf(uint32_t wordSource);
+
+#endif

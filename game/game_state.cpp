@@ -1,0 +1,43 @@
+// The global GameState and the setting of its phrase.
+#include "game/game_state.h"
+
+#include <cstring>
+
+#include "game/phrase.h"
+
+GameStateRecord GameState = {};
+
+const char kDefaultPhrase[] = "WORD LOFT SQUARED";
+const char kDefaultInformation[] = "Thanks for playing Wordloft.";
+
+namespace {
+
+bool HasPhraseLetter(const char* text) {
+    for (; *text != '\0'; ++text) {
+        if (IsPhraseLetter(*text)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void SetDefaultPhrase() {
+    std::strcpy(GameState.Phrase, kDefaultPhrase);
+    GameState.PhraseLength = static_cast<uint16_t>(std::strlen(kDefaultPhrase));
+    std::strcpy(GameState.Information, kDefaultInformation);
+}
+
+void SetGamePhrase(const char* phrase, const char* information) {
+    // A phrase without a single letter to guess (only a damaged word-list
+    // file can bring one) would be won by any first guess: play the
+    // default phrase instead.
+    if (!HasPhraseLetter(phrase)) {
+        SetDefaultPhrase();
+        return;
+    }
+    std::strncpy(GameState.Phrase, phrase, kMaxPhraseLength);
+    GameState.Phrase[kMaxPhraseLength] = '\0';
+    GameState.PhraseLength = static_cast<uint16_t>(std::strlen(GameState.Phrase));
+    std::strncpy(GameState.Information, information, sizeof GameState.Information - 1);
+    GameState.Information[sizeof GameState.Information - 1] = '\0';
+}

@@ -1,0 +1,114 @@
+// Requests the game engine and the records make of the rest of the program.
+//
+// Every function here is platform-free in its signature. The Windows build
+// links the definitions of the window shell (sounds, drawing, menus,
+// dialogs, resources, message boxes); the unit tests link a recording fake
+// that logs each call in order.
+#ifndef WORDLOFT_GAME_REQUESTS_H
+#define WORDLOFT_GAME_REQUESTS_H
+
+#include <cstddef>
+#include <cstdint>
+
+// Sound cue ids, the index of a named recording.
+enum SoundId : int16_t {
+    kSoundGotLetter = 0,
+    kSoundMissLetter = 1,
+    kSoundWinGame = 2,
+    kSoundLoseGame = 3,
+    kSoundShowLetter = 4,
+    kSoundStartup = 5,
+    kSoundShutdown = 6,
+    kSoundFour = 7,
+    kSoundSix = 8,
+    kSoundEight = 9,
+    kSoundTen = 10,
+    kSoundTwelve = 11,
+    kSoundGasp = 12,
+    kSoundScoreIn = 13,
+    kSoundScoreOut = 14,
+    kSoundUp = 15,
+    kSoundDown = 16,
+    kSoundGuessClick = 17,
+    kSoundFaceClick = 18,
+    kSoundGetName = 19,
+    kSoundFlashClick = 20,
+    kSoundDoorDrop = 21,
+};
+
+// The fixed regions of the scene that can be repainted on request.
+enum SceneRegionId : int16_t {
+    kRegionScene = 0,
+    kRegionStatisticsPanel,
+    kRegionSceneBox,
+    kRegionPhraseBand,
+    kRegionLetterPanel,
+    kRegionInformationLine,
+    kRegionFaceBox,
+    kRegionCaseToggleBox,
+    kRegionGuessMeter,
+};
+
+// ---- Sound ----
+// Plays a cue to its end (or returns at once when sound is off).
+void PlaySoundCue(int16_t id);
+
+// ---- Menus and caption ----
+void CheckWordSourceItem(uint32_t command);
+void SetSourceTitle();
+void DisableGameMenus();
+void EnableGameMenus();
+// Sets MaxGuesses in the record and the game, GuessesLeft and the index,
+// moves the check mark and redraws the guess meter.
+void SetMaxGuesses(uint16_t n);
+
+// ---- Utilities ----
+void BeepIfSoundOn();
+void DelayMilliseconds(int16_t ms);
+// Loads a string of the program's string table into buffer (at least 100
+// bytes); returns the number of characters, 0 and an empty text if missing.
+int LoadResourceString(int16_t id, char* buffer, size_t size);
+// Repaints one region grown by margin on every side (negative shrinks it),
+// with background erase, at the next paint.
+void InvalidateRegion(SceneRegionId region, int16_t margin);
+int ShowInfoMessage(const char* text);
+int ShowErrorMessage(const char* text);
+// A Yes/No/Cancel question with the question-mark icon, captioned with the
+// product title; true only for Yes.
+bool AskYesNoCancel(const char* text);
+// Throws away the keyboard and mouse input queued during a game's end.
+void FlushPendingInput();
+
+// ---- Drawing ----
+void DrawLetterCellUsed(int16_t letterIndex);
+void ClearPhraseBand();
+void DrawPhrase();
+void ShowInformation(const char* text);
+// Inverts the phrase band, inset by 2 pixels, once.
+void InvertPhraseBand();
+void WipeGuessMeter();
+void DrawGuessMeter();
+void DrawStagesAfterMiss();
+
+// ---- Dialogs ----
+// Asks another person for the phrase of the next game; 1 when a phrase was
+// accepted (it has set Phrase, PhraseLength and Information), 0 when not.
+int16_t AskEnteredWord();
+// The winning-streak name dialog; it makes the scoreboard entry.
+void AskStreakName();
+void ShowScoreboard(int16_t afterStreakEntry);
+
+// ---- Resources and the system ----
+// Copies the text of a built-in category into buffer, zero-terminated,
+// dropping the text's last byte; reports failure with the message of
+// errorStringId and returns 0.
+int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size,
+                         int16_t errorStringId);
+// The Windows directory: the number of characters written (without the
+// terminator), 0 on failure, or the size needed when it does not fit.
+uint32_t QueryWindowsDirectory(char* buffer, uint32_t size);
+// Moves a finished file over the one it replaces in a single step; 1 on
+// success, 0 with both files left as they were.
+int16_t MoveFileOver(const char* from, const char* to);
+
+#endif

@@ -1,0 +1,128 @@
+// Preferences: the one record the program keeps between runs, and its file
+// "WWLT.DAT" in the Windows directory. The file is the record's memory
+// image, 34,056 bytes, little-endian; every offset is checked below so that
+// the 32-bit and 64-bit programs read and write identical files.
+#ifndef WORDLOFT_RECORDS_PREFERENCES_H
+#define WORDLOFT_RECORDS_PREFERENCES_H
+
+#include <cstddef>
+#include <cstdint>
+
+constexpr int kCustomWordMax = 200;
+constexpr int kCategoryFlagCount = 100;
+constexpr int kCategoryCount = 51;
+constexpr int kBoardCount = 5;
+constexpr int kBoardRanks = 10;
+constexpr int kPhraseFieldSize = 28;
+constexpr int kInformationFieldSize = 102;
+constexpr int kPlayerNameFieldSize = 16;
+constexpr int kBoardCategoryFieldSize = 32;
+constexpr uint16_t kPreferencesMagic = 12122;  // 0x2F5A
+constexpr size_t kPreferencesSize = 34056;
+constexpr size_t kPathBufferSize = 256;
+
+// One entry of the CustomWordList, as stored in the record and in
+// word-list files.
+struct WordEntry {
+    char Phrase[kPhraseFieldSize];
+    char Information[kInformationFieldSize];
+};
+static_assert(sizeof(WordEntry) == 130, "word entry is 130 bytes");
+
+struct PreferencesRecord {
+    uint16_t Magic;
+    uint16_t Padding0;
+    uint32_t Reserved4;
+    uint32_t Reserved8;
+    uint16_t SoundOn;
+    uint16_t MaxGuesses;
+    uint32_t WordSource;
+    char ReservedText20[42];
+    char ReservedText62[34];
+    int32_t ProgramStarts;
+    int32_t TotalGames;
+    int32_t TotalWins;
+    int32_t TotalLosses;
+    int32_t LifetimeStarts;
+    int32_t LifetimeGames;
+    int32_t LifetimeWins;
+    int32_t LifetimeLosses;
+    uint16_t ReservedSwitches[6];
+    int16_t CustomWordCount;
+    WordEntry CustomWords[kCustomWordMax];
+    int16_t SelectedCategoryCount;
+    uint16_t CategorySelected[kCategoryFlagCount];
+    uint8_t Reserved26344[4];
+    char ReservedSlots[2][50][52];
+    uint16_t UpperCaseLetters;
+    int16_t ScoreboardScores[kBoardCount][kBoardRanks];
+    char ScoreboardNames[kBoardCount][kBoardRanks][kPlayerNameFieldSize];
+    char ScoreboardCategories[kBoardCount][kBoardRanks][kBoardCategoryFieldSize];
+    uint16_t ScoringOn;
+    uint16_t FlashCount;
+    uint16_t Padding34054;
+};
+
+static_assert(offsetof(PreferencesRecord, Magic) == 0, "layout");
+static_assert(offsetof(PreferencesRecord, Reserved4) == 4, "layout");
+static_assert(offsetof(PreferencesRecord, Reserved8) == 8, "layout");
+static_assert(offsetof(PreferencesRecord, SoundOn) == 12, "layout");
+static_assert(offsetof(PreferencesRecord, MaxGuesses) == 14, "layout");
+static_assert(offsetof(PreferencesRecord, WordSource) == 16, "layout");
+static_assert(offsetof(PreferencesRecord, ReservedText20) == 20, "layout");
+static_assert(offsetof(PreferencesRecord, ReservedText62) == 62, "layout");
+static_assert(offsetof(PreferencesRecord, ProgramStarts) == 96, "layout");
+static_assert(offsetof(PreferencesRecord, TotalGames) == 100, "layout");
+static_assert(offsetof(PreferencesRecord, TotalWins) == 104, "layout");
+static_assert(offsetof(PreferencesRecord, TotalLosses) == 108, "layout");
+static_assert(offsetof(PreferencesRecord, LifetimeStarts) == 112, "layout");
+static_assert(offsetof(PreferencesRecord, LifetimeGames) == 116, "layout");
+static_assert(offsetof(PreferencesRecord, LifetimeWins) == 120, "layout");
+static_assert(offsetof(PreferencesRecord, LifetimeLosses) == 124, "layout");
+static_assert(offsetof(PreferencesRecord, ReservedSwitches) == 128, "layout");
+static_assert(offsetof(PreferencesRecord, CustomWordCount) == 140, "layout");
+static_assert(offsetof(PreferencesRecord, CustomWords) == 142, "layout");
+static_assert(offsetof(PreferencesRecord, SelectedCategoryCount) == 26142, "layout");
+static_assert(offsetof(PreferencesRecord, CategorySelected) == 26144, "layout");
+static_assert(offsetof(PreferencesRecord, Reserved26344) == 26344, "layout");
+static_assert(offsetof(PreferencesRecord, ReservedSlots) == 26348, "layout");
+static_assert(offsetof(PreferencesRecord, UpperCaseLetters) == 31548, "layout");
+static_assert(offsetof(PreferencesRecord, ScoreboardScores) == 31550, "layout");
+static_assert(offsetof(PreferencesRecord, ScoreboardNames) == 31650, "layout");
+static_assert(offsetof(PreferencesRecord, ScoreboardCategories) == 32450, "layout");
+static_assert(offsetof(PreferencesRecord, ScoringOn) == 34050, "layout");
+static_assert(offsetof(PreferencesRecord, FlashCount) == 34052, "layout");
+static_assert(offsetof(PreferencesRecord, Padding34054) == 34054, "layout");
+static_assert(sizeof(PreferencesRecord) == kPreferencesSize, "record is 34,056 bytes");
+
+extern PreferencesRecord Preferences;
+
+// Fills every field that has a default; padding, the reserved words at 4
+// and 8 and the bytes after each text's terminator keep what they held.
+// Also sets GameState.MaxGuessesIndex to 1.
+void SetDefaultPreferences();
+
+// Writes the full path of "WWLT.DAT" in the Windows directory into path
+// (kPathBufferSize bytes). Returns 0 after reporting a failure.
+int16_t PreferenceFilePath(char* path);
+
+// 1 when the file was read and accepted (its values brought into range);
+// 0 otherwise, with the defaults in force.
+int16_t LoadPreferences();
+
+// 1 when all 34,056 bytes reached the file. The old file is replaced only
+// after the whole record was written beside it, so a failed save never
+// leaves a short file. 0 after reporting a failure.
+int16_t SavePreferences();
+
+// Brings a record read from disk into range: MaxGuesses, CustomWordCount,
+// SelectedCategoryCount, and a terminator inside every text field.
+void BringPreferencesIntoRange();
+
+// MaxGuessesIndex of a MaxGuesses value, (n - 4) / 2.
+inline uint16_t MaxGuessesIndexOf(uint16_t n) { return static_cast<uint16_t>((n - 4) / 2); }
+
+// True for 4, 6, 8, 10 and 12.
+bool IsAllowedMaxGuesses(int value);
+
+#endif

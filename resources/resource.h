@@ -1,0 +1,176 @@
+/* resource.h: every numeric resource id of Wordloft, shared by the
+   resource script and the code. Grouped by kind and numeric range. */
+#ifndef WORDLOFT_RESOURCE_H
+#define WORDLOFT_RESOURCE_H
+
+/* ---- Icons: window class icons ---- */
+#define IDI_WORDLOFT            128
+#define IDI_WORDLOFT_SMALL      129
+
+/* ---- Icons: scene pictures and letters, drawn with DrawIcon ---- */
+#define IDI_CACTUS              155
+#define IDI_PEOPLE              156
+#define IDI_SUN                 157
+#define IDI_USEDLETTER          158
+#define IDI_DANCE_FIRST         159   /* 159..166: eight frames of the dance */
+#define IDI_DANCE_LAST          166
+#define IDI_LETTER_UPPER_A      167   /* 167..192: A..Z in a grey square */
+#define IDI_LETTER_LOWER_A      193   /* 193..218: a..z in a grey square */
+#define IDI_LETTER_LOWER_Z      218
+
+/* ---- Bitmaps by number ---- */
+#define IDB_DIALOG_DECORATION   134   /* Enter Word and Custom Words dialogs */
+#define IDB_SCOREBOARD_BANNER   137
+#define IDB_SCOREBOARD_HEADINGS 153
+#define IDB_ABOUT               220
+
+/* ---- Scoreboard dialogs ---- */
+#define IDD_SCOREBOARD          138
+#define IDD_STREAKNAME          151
+#define IDC_BOARD_FIRST         1003  /* 1003..1007: radio buttons "&4".."1&2" */
+#define IDC_BOARD_LAST          1007
+#define IDC_STREAK_NAME         1018
+#define IDC_BOARD_AREA          1019
+#define IDS_VARIOUS_CATEGORIES  143
+
+/* ---- Everything else: menu, accelerators, strings, other dialogs ---- */
+/* Menu 109 and accelerator table 109 of the main window. */
+#define IDR_MAINMENU                   109
+#define IDR_ACCELERATORS               109
+
+/* Menu commands. 32781, 32783, 32785 and 32797..32847 double as the stored
+   word source; a category's number is its id minus IDM_CATEGORY_FIRST. */
+#define IDM_ABOUT                      104
+#define IDM_EXIT                       105
+#define IDM_NEW                        32771
+#define IDM_RESET_CURRENT              32772
+#define IDM_RESET_CUMULATIVE           32773
+#define IDM_HIGH_SCORES                32774
+#define IDM_CUT                        32777
+#define IDM_COPY                       32778
+#define IDM_PASTE                      32779
+#define IDM_SOUND                      32780
+#define IDM_ENTER_WORD                 32781
+#define IDM_EDIT_CUSTOM_WORDS          32782
+#define IDM_USE_CUSTOM_WORDS           32783
+#define IDM_EDIT_RANDOM_CATEGORIES     32784
+#define IDM_USE_RANDOM_WORDS           32785
+#define IDM_GUESSES_4                  32786 /* 32786..32790: 4, 6, 8, 10, 12 guesses */
+#define IDM_GUESSES_6                  32787
+#define IDM_GUESSES_8                  32788
+#define IDM_GUESSES_10                 32789
+#define IDM_GUESSES_12                 32790
+#define IDM_COPY_EMAIL                 32791
+#define IDM_COPY_WEB_ADDRESS           32792
+#define IDM_COPY_MAILING_ADDRESS       32793
+#define IDM_HELP_INDEX                 32794
+#define IDM_HELP_USING                 32795
+#define IDM_UNDO                       32796
+#define IDM_CATEGORY_ANATOMY           32797 /* 32797..32847: the 51 categories */
+#define IDM_CATEGORY_ANIMALS           32798
+#define IDM_CATEGORY_ARTISTS           32799
+#define IDM_CATEGORY_ASTRONOMY         32800
+#define IDM_CATEGORY_AUTHORS           32801
+#define IDM_CATEGORY_BASEBALLTEAMS     32802
+#define IDM_CATEGORY_BASKETBALLTEAMS   32803
+#define IDM_CATEGORY_BESTACTORS        32804
+#define IDM_CATEGORY_BESTACTRESSES     32805
+#define IDM_CATEGORY_BESTPICTURES      32806
+#define IDM_CATEGORY_BIRDS             32807
+#define IDM_CATEGORY_BOOKS             32808
+#define IDM_CATEGORY_CANADA            32809
+#define IDM_CATEGORY_CARS              32810
+#define IDM_CATEGORY_CARTOONSANDCOMICS 32811
+#define IDM_CATEGORY_CHRISTMAS         32812
+#define IDM_CATEGORY_CITIES            32813
+#define IDM_CATEGORY_COLORS            32814
+#define IDM_CATEGORY_COMPOSERS         32815
+#define IDM_CATEGORY_COMPUTERBUZZWORDS 32816
+#define IDM_CATEGORY_CONSTELLATIONS    32817
+#define IDM_CATEGORY_COUNTRIES         32818
+#define IDM_CATEGORY_DESSERTS          32819
+#define IDM_CATEGORY_DINOSAURS         32820
+#define IDM_CATEGORY_FOOTBALLTEAMS     32821
+#define IDM_CATEGORY_FRUITS            32822
+#define IDM_CATEGORY_HARDWORDS         32823
+#define IDM_CATEGORY_HOCKEYTEAMS       32824
+#define IDM_CATEGORY_INSECTS           32825
+#define IDM_CATEGORY_ISLANDS           32826
+#define IDM_CATEGORY_MAGAZINES         32827
+#define IDM_CATEGORY_MONSTERS          32828
+#define IDM_CATEGORY_MUSICALINSTRUMENTS 32829
+#define IDM_CATEGORY_MYTHOLOGY         32830
+#define IDM_CATEGORY_OPERAS            32831
+#define IDM_CATEGORY_PLANETS           32832
+#define IDM_CATEGORY_PRESIDENTS        32833
+#define IDM_CATEGORY_RELIGION          32834
+#define IDM_CATEGORY_ROCKNROLL         32835
+#define IDM_CATEGORY_ROCKSANDMINERALS  32836
+#define IDM_CATEGORY_SHAKESPEARE       32837
+#define IDM_CATEGORY_STARTREK          32838
+#define IDM_CATEGORY_STATECAPITALS     32839
+#define IDM_CATEGORY_STATES            32840
+#define IDM_CATEGORY_STREETSIGNS       32841
+#define IDM_CATEGORY_TELEVISIONSHOWS   32842
+#define IDM_CATEGORY_TOOLS             32843
+#define IDM_CATEGORY_TREES             32844
+#define IDM_CATEGORY_VEGETABLES        32845
+#define IDM_CATEGORY_VICEPRESIDENTS    32846
+#define IDM_CATEGORY_WEATHER           32847
+#define IDM_CATEGORY_FIRST             32797
+#define IDM_CATEGORY_LAST              32847
+#define IDM_VISIT_WEB_PAGE             33000
+#define IDM_SCORING                    33002
+
+/* About box. */
+#define IDD_ABOUT                      103
+#define IDC_ABOUT_PICTURE              1     /* a click on the picture closes the box */
+
+/* Enter Word dialog. */
+#define IDD_ENTER_WORD                 132
+#define IDC_ENTERED_PHRASE             1000
+#define IDC_ENTERED_INFORMATION        1001
+#define IDC_COPY_TOP_TO_BOTTOM         1002
+#define IDC_ENTER_WORD_HELP            1017
+
+/* Strings. */
+#define IDS_GETBUILTINWORD_ERROR       2
+#define IDS_ERROR_CREATING_FILE        68
+#define IDS_FILTER_ERROR               100
+#define IDS_SAVE_LIST_TITLE            102
+#define IDS_PRODUCT_TITLE              103
+#define IDS_WINDOW_CLASS               109
+#define IDS_ERROR_CAPTION              110
+#define IDS_WORD_LIST_FILTER           139
+#define IDS_THANKS_FOR_PLAYING         142
+#define IDS_CONFIRM_MAXGUESSES         144
+/* The common file dialog's error codes, by code: 107, 108, 114..138. */
+#define IDS_CDERR_DIALOGFAILURE        107
+#define IDS_CDERR_STRUCTSIZE           108
+#define IDS_CDERR_INITIALIZATION       114
+#define IDS_CDERR_NOTEMPLATE           115
+#define IDS_CDERR_NOHINSTANCE          116
+#define IDS_CDERR_LOADSTRFAILURE       117
+#define IDS_CDERR_FINDRESFAILURE       118
+#define IDS_CDERR_LOADRESFAILURE       119
+#define IDS_CDERR_LOCKRESFAILURE       120
+#define IDS_CDERR_MEMALLOCFAILURE      121
+#define IDS_CDERR_MEMLOCKFAILURE       122
+#define IDS_CDERR_NOHOOK               123
+#define IDS_CDERR_PD_SETUPFAILURE      124
+#define IDS_CDERR_PD_PARSEFAILURE      125
+#define IDS_CDERR_PD_RETDEFFAILURE     126
+#define IDS_CDERR_PD_LOADDRVFAILURE    127
+#define IDS_CDERR_PD_GETDEVMODEFAIL    128
+#define IDS_CDERR_PD_INITFAILURE       129
+#define IDS_CDERR_PD_NODEVICES         130
+#define IDS_CDERR_PD_NODEFAULTPRN      131
+#define IDS_CDERR_PD_DNDMMISMATCH      132
+#define IDS_CDERR_PD_CREATEICFAILURE   133
+#define IDS_CDERR_PD_PRINTERNOTFOUND   134
+#define IDS_CDERR_CF_NOFONTS           135
+#define IDS_CDERR_FN_SUBCLASSFAILURE   136
+#define IDS_CDERR_FN_INVALIDFILENAME   137
+#define IDS_CDERR_FN_BUFFERTOOSMALL    138
+
+#endif

@@ -1,0 +1,142 @@
+// Recording definitions of every request of game/requests.h.
+#include "tests/unit/fake_requests.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "game/categories.h"
+#include "game/game_state.h"
+#include "game/requests.h"
+#include "records/preferences.h"
+#include "records/statistics.h"
+
+FakeShell Fake;
+
+namespace {
+
+void Log(const std::string& call) { Fake.Calls.push_back(call); }
+
+std::string Number(long value) { return std::to_string(value); }
+
+}  // namespace
+
+void ResetFake() {
+    Fake = FakeShell();
+    std::memset(&GameState, 0, sizeof GameState);
+    std::memset(&Preferences, 0, sizeof Preferences);
+    SetDefaultPreferences();
+    GameState.FaceMood = kFaceNeutral;
+    GameState.MaxGuesses = Preferences.MaxGuesses;
+    GameState.MaxGuessesIndex = MaxGuessesIndexOf(Preferences.MaxGuesses);
+    GameState.GuessesLeft = static_cast<int16_t>(GameState.MaxGuesses);
+    NewestScore = 0;
+    NewestName[0] = '\0';
+    LastTypedName[0] = '\0';
+}
+
+std::vector<std::string> CallsStartingWith(const std::string& prefix) {
+    std::vector<std::string> found;
+    for (const std::string& call : Fake.Calls) {
+        if (call.compare(0, prefix.size(), prefix) == 0) found.push_back(call);
+    }
+    return found;
+}
+
+void PlaySoundCue(int16_t id) {
+    if (Preferences.SoundOn) Log("PlaySoundCue(" + Number(id) + ")");
+}
+void CheckWordSourceItem(uint32_t command) { Log("CheckWordSourceItem(" + Number(command) + ")"); }
+void SetSourceTitle() { Log("SetSourceTitle"); }
+void DisableGameMenus() { Log("DisableGameMenus"); }
+void EnableGameMenus() { Log("EnableGameMenus"); }
+void SetMaxGuesses(uint16_t n) {
+    Log("SetMaxGuesses(" + Number(n) + ")");
+    Preferences.MaxGuesses = n;
+    GameState.MaxGuesses = n;
+    GameState.GuessesLeft = static_cast<int16_t>(n);
+    GameState.MaxGuessesIndex = MaxGuessesIndexOf(n);
+}
+void BeepIfSoundOn() {
+    if (Preferences.SoundOn) Log("Beep");
+}
+void DelayMilliseconds(int16_t ms) { Log("Delay(" + Number(ms) + ")"); }
+int LoadResourceString(int16_t id, char* buffer, size_t size) {
+    const char* text = id == 144 ? "Change the MaxGuesses now? (Thecurrent winning streak at this "
+                                   "difficulty level will end.)"
+                                 : "";
+    std::snprintf(buffer, size, "%s", text);
+    return static_cast<int>(std::strlen(buffer));
+}
+void InvalidateRegion(SceneRegionId region, int16_t margin) {
+    Log("InvalidateRegion(" + Number(region) + "," + Number(margin) + ")");
+}
+int ShowInfoMessage(const char* text) {
+    Log(std::string("Info:") + text);
+    return 1;
+}
+int ShowErrorMessage(const char* text) {
+    Log(std::string("Error:") + text);
+    return 1;
+}
+bool AskYesNoCancel(const char* text) {
+    Log(std::string("Ask:") + text);
+    return Fake.AnswerYes;
+}
+void FlushPendingInput() { Log("FlushPendingInput"); }
+void DrawLetterCellUsed(int16_t letterIndex) { Log("DrawLetterCellUsed(" + Number(letterIndex) + ")"); }
+void ClearPhraseBand() { Log("ClearPhraseBand"); }
+void DrawPhrase() {
+    // Record what the band shows: used letters and underscores.
+    std::string shown;
+    for (uint16_t p = 0; p < GameState.PhraseLength; ++p) {
+        const char c = GameState.Phrase[p];
+        const char f = (c >= 'A' && c <= 'Z') ? c : 0;
+        if (c == ' ') shown += ' ';
+        else if (f && GameState.LettersUsed[f - 'A']) shown += c;
+        else if (f) shown += '_';
+        else shown += c;
+    }
+    Log("DrawPhrase[" + shown + "]");
+}
+void ShowInformation(const char* text) { Log(std::string("ShowInformation:") + text); }
+void InvertPhraseBand() { Log("InvertPhraseBand"); }
+void WipeGuessMeter() { Log("WipeGuessMeter"); }
+void DrawGuessMeter() { Log("DrawGuessMeter"); }
+void DrawStagesAfterMiss() { Log("DrawStagesAfterMiss(" + Number(GameState.GuessesLeft) + ")"); }
+int16_t AskEnteredWord() {
+    Log("AskEnteredWord");
+    if (!Fake.EnteredWordAccepted) return 0;
+    SetGamePhrase(Fake.EnteredPhrase.c_str(), Fake.EnteredInformation.c_str());
+    return 1;
+}
+void AskStreakName() {
+    Log("AskStreakName");
+    const uint16_t m = GameState.MaxGuessesIndex;
+    const char* category = GameState.StreakMixed ? "Various Categories" : SourceLabelOf(Preferences.WordSource);
+    EnterScoreboard(m, Fake.StreakName.c_str(), GameState.EndedStreak, category);
+}
+void ShowScoreboard(int16_t afterStreakEntry) { Log("ShowScoreboard(" + Number(afterStreakEntry) + ")"); }
+int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size, int16_t errorStringId) {
+    Log(std::string("LoadCategoryText:") + resourceName);
+    buffer[0] = '\0';
+    auto found = Fake.CategoryTexts.find(resourceName);
+    if (found == Fake.CategoryTexts.end() || found->second.empty()) {
+        Log("Error:string " + Number(errorStringId));
+        return 0;
+    }
+    // Like the resource reader: the text's last byte gives way to the
+    // terminator.
+    const std::string& text = found->second;
+    const size_t keep = std::min(text.size() - 1, size - 1);
+    std::memcpy(buffer, text.data(), keep);
+    buffer[keep] = '\0';
+    return 1;
+}
+uint32_t QueryWindowsDirectory(char* buffer, uint32_t size) {
+    const std::string& dir = Fake.WindowsDirectory;
+    if (dir.empty()) return 0;
+    if (dir.size() + 1 > size) return static_cast<uint32_t>(dir.size() + 1);
+    std::memcpy(buffer, dir.c_str(), dir.size() + 1);
+    return static_cast<uint32_t>(dir.size());
+}
+int16_t MoveFileOver(const char* from, const char* to) { return std::rename(from, to) == 0 ? 1 : 0; }

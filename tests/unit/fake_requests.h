@@ -1,0 +1,36 @@
+// A recording stand-in for the window shell: every request the engine and
+// the records make is logged in order, and the answers of dialogs, the
+// Windows directory and the category texts are set by each test.
+#ifndef WORDLOFT_TESTS_FAKE_REQUESTS_H
+#define WORDLOFT_TESTS_FAKE_REQUESTS_H
+
+#include <map>
+#include <string>
+#include <vector>
+
+struct FakeShell {
+    std::vector<std::string> Calls;
+    // AskEnteredWord: the phrase and information it sets, or cancel.
+    bool EnteredWordAccepted = false;
+    std::string EnteredPhrase;
+    std::string EnteredInformation;
+    // AskYesNoCancel answers Yes when true.
+    bool AnswerYes = false;
+    // AskStreakName types this name.
+    std::string StreakName = "PLAYER";
+    // QueryWindowsDirectory: the directory, or failure when empty.
+    std::string WindowsDirectory;
+    // LoadCategoryText: the resource texts by name; a missing name fails.
+    std::map<std::string, std::string> CategoryTexts;
+};
+
+extern FakeShell Fake;
+
+// Clears the log and every answer, and resets GameState and Preferences to
+// a fresh start with the defaults.
+void ResetFake();
+
+// The log entries that start with prefix, in order.
+std::vector<std::string> CallsStartingWith(const std::string& prefix);
+
+#endif
