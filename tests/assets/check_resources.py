@@ -1,0 +1,153 @@
+"""Checks the resources linked into the program: every bitmap by name or
+number with its size and colour depth, every icon group with its 32 x 32
+16-colour image, the 38 sounds (RIFF WAVE, PCM, mono, 8-bit, at their
+sample rates) and the 51 word categories.
+
+    python3 tests/assets/check_resources.py build/win64/wordloft.exe
+
+Prints one summary line; exits 1 with a message per fault."""
+
+import os
+import struct
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import art_tables  # noqa: E402
+import pe_resources  # noqa: E402
+
+RT_BITMAP, RT_ICON, RT_GROUP_ICON = 2, 3, 14
+
+
+def dib_header(blob):
+    """(width, height, bits per pixel) of a DIB's BITMAPINFOHEADER."""
+    if len(blob) < 40 or struct.unpack_from('<I', blob)[0] != 40:
+        raise ValueError('no BITMAPINFOHEADER')
+    w, h, _, bpp = struct.unpack_from('<iiHH', blob, 4)
+    return w, abs(h), bpp
+
+
+def check_bitmaps(res, faults):
+    bitmaps = res.get(RT_BITMAP, {})
+    wanted = dict((k.upper(), v) for k, v in art_tables.BITMAPS.items())
+    for name, (w, h, bpp) in sorted(wanted.items()):
+        if name not in bitmaps:
+            faults.append('bitmap "%s" is missing' % name)
+            continue
+        got = dib_header(bitmaps[name])
+        if got != (w, h, bpp):
+            faults.append('bitmap "%s" is %dx%d at %d bits, should be %dx%d at %d'
+                          % ((name,) + got + (w, h, bpp)))
+    for number, bpp in sorted(art_tables.NUMBERED_BITMAPS.items()):
+        if number not in bitmaps:
+            faults.append('bitmap %d is missing' % number)
+        elif dib_header(bitmaps[number])[2] != bpp:
+            faults.append('bitmap %d is not %d bits per pixel' % (number, bpp))
+    return len(wanted) + len(art_tables.NUMBERED_BITMAPS)
+
+
+def check_icons(res, faults):
+    groups, images = res.get(RT_GROUP_ICON, {}), res.get(RT_ICON, {})
+    for number in art_tables.ICON_GROUPS:
+        if number not in groups:
+            faults.append('icon group %d is missing' % number)
+            continue
+        blob = groups[number]
+        _, kind, count = struct.unpack_from('<HHH', blob)
+        sizes = []
+        for i in range(count):
+            w, h, _, _, _, bpp, _, image_id = struct.unpack_from('<BBBBHHIH', blob, 6 + 14 * i)
+            if image_id not in images:
+                faults.append('icon group %d names missing image %d' % (number, image_id))
+                continue
+            real = dib_header(images[image_id])
+            if real != (w, 2 * h, bpp):
+                faults.append('icon group %d: image %d is %r, entry says %r'
+                              % (number, image_id, real, (w, 2 * h, bpp)))
+            sizes.append((w, bpp))
+        if kind != 1 or (32, 4) not in sizes:
+            faults.append('icon group %d has no 32x32 16-colour image' % number)
+    return len(art_tables.ICON_GROUPS)
+
+
+def wave_format(blob):
+    """(format tag, channels, sample rate, bits per sample) of a RIFF
+    WAVE image, after checking that its chunks add up."""
+    if blob[:4] != b'RIFF' or blob[8:12] != b'WAVE':
+        raise ValueError('not a RIFF WAVE image')
+    if struct.unpack_from('<I', blob, 4)[0] + 8 > len(blob):
+        raise ValueError('RIFF size runs past the end')
+    pos, fmt, data = 12, None, False
+    while pos + 8 <= len(blob):
+        tag, size = blob[pos:pos + 4], struct.unpack_from('<I', blob, pos + 4)[0]
+        if tag == b'fmt ':
+            tagfmt, ch, rate, _, _, bits = struct.unpack_from('<HHIIHH', blob, pos + 8)
+            fmt = (tagfmt, ch, rate, bits)
+        elif tag == b'data':
+            data = size > 0 and pos + 8 + size <= len(blob)
+        pos += 8 + size + (size & 1)
+    if fmt is None or not data:
+        raise ValueError('no fmt chunk or no sound data')
+    return fmt
+
+
+def check_sounds(res, faults):
+    sounds = res.get('WAV', {})
+    for name, rate in sorted(art_tables.SOUND_RATES.items()):
+        if name not in sounds:
+            faults.append('sound "%s" is missing' % name)
+            continue
+        try:
+            fmt = wave_format(sounds[name])
+        except ValueError as e:
+            faults.append('sound "%s": %s' % (name, e))
+            continue
+        if fmt != (1, 1, rate, 8):
+            faults.append('sound "%s" is format %d, %d channels, %d Hz, %d bits; should be '
+                          'PCM mono 8-bit at %d Hz' % ((name,) + fmt + (rate,)))
+    extra = set(sounds) - set(art_tables.SOUND_RATES)
+    if extra:
+        faults.append('unexpected sounds: %s' % ', '.join(sorted(map(str, extra))))
+    return len(art_tables.SOUND_RATES)
+
+
+def check_categories(res, faults):
+    texts = res.get('WLTW', {})
+    for name in art_tables.CATEGORIES:
+        if name not in texts:
+            faults.append('category "%s" is missing' % name)
+        elif not texts[name].endswith(b'\r\n'):
+            faults.append('category "%s" does not end with CR LF' % name)
+    extra = set(texts) - set(art_tables.CATEGORIES)
+    if extra:
+        faults.append('unexpected categories: %s' % ', '.join(sorted(map(str, extra))))
+    return len(art_tables.CATEGORIES)
+
+
+def main(argv):
+    if len(argv) != 2:
+        print('usage: check_resources.py PROGRAM.exe')
+        return 2
+    try:
+        with open(argv[1], 'rb') as f:
+            res = pe_resources.read_resources(f.read())
+    except (OSError, pe_resources.PeError, struct.error) as e:
+        print('check_resources: cannot read %s: %s' % (argv[1], e))
+        return 1
+    faults = []
+    counts = []
+    for check in (check_bitmaps, check_icons, check_sounds, check_categories):
+        try:
+            counts.append(check(res, faults))
+        except (ValueError, struct.error) as e:
+            faults.append('%s: %s' % (check.__name__, e))
+            counts.append(0)
+    for fault in faults:
+        print('FAULT: ' + fault)
+    print('check_resources: %d bitmaps, %d icon groups, %d sounds, %d categories checked; '
+          '%d faults' % (tuple(counts) + (len(faults),)))
+    return 1 if faults else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main(sys.argv))

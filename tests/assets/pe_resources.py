@@ -1,0 +1,74 @@
+"""Reads the resource directory of a Windows executable (PE32 or PE32+)
+into {type: {name: bytes}}. Types and names are numbers or upper-case
+strings; of several languages the first is taken."""
+
+import struct
+
+
+class PeError(Exception):
+    pass
+
+
+def _sections(data, pe):
+    count, opt_size = struct.unpack_from('<H12xH', data, pe + 6)
+    opt = pe + 24
+    magic = struct.unpack_from('<H', data, opt)[0]
+    if magic == 0x10B:
+        dirs = opt + 96
+    elif magic == 0x20B:
+        dirs = opt + 112
+    else:
+        raise PeError('unknown optional header magic 0x%X' % magic)
+    rsrc_rva, rsrc_size = struct.unpack_from('<II', data, dirs + 2 * 8)
+    table = opt + opt_size
+    sections = []
+    for i in range(count):
+        vsize, rva, raw_size, raw_ptr = struct.unpack_from('<IIII', data, table + 40 * i + 8)
+        sections.append((rva, max(vsize, raw_size), raw_ptr))
+    return rsrc_rva, rsrc_size, sections
+
+
+def _file_offset(sections, rva):
+    for start, size, raw in sections:
+        if start <= rva < start + size:
+            return raw + rva - start
+    raise PeError('address 0x%X lies in no section' % rva)
+
+
+def read_resources(data):
+    if data[:2] != b'MZ':
+        raise PeError('no MZ signature')
+    pe = struct.unpack_from('<I', data, 0x3C)[0]
+    if data[pe:pe + 4] != b'PE\0\0':
+        raise PeError('no PE signature')
+    rsrc_rva, rsrc_size, sections = _sections(data, pe)
+    if not rsrc_size:
+        raise PeError('the program has no resources')
+    base = _file_offset(sections, rsrc_rva)
+
+    def name_of(field):
+        if field & 0x80000000:
+            at = base + (field & 0x7FFFFFFF)
+            n = struct.unpack_from('<H', data, at)[0]
+            return data[at + 2:at + 2 + 2 * n].decode('utf-16-le').upper()
+        return field
+
+    def entries(offset):
+        named, ids = struct.unpack_from('<12xHH', data, base + offset)
+        for i in range(named + ids):
+            field, target = struct.unpack_from('<II', data, base + offset + 16 + 8 * i)
+            yield name_of(field), target
+
+    out = {}
+    for rtype, type_dir in entries(0):
+        if not type_dir & 0x80000000:
+            raise PeError('resource type %r is not a directory' % (rtype,))
+        items = out.setdefault(rtype, {})
+        for name, name_dir in entries(type_dir & 0x7FFFFFFF):
+            langs = list(entries(name_dir & 0x7FFFFFFF))
+            if not langs or langs[0][1] & 0x80000000:
+                raise PeError('resource %r/%r has no data entry' % (rtype, name))
+            rva, size = struct.unpack_from('<II', data, base + langs[0][1])
+            at = _file_offset(sections, rva)
+            items[name] = data[at:at + size]
+    return out
