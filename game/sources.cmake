@@ -6,3 +6,6 @@ list(APPEND WORDLOFT_CORE_SOURCES
     game/phrase.cpp
     game/random_choice.cpp
     game/sound_cues.cpp)
+list(APPEND WORDLOFT_SHELL_SOURCES
+    game/category_resource.cpp
+    game/sound_playback.cpp)

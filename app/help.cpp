@@ -1,0 +1,65 @@
+// The help file: its path beside the program and the requests made of the
+// platform's help viewer. Requests are made only while the help file is
+// there: without it (or without a viewer that could show it) the program
+// has no help to give, and stays silent instead of showing an error.
+#include "app/help.h"
+
+#include <cstring>
+
+#include "app/app_globals.h"
+
+char HelpFilePath[kHelpFilePathSize];
+
+namespace {
+
+constexpr char kHelpFileName[] = "wlthelp.hlp";
+constexpr DWORD kIndexContext = 100;
+constexpr DWORD kWordEntryContext = 104;
+
+// Set once the viewer has been asked for something, so that the program
+// only says goodbye to a viewer it has used.
+bool HelpRequested = false;
+
+bool FileExists(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool HelpAvailable() { return FileExists(HelpFilePath); }
+
+void ShowHelpContext(DWORD context) {
+    if (!HelpAvailable()) return;
+    HelpRequested = true;
+    WinHelpA(MainWindow, HelpFilePath, HELP_CONTEXT, context);
+}
+
+}  // namespace
+
+void BuildHelpFilePath(char* buffer) {
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, kHelpFilePathSize);
+    buffer[length < kHelpFilePathSize ? length : kHelpFilePathSize - 1] = '\0';
+    int separator = static_cast<int>(std::strlen(buffer)) - 1;
+    while (separator >= 0 && buffer[separator] != '\\' && buffer[separator] != ':') --separator;
+    if (separator + 13 < kHelpFilePathSize) {
+        std::strcpy(buffer + separator + 1, kHelpFileName);
+        return;
+    }
+    // No room for the name: "?" names no file, so help requests do nothing.
+    const int end = separator + 1 < kHelpFilePathSize - 1 ? separator + 1 : kHelpFilePathSize - 2;
+    buffer[end] = '?';
+    buffer[end + 1] = '\0';
+}
+
+void ShowHelpIndex() { ShowHelpContext(kIndexContext); }
+
+void ShowWordEntryHelp() { ShowHelpContext(kWordEntryContext); }
+
+void ShowHelpOnHelp() {
+    if (!HelpAvailable()) return;
+    HelpRequested = true;
+    WinHelpA(MainWindow, "", HELP_HELPONHELP, 0);
+}
+
+void QuitHelp() {
+    if (HelpRequested) WinHelpA(MainWindow, HelpFilePath, HELP_QUIT, 0);
+}

@@ -1,0 +1,135 @@
+// Program entry: the window class, the start-up sequence (preferences,
+// main window, menu marks, the first game) and the message loop. The
+// program ends only through the main window's destruction.
+#include <windows.h>
+
+#include <string>
+
+#include "app/app_globals.h"
+#include "app/help.h"
+#include "app/main_window.h"
+#include "app/menu_state.h"
+#include "game/engine.h"
+#include "game/game_state.h"
+#include "game/phrase.h"
+#include "game/requests.h"
+#include "records/preferences.h"
+#include "records/statistics.h"
+#include "render/phrase_display.h"
+#include "render/scene_layout.h"
+#include "resource.h"
+
+HINSTANCE ProgramInstance = nullptr;
+HWND MainWindow = nullptr;
+char ProductTitle[100];
+
+namespace {
+
+char WindowClassName[100];
+
+constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr char kSetupCommand[] = "SETUP";
+constexpr size_t kSetupCommandLength = sizeof kSetupCommand - 1;
+
+void RegisterMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = 0;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_WORDLOFT));
+    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_WORDLOFT_SMALL));
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
+    windowClass.lpszClassName = WindowClassName;
+    RegisterClassExA(&windowClass);
+}
+
+// True when the command line, upper-cased, ends in "SETUP".
+bool IsSetupCommandLine(const char* commandLine) {
+    std::string copy = commandLine != nullptr ? commandLine : "";
+    UpperCasePhrase(&copy[0]);
+    return copy.size() >= kSetupCommandLength &&
+           copy.compare(copy.size() - kSetupCommandLength, kSetupCommandLength, kSetupCommand) == 0;
+}
+
+// A stored source that has nothing to offer falls back to Entered Word,
+// and the record is written at once.
+void FallBackToEnteredWord(uint32_t unusableSource) {
+    if (Preferences.WordSource != unusableSource) return;
+    Preferences.WordSource = kSourceEnteredWord;
+    CheckWordSourceItem(kSourceEnteredWord);
+    SavePreferences();
+}
+
+void ApplyWordSourceFallbacks() {
+    const bool hasCustomWords = Preferences.CustomWordCount != 0;
+    SetUseCustomWordsEnabled(hasCustomWords);
+    if (!hasCustomWords) FallBackToEnteredWord(kSourceCustomWords);
+    const bool hasRandomCategories = Preferences.SelectedCategoryCount != 0;
+    SetUseRandomWordsEnabled(hasRandomCategories);
+    if (!hasRandomCategories) FallBackToEnteredWord(kSourceRandomWords);
+}
+
+// Nobody is asked for a phrase at start-up: with Entered Word as the
+// source the first game comes from "Authors" and the source stays.
+void StartFirstGame() {
+    if (Preferences.WordSource == kSourceEnteredWord) {
+        CheckWordSourceItem(kSourceEnteredWord);
+        SetSourceTitle();
+        NewGame(kSourceAuthors, 0);
+    } else {
+        NewGame(Preferences.WordSource, 1);
+    }
+}
+
+int16_t InitInstance(HINSTANCE instance, int showCommand) {
+    ProgramInstance = instance;
+    LayoutScene(0, 0);
+    if (!LoadPreferences() && !SavePreferences()) {
+        BeepIfSoundOn();
+        return 0;
+    }
+    GameState.FaceMood = kFaceNeutral;
+    LoadResourceString(IDS_THANKS_FOR_PLAYING, InformationLineText, sizeof InformationLineText);
+    HWND window = CreateWindowExA(0, WindowClassName, ProductTitle, kMainWindowStyle, CW_USEDEFAULT, 0,
+                                  CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr) return 0;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    FetchMainMenus(window);
+    UpdateSoundCheck();
+    UpdateScoringCheck();
+    SetMaxGuesses(Preferences.MaxGuesses);
+    BuildHelpFilePath(HelpFilePath);
+    CountProgramStart();
+    ApplyWordSourceFallbacks();
+    StartFirstGame();
+    return 1;
+}
+
+int RunMessageLoop() {
+    HACCEL accelerators = LoadAcceleratorsA(ProgramInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (TranslateAcceleratorA(message.hwnd, accelerators, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    ProgramInstance = instance;
+    LoadResourceString(IDS_PRODUCT_TITLE, ProductTitle, sizeof ProductTitle);
+    LoadResourceString(IDS_WINDOW_CLASS, WindowClassName, sizeof WindowClassName);
+    RegisterMainWindowClass(instance);
+    // Creating the Desktop and Start Menu shortcuts is not part of this
+    // program: a "SETUP" start ends quietly, without a window.
+    if (IsSetupCommandLine(commandLine)) return 0;
+    if (!InitInstance(instance, showCommand)) return 0;
+    return RunMessageLoop();
+}

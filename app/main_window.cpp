@@ -1,0 +1,188 @@
+// The main window procedure: window creation and destruction, painting,
+// typed letters, the press-and-release of letter cells, the clicks on the
+// case toggle, statistics panel, guess meter and face, and the menu
+// commands. Each case forwards to one operation.
+#include "app/main_window.h"
+
+#include <windowsx.h>
+
+#include "app/app_globals.h"
+#include "app/help.h"
+#include "app/menu_commands.h"
+#include "game/engine.h"
+#include "game/game_state.h"
+#include "game/phrase.h"
+#include "records/preferences.h"
+#include "render/drawing.h"
+#include "render/face_and_statistics.h"
+#include "render/guess_meter.h"
+#include "render/letter_panel.h"
+#include "render/scene_layout.h"
+
+namespace {
+
+// Press tracking of a letter cell, from button press to release.
+bool CaptureActive = false;
+int16_t PressedCell = 0;
+bool PressedShown = false;
+
+// Set while a guess runs. The end of a game can open dialogs whose message
+// loops hand input queued for this window back to it; that input belongs
+// to no game and is dropped, as the game drops what is left afterwards.
+bool GuessUnderWay = false;
+
+// The window's frame: 3 pixels on each side of a fixed-size window.
+constexpr int kFrameAllowance = 6;
+
+// Sizes the window so that its client area is the scene, and centres it
+// on the desktop.
+void SizeAndCentreWindow(HWND window) {
+    const int width = SceneRect.right - SceneRect.left + kFrameAllowance;
+    const int height = SceneRect.bottom - SceneRect.top + GetSystemMetrics(SM_CYCAPTION) +
+                       GetSystemMetrics(SM_CYMENU) + kFrameAllowance;
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    SetWindowPos(window, nullptr, (desktop.right - width) / 2, (desktop.bottom - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+}
+
+LRESULT OnCreate(HWND window) {
+    MainWindow = window;
+    SizeAndCentreWindow(window);
+    CreateDrawingResources();
+    return 0;
+}
+
+LRESULT OnDestroy() {
+    SavePreferences();
+    QuitHelp();
+    DeleteDrawingResources();
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT OnPaint(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    PaintAll(dc);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT OnPrintClient(HDC dc) {
+    PaintAll(dc);
+    return 0;
+}
+
+LRESULT OnKeyDown(WPARAM key) {
+    if (key == VK_F1) ShowHelpIndex();
+    return 0;
+}
+
+void Guess(int16_t letterIndex) {
+    if (GuessUnderWay) return;
+    GuessUnderWay = true;
+    GuessLetter(letterIndex);
+    GuessUnderWay = false;
+}
+
+// A typed character guesses the letter it counts as; anything else gives
+// an index outside A..Z, which the game ignores.
+LRESULT OnChar(WPARAM character) {
+    const signed char letter = static_cast<signed char>(FoldLetter(static_cast<char>(character)));
+    Guess(static_cast<int16_t>(letter - 'A'));
+    return 0;
+}
+
+void PressLetterCell(HWND window, int x, int y) {
+    const int16_t cell = LetterCellAt(x, y);
+    if (cell < 0) return;
+    InvertLetterCell(cell);
+    SetCapture(window);
+    PressedCell = cell;
+    CaptureActive = true;
+    PressedShown = true;
+}
+
+// A press outside the letter panel acts on the first region that holds it.
+LRESULT OnLeftButtonDown(HWND window, int x, int y) {
+    if (GuessUnderWay) return 0;
+    if (RegionContains(LetterPanel, x, y)) {
+        PressLetterCell(window, x, y);
+    } else if (RegionContains(CaseToggleBox, x, y)) {
+        ToggleLetterCase();
+    } else if (RegionContains(StatisticsPanel, x, y)) {
+        ToggleStatisticsPanel();
+    } else if (RegionContains(GuessMeter, x, y)) {
+        RecolourGuessMeter();
+    } else if (RegionContains(FaceBox, x, y)) {
+        CycleFaceColour();
+    }
+    return 0;
+}
+
+// The pressed cell is shown inverted exactly while the pointer is over it.
+LRESULT OnMouseMove(WPARAM keys, int x, int y) {
+    if (!(keys & MK_LBUTTON) || !CaptureActive) return 0;
+    const bool over = RegionContains(LetterCells[PressedCell], x, y);
+    if (over != PressedShown) {
+        InvertLetterCell(PressedCell);
+        PressedShown = over;
+    }
+    return 0;
+}
+
+// A release over the pressed cell guesses its letter. The capture is let
+// go first, so that a dialog opened by the end of a game gets the mouse.
+LRESULT OnLeftButtonUp(int x, int y) {
+    if (!CaptureActive) return 0;
+    const bool guess = RegionContains(LetterPanel, x, y) && LetterCellAt(x, y) == PressedCell;
+    CaptureActive = false;
+    ReleaseCapture();
+    if (PressedShown) InvertLetterCell(PressedCell);
+    PressedShown = false;
+    if (guess) Guess(PressedCell);
+    return 0;
+}
+
+// Another window took the mouse during a press (a task switch, say): the
+// press ends without a guess and the cell is shown normally again.
+LRESULT OnCaptureLost() {
+    if (!CaptureActive) return 0;
+    CaptureActive = false;
+    if (PressedShown) InvertLetterCell(PressedCell);
+    PressedShown = false;
+    return 0;
+}
+
+LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (RunMenuCommand(LOWORD(wParam))) return 0;
+    return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+}
+
+}  // namespace
+
+void CloseMainWindow() {
+    GameState.EndedStreak = GameState.Streak;
+    OfferEndedStreak();
+    DestroyWindow(MainWindow);
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: return OnCreate(window);
+        case WM_DESTROY: return OnDestroy();
+        case WM_CLOSE: CloseMainWindow(); return 0;
+        case WM_PAINT: return OnPaint(window);
+        case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wParam));
+        case WM_KEYDOWN: return OnKeyDown(wParam);
+        case WM_CHAR: return OnChar(wParam);
+        case WM_COMMAND: return OnCommand(window, wParam, lParam);
+        case WM_LBUTTONDOWN: return OnLeftButtonDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        case WM_MOUSEMOVE: return OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        case WM_LBUTTONUP: return OnLeftButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        case WM_CAPTURECHANGED: return OnCaptureLost();
+        default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

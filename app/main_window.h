@@ -1,0 +1,14 @@
+// The main window's procedure, and the close that Exit shares with the
+// window's own close box.
+#ifndef WORDLOFT_APP_MAIN_WINDOW_H
+#define WORDLOFT_APP_MAIN_WINDOW_H
+
+#include <windows.h>
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Offers the running winning streak to the scoreboard, then destroys the
+// main window, which saves the preferences and ends the program.
+void CloseMainWindow();
+
+#endif

@@ -1,0 +1,90 @@
+// The command handler: one line per menu item or accelerator. Word source
+// commands are also the stored WordSource, so they go to the game as they
+// are; the categories and the MaxGuesses items run in id sequences.
+#include "app/menu_commands.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/about_box.h"
+#include "app/app_globals.h"
+#include "app/author_contact.h"
+#include "app/help.h"
+#include "app/main_window.h"
+#include "app/menu_state.h"
+#include "app/utilities.h"
+#include "game/engine.h"
+#include "game/game_state.h"
+#include "records/preferences.h"
+#include "records/scoreboard_commands.h"
+#include "resource.h"
+
+static_assert(IDM_ENTER_WORD == kSourceEnteredWord, "Enter Word is a word source");
+static_assert(IDM_USE_CUSTOM_WORDS == kSourceCustomWords, "Use Custom Words is a word source");
+static_assert(IDM_USE_RANDOM_WORDS == kSourceRandomWords, "Use Random Words is a word source");
+static_assert(IDM_CATEGORY_FIRST == kSourceFirstCategory && IDM_CATEGORY_LAST == kSourceLastCategory,
+              "the category commands are the category sources");
+static_assert(IDM_CATEGORY_AUTHORS == kSourceAuthors, "Authors is category 4");
+static_assert(IDM_GUESSES_12 - IDM_GUESSES_4 == 4, "one command per MaxGuesses value, 4 to 12");
+
+namespace {
+
+uint16_t Toggled(uint16_t flag) { return flag == 0 ? 1 : 0; }
+
+void ToggleSound() {
+    Preferences.SoundOn = Toggled(Preferences.SoundOn);
+    UpdateSoundCheck();
+}
+
+void ToggleScoring() {
+    Preferences.ScoringOn = Toggled(Preferences.ScoringOn);
+    UpdateScoringCheck();
+}
+
+void VisitWebPage() {
+    ShellExecuteA(MainWindow, "open", kAuthorWebAddress, "", "", SW_SHOWNORMAL);
+}
+
+bool IsCategoryCommand(int command) { return command >= IDM_CATEGORY_FIRST && command <= IDM_CATEGORY_LAST; }
+
+bool IsMaxGuessesCommand(int command) { return command >= IDM_GUESSES_4 && command <= IDM_GUESSES_12; }
+
+// 4, 6, 8, 10 or 12 for the MaxGuesses commands in id order.
+uint16_t MaxGuessesOf(int command) { return static_cast<uint16_t>(4 + 2 * (command - IDM_GUESSES_4)); }
+
+}  // namespace
+
+bool RunMenuCommand(int command) {
+    if (IsCategoryCommand(command)) {
+        NewGame(static_cast<uint32_t>(command), 1);
+        return true;
+    }
+    if (IsMaxGuessesCommand(command)) {
+        ChangeMaxGuesses(MaxGuessesOf(command));
+        return true;
+    }
+    switch (command) {
+        case IDM_NEW: StartNextGame(); return true;
+        case IDM_RESET_CURRENT: ResetCurrentStatisticsCommand(); return true;
+        case IDM_RESET_CUMULATIVE: ResetCumulativeStatisticsCommand(); return true;
+        case IDM_HIGH_SCORES: DisplayHighScoresCommand(); return true;
+        case IDM_COPY_EMAIL: CopyTextToClipboard(kAuthorEmailAddress); return true;
+        case IDM_COPY_WEB_ADDRESS: CopyTextToClipboard(kAuthorWebAddress); return true;
+        case IDM_COPY_MAILING_ADDRESS: CopyTextToClipboard(kAuthorMailingAddress); return true;
+        case IDM_VISIT_WEB_PAGE: VisitWebPage(); return true;
+        case IDM_ABOUT: ShowAboutBox(); return true;
+        case IDM_EXIT: CloseMainWindow(); return true;
+        case IDM_UNDO: return true;
+        case IDM_CUT: return true;
+        case IDM_COPY: return true;
+        case IDM_PASTE: return true;
+        case IDM_SOUND: ToggleSound(); return true;
+        case IDM_SCORING: ToggleScoring(); return true;
+        case IDM_ENTER_WORD: NewGame(kSourceEnteredWord, 1); return true;
+        case IDM_USE_CUSTOM_WORDS: NewGame(kSourceCustomWords, 1); return true;
+        case IDM_USE_RANDOM_WORDS: NewGame(kSourceRandomWords, 1); return true;
+        case IDM_HELP_INDEX: ShowHelpIndex(); return true;
+        case IDM_HELP_USING: ShowHelpOnHelp(); return true;
+        default: return false;
+    }
+}

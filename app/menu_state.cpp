@@ -1,0 +1,122 @@
+// Menu marks, greying and the caption. The menu starts from the resource
+// with every item enabled and unchecked; start-up and the commands bring
+// it in step with Preferences and GameState through the calls below.
+#include "app/menu_state.h"
+
+#include <cstdio>
+
+#include "app/app_globals.h"
+#include "game/game_state.h"
+#include "records/preferences.h"
+#include "render/guess_meter.h"
+#include "resource.h"
+
+char SourceLabel[kSourceLabelSize];
+
+namespace {
+
+constexpr int kWordsMenuPosition = 2;
+constexpr int kMaxGuessesMenuPosition = 3;
+constexpr int kMaxGuessesItemCount = 5;
+
+HMENU MenuBar = nullptr;
+HMENU WordsMenu = nullptr;
+HMENU MaxGuessesMenu = nullptr;
+
+UINT CheckFlag(bool on) { return on ? MF_CHECKED : MF_UNCHECKED; }
+
+void SetCheck(HMENU menu, UINT command, bool on) {
+    CheckMenuItem(menu, command, MF_BYCOMMAND | CheckFlag(on));
+}
+
+void SetWordsItemEnabled(UINT command, bool on) {
+    EnableMenuItem(WordsMenu, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    DrawMenuBar(MainWindow);
+}
+
+void SetGameMenusEnabled(bool on) {
+    const UINT state = MF_BYPOSITION | (on ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(MenuBar, kWordsMenuPosition, state);
+    EnableMenuItem(MenuBar, kMaxGuessesMenuPosition, state);
+    DrawMenuBar(MainWindow);
+}
+
+void SetLabel(const char* text) { std::snprintf(SourceLabel, sizeof SourceLabel, "%s", text); }
+
+// The caption's source name, which also becomes SourceLabel; nullptr for
+// a source the program does not know.
+const char* DescribeWordSource(uint32_t source) {
+    static char categoryName[kSourceLabelSize];
+    if (source == kSourceEnteredWord) {
+        SetLabel("Entered Words");
+        return "Entered Word";
+    }
+    if (source == kSourceCustomWords) {
+        SetLabel("Custom Words");
+        return "Custom Words";
+    }
+    if (source == kSourceRandomWords) {
+        SetLabel("Random Words");
+        return "Random Words";
+    }
+    if (source >= kSourceFirstCategory) {
+        if (GetMenuStringA(WordsMenu, source, categoryName, sizeof categoryName, MF_BYCOMMAND) <= 0) {
+            SetLabel("?");
+            return "?";
+        }
+        SetLabel(categoryName);
+        return categoryName;
+    }
+    SetLabel("???");
+    return nullptr;
+}
+
+}  // namespace
+
+void FetchMainMenus(HWND window) {
+    MenuBar = GetMenu(window);
+    WordsMenu = GetSubMenu(MenuBar, kWordsMenuPosition);
+    MaxGuessesMenu = GetSubMenu(MenuBar, kMaxGuessesMenuPosition);
+}
+
+void UpdateSoundCheck() { SetCheck(MenuBar, IDM_SOUND, Preferences.SoundOn == 1); }
+
+void UpdateScoringCheck() { SetCheck(MenuBar, IDM_SCORING, Preferences.ScoringOn == 1); }
+
+void SetUseCustomWordsEnabled(bool on) { SetWordsItemEnabled(IDM_USE_CUSTOM_WORDS, on); }
+
+void SetUseRandomWordsEnabled(bool on) { SetWordsItemEnabled(IDM_USE_RANDOM_WORDS, on); }
+
+void DisableGameMenus() { SetGameMenusEnabled(false); }
+
+void EnableGameMenus() { SetGameMenusEnabled(true); }
+
+void SetMaxGuesses(uint16_t n) {
+    GameState.MaxGuessesIndex = MaxGuessesIndexOf(n);
+    GameState.GuessesLeft = static_cast<int16_t>(n);
+    GameState.MaxGuesses = n;
+    Preferences.MaxGuesses = n;
+    for (int position = 0; position < kMaxGuessesItemCount; ++position) {
+        CheckMenuItem(MaxGuessesMenu, position, MF_BYPOSITION | CheckFlag(position == GameState.MaxGuessesIndex));
+    }
+    DrawGuessMeterOn(nullptr, true, true);
+}
+
+void CheckWordSourceItem(uint32_t command) {
+    SetCheck(WordsMenu, IDM_ENTER_WORD, false);
+    SetCheck(WordsMenu, IDM_USE_CUSTOM_WORDS, false);
+    SetCheck(WordsMenu, IDM_USE_RANDOM_WORDS, false);
+    for (UINT id = IDM_CATEGORY_FIRST; id <= IDM_CATEGORY_LAST; ++id) SetCheck(WordsMenu, id, false);
+    SetCheck(WordsMenu, command, true);
+}
+
+void SetSourceTitle() {
+    char caption[sizeof ProductTitle + 16 + kSourceLabelSize];
+    const char* source = DescribeWordSource(Preferences.WordSource);
+    if (source != nullptr) {
+        std::snprintf(caption, sizeof caption, "%s - Category: %s", ProductTitle, source);
+    } else {
+        std::snprintf(caption, sizeof caption, "%s", ProductTitle);
+    }
+    SetWindowTextA(MainWindow, caption);
+}

@@ -1,0 +1,31 @@
+// Small operations every part of the window shell uses: the arrow and
+// hourglass cursors, centring a dialog, the clipboard and the Ctrl and
+// Shift keys. The message boxes, string loads, the beep, the pause and
+// region repaints that the game also asks for are declared in
+// game/requests.h and defined in utilities.cpp as well.
+#ifndef WORDLOFT_APP_UTILITIES_H
+#define WORDLOFT_APP_UTILITIES_H
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "game/requests.h"
+
+// Show the system arrow or hourglass; both return the cursor they replaced.
+HCURSOR SetArrowCursor();
+HCURSOR SetWaitCursor();
+
+// Moves a dialog to the middle of the screen (by its client size, so it
+// sits a caption's height below the true centre). Called as dialogs open.
+void CentreDialog(HWND dialog);
+
+// Puts a text on the clipboard as CF_TEXT. A busy clipboard is ignored; a
+// memory failure beeps when sound is on.
+void CopyTextToClipboard(const char* text);
+
+// 1 while the key is held down at this moment, else 0.
+int16_t IsControlDown();
+int16_t IsShiftDown();
+
+#endif

@@ -1,0 +1,9 @@
+# The preference record, statistics and scoreboard rules.
+list(APPEND WORDLOFT_CORE_SOURCES
+    records/preferences.cpp
+    records/statistics.cpp)
+
+# The scoreboard dialogs and the commands that act on the statistics.
+list(APPEND WORDLOFT_SHELL_SOURCES
+    records/scoreboard_dialog.cpp
+    records/scoreboard_commands.cpp)

@@ -1,0 +1,85 @@
+// The guess meter: its blocks in the seven weaves, the red wipe before a
+// block goes away, and the recolouring click. Answers the engine's meter
+// requests.
+#include "render/guess_meter.h"
+
+#include "game/game_state.h"
+#include "game/requests.h"
+#include "render/drawing.h"
+#include "render/stage_table.h"
+
+int16_t MeterPatternIndex;
+int16_t MeterPatternStart;
+
+namespace {
+
+constexpr int16_t kWipeStepMs = 1;
+
+void ClearMeter(HDC dc) {
+    FillWhite(dc, GuessMeter, DrawingResources.FramePen);
+    FillWithTexture(dc, GuessMeter);
+}
+
+void DrawBlock(HDC dc, int k) {
+    const HBRUSH weave = DrawingResources.WeaveBrushes[MeterPatternIndex];
+    if (!DrawingResources.FramePen || !weave) return;
+    const RegionRect block = MeterBlockRect(GuessMeter, GameState.MaxGuesses, k);
+    SelectObject(dc, DrawingResources.FramePen);
+    SelectObject(dc, weave);
+    Rectangle(dc, block.left, block.top, block.right, block.bottom);
+}
+
+void FrameStep(HDC dc, const RegionRect& r, HBRUSH brush) {
+    const RECT rect = WindowRectOf(r);
+    FrameRect(dc, &rect, brush);
+    ShowDrawingNow();
+    DelayMilliseconds(kWipeStepMs);
+}
+
+}  // namespace
+
+void DrawGuessMeterOn(HDC dc, bool advance, bool clear) {
+    const HDC used = BeginWindowDrawing(dc);
+    if (!used) return;
+    if (clear) ClearMeter(used);
+    if (advance) MeterPatternStart = MeterPatternIndex;
+    else MeterPatternIndex = MeterPatternStart;
+    for (int k = 0; k < GameState.GuessesLeft; ++k) {
+        MeterPatternIndex = static_cast<int16_t>((MeterPatternIndex + 1) % kWeaveCount);
+        DrawBlock(used, k);
+    }
+    // A cleared meter gets its frame back, so that it looks the same after
+    // a miss as after a repaint.
+    if (clear) FrameRegion(used, GuessMeter);
+    EndWindowDrawing(dc, used);
+}
+
+void RecolourGuessMeter() {
+    PlaySoundCue(kSoundGuessClick);
+    DrawGuessMeterOn(nullptr, true, false);
+}
+
+// ---- Requests of the game engine ----
+
+void DrawGuessMeter() { DrawGuessMeterOn(nullptr, true, true); }
+
+// Red frames close in on the middle of the meter, then white ones open
+// out again.
+void WipeGuessMeter() {
+    const HDC dc = BeginWindowDrawing(nullptr);
+    if (!dc) return;
+    const HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    if (DrawingResources.RedBrush && white) {
+        RegionRect r = InflateRegion(GuessMeter, -2);
+        const int n = (GuessMeter.right - GuessMeter.left) / 2 - 2;
+        for (int i = 0; i < n; ++i) {
+            r = InflateRegion(r, -1);
+            FrameStep(dc, r, DrawingResources.RedBrush);
+        }
+        for (int i = 0; i < n; ++i) {
+            r = InflateRegion(r, 1);
+            FrameStep(dc, r, white);
+        }
+    }
+    EndWindowDrawing(nullptr, dc);
+}

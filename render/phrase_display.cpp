@@ -1,0 +1,127 @@
+// The phrase band (underlines and glyphs of the phrase) and the
+// information line. Also answers the engine's phrase requests: clear the
+// band, draw the phrase, show an information text, invert the band.
+#include "render/phrase_display.h"
+
+#include <cstring>
+
+#include "game/game_state.h"
+#include "records/preferences.h"
+#include "render/drawing.h"
+#include "render/phrase_layout.h"
+
+char InformationLineText[256];
+
+namespace {
+
+const char kFaceName[] = "Times New Roman";
+constexpr int kInformationPoints = 100;
+constexpr int kOtherCharacterPoints = 140;
+
+void DrawUnderline(HDC dc, int i) {
+    const int x = PhraseSlotLeft(PhraseBand, i);
+    const int y = PhraseUnderlineY(PhraseBand);
+    MoveToEx(dc, x, y, nullptr);
+    LineTo(dc, x + kUnderlineLength, y);
+}
+
+// A character that is neither a space nor a phrase letter has no glyph:
+// it is written in a glyph-sized white cell instead.
+void DrawOtherCharacter(HDC dc, char ch, int x, int y) {
+    RECT cell = {x, y, x + kGlyphWidth, y + kGlyphHeight};
+    FillRect(dc, &cell, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const HFONT font = CreateScaledFont(dc, kFaceName, kOtherCharacterPoints, 0, kFontBold, true);
+    const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    const int mode = SetBkMode(dc, TRANSPARENT);
+    const char text[2] = {ch, '\0'};
+    DrawTextA(dc, text, 1, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SetBkMode(dc, mode);
+    if (previous) SelectObject(dc, previous);
+    if (font) DeleteObject(font);
+}
+
+int MeasureText(const char* text, void* context) {
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(static_cast<HDC>(context), text, static_cast<int>(std::strlen(text)), &size);
+    return size.cx;
+}
+
+}  // namespace
+
+void DrawPhraseOn(HDC dc) {
+    const HDC used = BeginWindowDrawing(dc);
+    if (!used) return;
+    if (DrawingResources.FramePen) SelectObject(used, DrawingResources.FramePen);
+    const GameStateRecord& game = GameState;
+    // Only letters get an underline: they are what the player looks for.
+    for (int i = 0; i < game.PhraseLength; ++i) {
+        const PhraseSlotLook look = PhraseSlotLookOf(game.Phrase[i], game.LettersUsed);
+        if (look == kSlotUnderline || look == kSlotLetter) DrawUnderline(used, i);
+    }
+    const int top = PhraseGlyphTop(PhraseBand);
+    for (int i = 0; i < game.PhraseLength; ++i) {
+        const int x = PhraseSlotLeft(PhraseBand, i);
+        const PhraseSlotLook look = PhraseSlotLookOf(game.Phrase[i], game.LettersUsed);
+        if (look == kSlotLetter) DrawPhraseGlyph(used, game.Phrase[i], x, top);
+        if (look == kSlotOther) DrawOtherCharacter(used, game.Phrase[i], x, top);
+    }
+    FrameRegion(used, PhraseBand);
+    EndWindowDrawing(dc, used);
+}
+
+void DrawPhraseGlyph(HDC dc, char ch, int x, int y) {
+    if (!dc || !DrawingResources.GlyphSheet) return;
+    const GlyphCell cell = GlyphCellOf(ch, Preferences.UpperCaseLetters != 0);
+    const HDC memory = CreateCompatibleDC(dc);
+    if (!memory) return;
+    const HGDIOBJ previous = SelectObject(memory, DrawingResources.GlyphSheet);
+    SetMapMode(memory, GetMapMode(dc));
+    BitBlt(dc, x, y, kGlyphWidth, kGlyphHeight, memory, GlyphSourceX(cell), GlyphSourceY(cell),
+           SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}
+
+void ClearPhraseBandOn(HDC dc) {
+    const HDC used = BeginWindowDrawing(dc);
+    if (!used) return;
+    FillWhite(used, PhraseBand, static_cast<HPEN>(GetStockObject(BLACK_PEN)));
+    EndWindowDrawing(dc, used);
+}
+
+void DrawInformationLine(HDC dc, const char* text) {
+    if (!dc) return;
+    const HFONT font = CreateScaledFont(dc, kFaceName, kInformationPoints, 0, 0, true);
+    const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    FillWhite(dc, InformationLine, static_cast<HPEN>(GetStockObject(BLACK_PEN)));
+    char shown[sizeof InformationLineText];
+    const int available = InformationLine.right - InformationLine.left - 4;
+    FitTextToWidth(text, available, MeasureText, dc, shown, sizeof shown);
+    RECT line = WindowRectOf(InformationLine);
+    DrawTextA(dc, shown, -1, &line, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    std::memcpy(InformationLineText, shown, sizeof InformationLineText);
+    if (previous) SelectObject(dc, previous);
+    if (font) DeleteObject(font);
+    FrameRegion(dc, InformationLine);
+}
+
+// ---- Requests of the game engine ----
+
+void DrawPhrase() { DrawPhraseOn(nullptr); }
+
+void ClearPhraseBand() { ClearPhraseBandOn(nullptr); }
+
+void ShowInformation(const char* text) {
+    const HDC dc = BeginWindowDrawing(nullptr);
+    if (!dc) return;
+    DrawInformationLine(dc, text);
+    EndWindowDrawing(nullptr, dc);
+}
+
+void InvertPhraseBand() {
+    const HDC dc = BeginWindowDrawing(nullptr);
+    if (!dc) return;
+    const RECT band = WindowRectOf(InflateRegion(PhraseBand, -2));
+    InvertRect(dc, &band);
+    EndWindowDrawing(nullptr, dc);
+}

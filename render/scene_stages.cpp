@@ -1,0 +1,153 @@
+// The scene box: the welcome picture before the first miss, then the
+// desert scene rebuilt stage by stage, with the climbing sun and the
+// dance as the two animations. Answers the engine's request to add the
+// stages of a miss.
+#include "render/scene_stages.h"
+
+#include <cstring>
+
+#include "game/game_state.h"
+#include "game/requests.h"
+#include "render/drawing.h"
+#include "render/stage_table.h"
+#include "resource.h"
+
+namespace {
+
+constexpr int16_t kSunStepMs = 30;
+constexpr int16_t kDanceFrameMs = 50;
+
+HICON StageIcon(int16_t id) {
+    switch (id) {
+        case IDI_CACTUS: return DrawingResources.CactusIcon;
+        case IDI_PEOPLE: return DrawingResources.PeopleIcon;
+        case IDI_SUN: return DrawingResources.SunIcon;
+        case IDI_DANCE_FIRST: return DrawingResources.DanceIcons[0];
+        default: return nullptr;
+    }
+}
+
+HBITMAP OutlineBitmap(const char* name) {
+    if (std::strcmp(name, "STAND") == 0) return DrawingResources.Stand;
+    if (std::strcmp(name, "WAGON") == 0) return DrawingResources.Wagon;
+    return nullptr;
+}
+
+void DrawStageIcon(HDC dc, HICON icon, int x, int y) {
+    if (icon) DrawIcon(dc, x, y, icon);
+}
+
+void DrawPictureOnce(HDC dc, const char* name, int x, int y, DWORD rasterOp) {
+    const HBITMAP picture = LoadSceneBitmap(name);
+    DrawBitmap(dc, picture, x, y, rasterOp);
+    if (picture) DeleteObject(picture);
+}
+
+// One animation frame: the saved background patch with the icon over
+// it, put on the screen in a single copy so that no half-drawn frame is
+// ever seen. Without the patch the icon is drawn on its own.
+void DrawFrameOverPatch(HDC dc, HBITMAP patch, int patchX, int patchY, HICON icon, int x, int y) {
+    BITMAP info;
+    if (!patch || !GetObjectA(patch, sizeof info, &info)) {
+        DrawStageIcon(dc, icon, x, y);
+        return;
+    }
+    const HDC frameDc = CreateCompatibleDC(dc);
+    const HBITMAP frame = frameDc ? CreateCompatibleBitmap(dc, info.bmWidth, info.bmHeight) : nullptr;
+    if (!frame) {
+        if (frameDc) DeleteDC(frameDc);
+        DrawBitmap(dc, patch, patchX, patchY, SRCCOPY);
+        DrawStageIcon(dc, icon, x, y);
+        return;
+    }
+    const HGDIOBJ previous = SelectObject(frameDc, frame);
+    DrawBitmap(frameDc, patch, 0, 0, SRCCOPY);
+    DrawStageIcon(frameDc, icon, x - patchX, y - patchY);
+    BitBlt(dc, patchX, patchY, info.bmWidth, info.bmHeight, frameDc, 0, 0, SRCCOPY);
+    SelectObject(frameDc, previous);
+    DeleteObject(frame);
+    DeleteDC(frameDc);
+    ShowDrawingNow();
+}
+
+// The sun climbs from its low place to the top in small steps, the sky
+// strip behind it restored for each step.
+void ClimbSun(HDC dc) {
+    const HBITMAP sky = LoadSceneBitmap("scene2bit");
+    const int skyX = SceneBox.left + 2;
+    const int skyY = SceneBox.top + 2;
+    for (int step = 1; step <= kSunClimbSteps; ++step) {
+        const StagePoint sun = SunClimbPosition(step);
+        DrawFrameOverPatch(dc, sky, skyX, skyY, DrawingResources.SunIcon, sun.x, sun.y);
+        DelayMilliseconds(kSunStepMs);
+    }
+    if (sky) DeleteObject(sky);
+}
+
+// Ten rounds of the eight dance frames over the patch of sky behind the
+// figure; the figure stays in its fifth pose.
+void Dance(HDC dc, int x, int y) {
+    const HBITMAP sky = LoadSceneBitmap("skybit");
+    for (int round = 0; round < kDanceRounds; ++round) {
+        for (HICON frame : DrawingResources.DanceIcons) {
+            DrawFrameOverPatch(dc, sky, x, y, frame, x, y);
+            DelayMilliseconds(kDanceFrameMs);
+        }
+    }
+    DrawFrameOverPatch(dc, sky, x, y, DrawingResources.DanceIcons[kDanceFinalFrame], x, y);
+    if (sky) DeleteObject(sky);
+}
+
+}  // namespace
+
+void DrawScene(HDC dc) {
+    const int16_t left = GameState.GuessesLeft;
+    if (left == static_cast<int16_t>(GameState.MaxGuesses)) {
+        FillWhite(dc, SceneBox, DrawingResources.FramePen);
+        DrawPictureOnce(dc, "opening", SceneBox.left + 2, SceneBox.top + 2, SRCAND);
+        return;
+    }
+    if (left < 0 || left >= kSceneStageCount) return;
+    for (int16_t s = kSceneStageCount - 1; s >= left; --s) DrawSceneStage(dc, s, false);
+}
+
+void DrawSceneStage(HDC dc, int16_t stage, bool animate) {
+    if (!dc || stage < 0 || stage >= kSceneStageCount) return;
+    const SceneStageEntry& entry = SceneStages[stage];
+    if (DrawingResources.FramePen) SelectObject(dc, DrawingResources.FramePen);
+    if (DrawingResources.BlackBrush) SelectObject(dc, DrawingResources.BlackBrush);
+    switch (entry.drawing) {
+        case kStageLandscape:
+            FillWhite(dc, SceneBox, DrawingResources.FramePen);
+            DrawPictureOnce(dc, entry.bitmapName, entry.x, entry.y, SRCAND);
+            break;
+        case kStageIcon:
+            DrawStageIcon(dc, StageIcon(entry.iconId), entry.x, entry.y);
+            if (entry.secondX >= 0) DrawStageIcon(dc, StageIcon(entry.iconId), entry.secondX, entry.secondY);
+            break;
+        case kStageOutline:
+            DrawBitmap(dc, OutlineBitmap(entry.bitmapName), entry.x, entry.y, SRCAND);
+            break;
+        case kStageLowSun:
+            if (animate || GameState.GuessesLeft > 1) DrawStageIcon(dc, DrawingResources.SunIcon, entry.x, entry.y);
+            break;
+        case kStageHighSun:
+            if (animate) ClimbSun(dc);
+            else DrawStageIcon(dc, DrawingResources.SunIcon, entry.x, entry.y);
+            break;
+        case kStageDance:
+            Dance(dc, entry.x, entry.y);
+            break;
+    }
+}
+
+// ---- Request of the game engine ----
+
+void DrawStagesAfterMiss() {
+    const HDC dc = BeginWindowDrawing(nullptr);
+    if (!dc) return;
+    int16_t stages[kSceneStageCount];
+    const int count = StagesAfterMiss(GameState.MaxGuesses, GameState.GuessesLeft, stages);
+    for (int i = 0; i < count; ++i) DrawSceneStage(dc, stages[i], true);
+    EndWindowDrawing(nullptr, dc);
+}
