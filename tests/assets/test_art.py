@@ -99,12 +99,12 @@ class Files(unittest.TestCase):
                 self.assertEqual((dib.width, dib.height, dib.bpp), art_tables.BITMAPS[key], key)
             else:
                 self.assertEqual(dib.bpp, art_tables.NUMBERED_BITMAPS[key], key)
-        # The About picture fits its 248 x 142 dialog-unit frame at the
-        # usual 1.5 pixels per unit; the headings fit between the top of
-        # the board and its first row at y 30.
+        # The About picture fills its 248 x 142 dialog-unit frame in the
+        # box's System font (2 pixels per unit each way); the headings fit
+        # between the top of the board and its first row at y 30.
         about = dict(entries)[220]
         dib = art_formats.read_bmp(read(about))
-        self.assertLessEqual((dib.width, dib.height), (372, 213))
+        self.assertEqual((dib.width, dib.height), (496, 284))
         heads = art_formats.read_bmp(read(dict(entries)[153]))
         self.assertLessEqual(heads.height, 30 - 13)
 

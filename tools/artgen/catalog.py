@@ -122,7 +122,7 @@ BITMAPS = (
               'scoreboard title'),
        Bitmap('IDB_SCOREBOARD_HEADINGS', 'headings', (420, 16), 8,
               pictures.scoreboard_headings, 'scoreboard column headings'),
-       Bitmap('IDB_ABOUT', 'about', (372, 213), 8, pictures.about, 'About picture')])
+       Bitmap('IDB_ABOUT', 'about', (496, 284), 8, pictures.about, 'About picture')])
 
 
 def bitmap_file(bitmap, canvas):

@@ -188,32 +188,34 @@ def opening():
 
 def about():
     """Bitmap 220, the About picture: the title over a desert view with
-    a few words about the game."""
-    c = Canvas(372, 213)
-    inner = landscape.desert(364, 205, 120, seed=12, town_at=236,
-                             buttes=[(24, 70, 86), (300, 340, 92)],
-                             clouds=[(150, 70, 50)],
-                             road_pts=((100, 210), (180, 170), (300, 130), (330, 121)))
-    sprites.sun(inner, 336.5, 24.5, 8, 14)
-    sprites.saguaro(inner, 30, 110, 70)
-    sprites.saguaro(inner, 330, 130, 50)
+    a few words about the game. It fills the About box's sunken picture
+    frame, 248 x 142 dialog units of the System font: 496 x 284 pixels."""
+    w, h = 496, 284
+    c = Canvas(w, h)
+    inner = landscape.desert(w - 8, h - 8, 160, seed=12, town_at=330,
+                             buttes=[(30, 90, 112), (400, 454, 120)],
+                             clouds=[(200, 84, 64), (60, 40, 44)],
+                             road_pts=((130, 280), (240, 226), (400, 174), (440, 162)))
+    sprites.sun(inner, 446.5, 30.5, 10, 17)
+    sprites.saguaro(inner, 40, 150, 92)
+    sprites.saguaro(inner, 440, 176, 64)
     c.blit(inner, 4, 4)
-    c.rect(0, 0, 372, 4, landscape.WOOD[2])
-    c.rect(0, 209, 372, 4, landscape.WOOD[3])
-    c.rect(0, 0, 4, 213, landscape.WOOD[2])
-    c.rect(368, 0, 4, 213, landscape.WOOD[3])
-    t = lettering.title('Wordloft', 3)
-    c.blit(t, (372 - t.w) // 2, 14)
-    panel_w, panel_y = 300, 142
-    px = (372 - panel_w) // 2
-    c.rect(px, panel_y, panel_w, 50, rgb(252, 240, 206))
-    c.frame(px, panel_y, panel_w, 50, rgb(150, 100, 56))
+    c.rect(0, 0, w, 4, landscape.WOOD[2])
+    c.rect(0, h - 4, w, 4, landscape.WOOD[3])
+    c.rect(0, 0, 4, h, landscape.WOOD[2])
+    c.rect(w - 4, 0, 4, h, landscape.WOOD[3])
+    t = lettering.title('Wordloft', 4)
+    c.blit(t, (w - t.w) // 2, 18)
+    panel_w, panel_y = 340, 190
+    px = (w - panel_w) // 2
+    c.rect(px, panel_y, panel_w, 58, rgb(252, 240, 206))
+    c.frame(px, panel_y, panel_w, 58, rgb(150, 100, 56))
     for i, text in enumerate(('A word-guessing game for one or two players',
                               '51 categories of words and phrases',
                               'Click the picture to close')):
         bold = i == 0
-        font_small.draw_text(c, (372 - font_small.text_width(text, bold)) // 2,
-                             panel_y + 5 + 15 * i, text, INK, bold)
+        font_small.draw_text(c, (w - font_small.text_width(text, bold)) // 2,
+                             panel_y + 7 + 16 * i, text, INK, bold)
     return c
 
 
