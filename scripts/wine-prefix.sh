@@ -5,6 +5,7 @@
 #     window manager every dialog close otherwise stalls),
 #   - no audio device, so sounds return at once and quietly,
 #   - "Times New Roman" replaced by the metric-compatible Liberation Serif,
+#   - no crash dialog: a program that crashes ends instead of waiting,
 #   - Wine's own fonts copied into windows/Fonts, where dialog fonts such as
 #     MS Sans Serif and Tahoma are looked up.
 # Needs wine, fonts-liberation and fonts-wine. wineboot needs no display.
@@ -47,6 +48,9 @@ printf '%s\r\n' \
     '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"Times New Roman"="Liberation Serif"' \
+    '' \
+    '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' \
+    '"ShowCrashDialog"=dword:00000000' \
     '' >"$settings"
 wine reg import "Z:${settings//\//\\}" >>"$log" 2>&1 \
     || { cat "$log" >&2; exit 1; }

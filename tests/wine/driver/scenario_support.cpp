@@ -1,0 +1,147 @@
+// What the scenarios share: starting runs, playing words, reading the picture.
+#include "scenario_support.h"
+
+#include "check.h"
+#include "dialogs.h"
+
+using namespace PrefOffset;
+
+namespace {
+
+// Underline of slot i: from x = 9 + 21 i to x + 16 at y = 258; the glyph
+// above it occupies x .. x + 18, y 233 .. 254.
+int SlotLeft(int slot) { return kPhraseBand.left + 9 + 21 * slot; }
+
+}  // namespace
+
+int MaxGuessesCommand(int maxGuesses) { return kCommandFourGuesses + (maxGuesses - 4) / 2; }
+
+Bytes CustomWordPreferences(const std::vector<WordEntryText>& words, uint16_t maxGuesses,
+                            uint16_t scoringOn) {
+    Bytes b = DefaultPreferences();
+    PutU16(b, SoundOn, 0);
+    PutU16(b, MaxGuesses, maxGuesses);
+    PutU16(b, ScoringOn, scoringOn);
+    PutU32(b, WordSource, kCommandCustomWords);
+    PutCustomWords(b, words);
+    return b;
+}
+
+bool Launch(Program& program, const Bytes* prefs) {
+    if (prefs == nullptr) {
+        RemovePreferenceFile();
+    } else if (!WritePreferenceFile(*prefs)) {
+        Fail("cannot write %s", PreferenceFilePath().c_str());
+        return false;
+    }
+    return StartProgram(program);
+}
+
+bool CloseAndRead(Program& program, Bytes& file) {
+    CloseProgram(program);
+    if (!ReadPreferenceFile(file)) {
+        Fail("no preference file after the program ended");
+        return false;
+    }
+    return ExpectEqual(static_cast<long long>(file.size()), FileSize, "preference file size");
+}
+
+bool TypeLetters(const Program& program, const char* letters) {
+    for (const char* c = letters; *c != 0; ++c)
+        if (!TypeCharacter(program, *c)) return false;
+    return true;
+}
+
+int CheckedMaxGuesses(const Program& program) {
+    int checked = 0;
+    for (int n = 4; n <= 12; n += 2) {
+        if (IsChecked(program, MaxGuessesCommand(n))) {
+            if (checked != 0) return -1;
+            checked = n;
+        }
+    }
+    return checked;
+}
+
+bool SlotUnderlined(const Image& scene, int slot) {
+    RECT underline = {SlotLeft(slot) + 2, 257, SlotLeft(slot) + 15, 260};
+    return CountDarkPixels(scene, underline) >= 13;
+}
+
+bool SlotShowsLetter(const Image& scene, int slot) {
+    RECT glyph = {SlotLeft(slot), 233, SlotLeft(slot) + 19, 255};
+    return CountNonWhitePixels(scene, glyph) > 10;
+}
+
+bool SameSlotPicture(const Image& scene, int slotA, int slotB) {
+    for (int y = 233; y < 255; ++y)
+        for (int x = 0; x < 19; ++x)
+            if (scene.At(SlotLeft(slotA) + x, y) != scene.At(SlotLeft(slotB) + x, y)) return false;
+    return true;
+}
+
+std::string UnderlinePattern(const Image& scene) {
+    std::string pattern;
+    for (int slot = 0; slot < 26; ++slot) pattern += SlotUnderlined(scene, slot) ? '_' : '.';
+    return pattern;
+}
+
+HWND ExpectDialog(const Program& program, const char* caption, DWORD timeoutMs) {
+    HWND dialog = WaitForDialog(program.Process.dwProcessId, caption, timeoutMs);
+    if (dialog == nullptr) {
+        HWND other = FindAnyDialog(program.Process.dwProcessId);
+        Fail("no dialog \"%s\" appeared%s%s", caption, other ? "; open instead: " : "",
+             other ? DescribeDialog(other).c_str() : "");
+    }
+    return dialog;
+}
+
+void ExpectNoDialog(const Program& program, DWORD waitMs, const char* when) {
+    // A dialog opened by earlier input exists once that input is handled.
+    Settle(program);
+    HWND dialog = WaitForDialog(program.Process.dwProcessId, nullptr, waitMs);
+    if (dialog != nullptr) {
+        Fail("%s: unexpected dialog %s", when, DescribeDialog(dialog).c_str());
+        DismissDialog(dialog);
+    }
+}
+
+void FinishGameWithoutDialog(const Program& program, char letter) {
+    PostCharacter(program, letter);
+    DWORD start = GetTickCount();
+    while (!Settle(program, 200)) {
+        if (HWND dialog = FindAnyDialog(program.Process.dwProcessId)) {
+            Fail("after the game ended: unexpected dialog %s", DescribeDialog(dialog).c_str());
+            DismissDialog(dialog);
+        }
+        if (GetTickCount() - start > 30000) {
+            Fail("the end of the game did not finish within 30 s");
+            return;
+        }
+    }
+}
+
+bool ExpectSameBytes(const Bytes& got, const Bytes& expected, const char* what) {
+    if (got.size() != expected.size()) {
+        Fail("%s: %lu bytes, expected %lu", what, static_cast<unsigned long>(got.size()),
+             static_cast<unsigned long>(expected.size()));
+        return false;
+    }
+    int shown = 0;
+    size_t differing = 0;
+    for (size_t i = 0; i < got.size(); ++i) {
+        if (got[i] == expected[i]) continue;
+        ++differing;
+        if (shown++ < 5)
+            Fail("%s: byte %lu is 0x%02X, expected 0x%02X", what, static_cast<unsigned long>(i),
+                 got[i], expected[i]);
+    }
+    if (differing > 5)
+        Fail("%s: %lu bytes differ in all", what, static_cast<unsigned long>(differing));
+    return differing == 0;
+}
+
+void SaveMismatch(const Image& a, const Image& b, const std::string& name) {
+    SaveScreenshot(a, "mismatch-" + name + "-before");
+    SaveScreenshot(b, "mismatch-" + name + "-after");
+}

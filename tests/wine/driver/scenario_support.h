@@ -1,0 +1,99 @@
+// What the scenarios share: the program's command ids, its scene geometry,
+// preparing a run from a preference file, playing words, and reading the
+// picture of the phrase band and the letter panel.
+#ifndef WORDLOFT_TESTS_SCENARIO_SUPPORT_H
+#define WORDLOFT_TESTS_SCENARIO_SUPPORT_H
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "image.h"
+#include "preference_file.h"
+#include "program.h"
+
+// Menu commands.
+constexpr int kCommandNew = 32771;
+constexpr int kCommandDisplayHighScores = 32774;
+constexpr int kCommandExit = 105;
+constexpr int kCommandSoundOnOff = 32780;
+constexpr int kCommandScoringOnOff = 33002;
+constexpr int kCommandUseCustomWords = 32783;
+constexpr int kCommandUseRandomWords = 32785;
+constexpr int kCommandFourGuesses = 32786;  // 32786..32790: 4..12 guesses
+// Menu bar positions.
+constexpr int kWordsMenu = 2;
+constexpr int kMaxGuessesMenu = 3;
+
+// Dialogs and their controls.
+constexpr char kProductTitle[] = "Wordloft";
+constexpr char kEnterWordCaption[] = "Wordloft Enter Word Dialog";
+constexpr char kStreakNameCaption[] = "Wordloft - Winning Streak Name Dialog";
+constexpr char kScoreboardCaption[] = "Wordloft Winning Streak Scoreboard";
+constexpr int kPhraseField = 1000;
+constexpr int kInformationField = 1001;
+constexpr int kFirstBoardButton = 1003;  // 1003..1007: 4..12 guesses
+constexpr int kStreakNameField = 1018;
+constexpr int kBoardArea = 1019;
+
+// Scene regions in client pixels.
+constexpr RECT kSceneRect = {0, 0, 593, 378};
+constexpr RECT kStatisticsPanel = {0, 0, 563, 41};
+constexpr RECT kSceneBox = {0, 41, 563, 231};
+constexpr RECT kPhraseBand = {0, 231, 563, 264};
+constexpr RECT kLetterPanel = {0, 264, 563, 348};
+constexpr RECT kInformationLine = {0, 348, 563, 378};
+constexpr RECT kFaceBox = {563, 0, 593, 45};
+constexpr RECT kGuessMeter = {563, 90, 593, 378};
+
+int MaxGuessesCommand(int maxGuesses);
+
+// The defaults with sound off, the given custom list as the word source,
+// MaxGuesses and scoring as given.
+Bytes CustomWordPreferences(const std::vector<WordEntryText>& words, uint16_t maxGuesses,
+                            uint16_t scoringOn);
+
+// Writes the preference file (or removes it when prefs is null) and starts
+// the program.
+bool Launch(Program& program, const Bytes* prefs);
+
+// Closes the program and reads the file it left; false (recorded) when the
+// file is missing or not 34,056 bytes long.
+bool CloseAndRead(Program& program, Bytes& file);
+
+// Types each letter and waits for each to be handled, end-of-game sequence
+// included.
+bool TypeLetters(const Program& program, const char* letters);
+
+// The MaxGuesses item that carries the check mark (4..12); 0 when none and
+// -1 when more than one.
+int CheckedMaxGuesses(const Program& program);
+
+// Whether slot i of the phrase band shows an underline / a letter.
+bool SlotUnderlined(const Image& scene, int slot);
+bool SlotShowsLetter(const Image& scene, int slot);
+// Whether two slots of the phrase band show the same picture.
+bool SameSlotPicture(const Image& scene, int slotA, int slotB);
+// The slots that show an underline, as a string of '_' and '.' for 26 slots.
+std::string UnderlinePattern(const Image& scene);
+
+// A dialog of the given caption that must appear within timeoutMs; records
+// a failure (naming any other dialog that is open) when it does not.
+HWND ExpectDialog(const Program& program, const char* caption, DWORD timeoutMs);
+
+// Records a failure when a dialog of the program is open once the input
+// posted so far is handled, or opens within waitMs after that.
+void ExpectNoDialog(const Program& program, DWORD waitMs, const char* when);
+
+// Posts the letter that ends a game and waits for the end-of-game sequence
+// to finish; a dialog opening meanwhile is recorded and dismissed.
+void FinishGameWithoutDialog(const Program& program, char letter);
+
+// Compares two preference images and records up to five differing offsets.
+bool ExpectSameBytes(const Bytes& got, const Bytes& expected, const char* what);
+
+// Saves both pictures for a person to compare when a pixel check fails.
+void SaveMismatch(const Image& a, const Image& b, const std::string& name);
+
+#endif

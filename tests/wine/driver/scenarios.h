@@ -1,0 +1,32 @@
+// Every scenario the driver runs. Each starts the program from a prepared
+// preference file, plays as a person would, and checks what it sees and
+// what the program wrote; failures are recorded through check.h.
+#ifndef WORDLOFT_TESTS_SCENARIOS_H
+#define WORDLOFT_TESTS_SCENARIOS_H
+
+struct Scenario {
+    const char* Name;
+    void (*Run)();
+};
+
+// Start-up.
+void FirstStartWritesDefaults();
+void EmptyCustomListFallsBackToEnteredWord();
+// Games and their counters.
+void WonAndLostGamesAreCounted();
+void FirstGuessGreysWordsAndMaxGuesses();
+void InputDuringGameEndIsDiscarded();
+// Dialogs.
+void EnteredWordDialogChecksThePhrase();
+void MaxGuessesChangeAsksDuringStreak();
+// Scoreboard.
+void StreakEntersScoreboardWithName();
+void TieSettlesBelowOlderScores();
+void ClosingOffersRunningStreak();
+void ScoringOffEntersNothing();
+void ControlShiftDeletesOneBoard();
+// Pictures.
+void RepaintMatchesAnimatedDrawing();
+void ScreenshotsForReview();
+
+#endif

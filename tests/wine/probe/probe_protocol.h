@@ -1,0 +1,49 @@
+// The conversation between the test driver and the probe that runs inside
+// Wordloft. The driver installs the probe as a WH_CALLWNDPROC hook on the
+// program's window thread and sends the main window the registered probe
+// message; the probe answers it from inside the program, where menus and
+// the window's own drawing are reachable, and leaves the answer in a named
+// shared memory block that the driver created.
+//
+// A second hook, WH_GETMESSAGE, watches for the marker message: the driver
+// posts it behind its input, and once the program's message loop takes the
+// marker from the queue, everything posted before it has been handled.
+#ifndef WORDLOFT_TESTS_PROBE_PROTOCOL_H
+#define WORDLOFT_TESTS_PROBE_PROTOCOL_H
+
+#include <cstdint>
+
+#define PROBE_MESSAGE_NAME "WordloftTestProbe"
+#define PROBE_MARKER_NAME "WordloftTestMarker"
+#define PROBE_MEMORY_NAME "WordloftTestProbeAnswer"
+#define PROBE_HOOK_EXPORT "ProbeHookProc"
+#define PROBE_MARKER_HOOK_EXPORT "MarkerHookProc"
+
+// Requests, written into the shared block with their argument; the probe
+// message's wParam carries the request's serial number.
+enum ProbeRequest : int32_t {
+    kProbeMenuStateByCommand = 1,   // argument: command id
+    kProbeMenuStateByPosition = 2,  // argument: top-level position
+    kProbeCaptureWindow = 3,        // the client area as it stands on screen
+    kProbeCapturePrint = 4,         // the client area painted by WM_PRINTCLIENT
+    kProbeRepaint = 5,              // invalidate everything and paint now
+};
+
+// The shared block. A capture's pixels follow it, 32-bit BGRX, top row
+// first.
+struct ProbeBlock {
+    int32_t Request;
+    int32_t Argument;
+    int32_t AnswerSerial;  // the serial of the request last answered
+    int32_t MarkerSerial;  // the serial of the marker last taken from the queue
+    int32_t Status;        // 1 answered, 0 failed
+    int32_t Value;         // menu state, or GetMenuState's -1
+    int32_t Width;
+    int32_t Height;
+};
+
+constexpr uint32_t kProbeMemorySize = 8u << 20;
+constexpr uint32_t kProbeMaxPixels =
+    (kProbeMemorySize - sizeof(ProbeBlock)) / 4;
+
+#endif

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Runs the Wine tests of Wordloft: builds the test driver, makes a fresh
+# Wine prefix, runs every scenario against the given program under Xvfb
+# (or the display in DISPLAY) and prints one line per scenario, "PASS name"
+# or "FAIL name" with the reasons, then "N passed, M failed". Exits non-zero
+# when a scenario failed. Screenshots are left in OUTPUT/screenshots, Wine's
+# messages in OUTPUT/wine.log.
+#
+#   tests/wine/run.sh PROGRAM OUTPUT-FOLDER [SCENARIO...]
+set -u
+
+if [ $# -lt 2 ]; then
+    echo "usage: $0 PROGRAM OUTPUT-FOLDER [SCENARIO...]" >&2
+    exit 2
+fi
+program=$(realpath -m "$1")
+out=$(realpath -m "$2")
+shift 2
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+started=$(date +%s)
+
+finish() {  # passed failed
+    echo "wine tests took $(( $(date +%s) - started )) s"
+    echo "$1 passed, $2 failed"
+    [ "$2" -eq 0 ]
+    exit $?
+}
+
+if [ ! -f "$program" ]; then
+    echo "FAIL program"
+    echo "    $program does not exist"
+    finish 0 1
+fi
+mkdir -p "$out"
+
+if ! "$here/build.sh" "$out" >"$out/build.log" 2>&1; then
+    echo "FAIL build-driver"
+    sed 's/^/    /' "$out/build.log" | tail -30
+    finish 0 1
+fi
+
+# One prefix per run, copied from a template that is made once per Wine
+# version and prefix recipe.
+template="$out/prefix-template"
+recipe="$(wine --version 2>/dev/null) $(sha1sum <"$root/scripts/wine-prefix.sh")"
+if [ "$(cat "$template/recipe" 2>/dev/null)" != "$recipe" ]; then
+    rm -rf "$template"
+    if ! "$root/scripts/wine-prefix.sh" "$template" >"$out/prefix.log" 2>&1; then
+        echo "FAIL wine-prefix"
+        sed 's/^/    /' "$out/prefix.log" | tail -30
+        rm -rf "$template"
+        finish 0 1
+    fi
+    echo "$recipe" >"$template/recipe"
+fi
+rm -rf "$out/prefix" "$out/screenshots"
+cp -a "$template" "$out/prefix"
+mkdir -p "$out/screenshots"
+
+export WINEPREFIX="$out/prefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
+
+# Wine's own processes are ended while the display is still there.
+"$root/scripts/with-display.sh" bash -c \
+    'timeout 270 wine "$@"; status=$?; wineserver -k; exit $status' driver \
+    "$out/wordloft_driver.exe" "$(windows_path "$program")" \
+    "$(windows_path "$out/wordloft_probe.dll")" "$(windows_path "$out/screenshots")" "$@" \
+    2>"$out/wine.log" | tr -d '\r' | tee "$out/driver.out"
+status=${PIPESTATUS[0]}
+python3 "$here/bmp_to_png.py" "$out/screenshots"
+
+passed=$(grep -c '^PASS ' "$out/driver.out")
+failed=$(grep -c '^FAIL ' "$out/driver.out")
+if [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then
+    echo "FAIL driver"
+    echo "    the driver ended with status $status (124: out of time); see $out/wine.log"
+    failed=$((failed + 1))
+fi
+finish "$passed" "$failed"
