@@ -114,8 +114,9 @@ void CopyTextToClipboard(const char* text) {
     }
     std::memcpy(bytes, text, size);
     GlobalUnlock(memory);
-    // From here on the clipboard owns the memory.
-    SetClipboardData(CF_TEXT, memory);
+    // From here on the clipboard owns the memory; if it refuses it, the
+    // memory is still ours to free.
+    if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);
     CloseClipboard();
 }
 

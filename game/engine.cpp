@@ -181,7 +181,9 @@ uint16_t CountLettersUsed() {
 void FlashPhraseBand() {
     const int inversions = 2 * Preferences.FlashCount;
     for (int i = 0; i < inversions; ++i) {
-        InvertPhraseBand();
+        // Without a window to draw on there is no flash: no clicks, no
+        // waiting, only the one beep the shell gave.
+        if (!InvertPhraseBand()) return;
         PlaySoundCue(kSoundFlashClick);
         DelayMilliseconds(kFlashPauseMs);
     }

@@ -38,7 +38,8 @@ void OfferEndedStreak();
 void ChangeMaxGuesses(uint16_t n);
 
 // The end-of-game flash: the phrase band inverted 2 x FlashCount times,
-// each with a click and a quarter-second pause.
+// each with a click and a quarter-second pause; nothing at all when the
+// window cannot be drawn on.
 void FlashPhraseBand();
 
 #endif

@@ -84,8 +84,9 @@ void DrawLetterCellUsed(int16_t letterIndex);
 void ClearPhraseBand();
 void DrawPhrase();
 void ShowInformation(const char* text);
-// Inverts the phrase band, inset by 2 pixels, once.
-void InvertPhraseBand();
+// Inverts the phrase band, inset by 2 pixels, once. 0 when the window
+// could not be drawn on (the shell has beeped); 1 otherwise.
+int16_t InvertPhraseBand();
 void WipeGuessMeter();
 void DrawGuessMeter();
 void DrawStagesAfterMiss();

@@ -118,10 +118,11 @@ void ShowInformation(const char* text) {
     EndWindowDrawing(nullptr, dc);
 }
 
-void InvertPhraseBand() {
+int16_t InvertPhraseBand() {
     const HDC dc = BeginWindowDrawing(nullptr);
-    if (!dc) return;
+    if (!dc) return 0;
     const RECT band = WindowRectOf(InflateRegion(PhraseBand, -2));
     InvertRect(dc, &band);
     EndWindowDrawing(nullptr, dc);
+    return 1;
 }

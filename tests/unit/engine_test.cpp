@@ -158,6 +158,19 @@ TEST(EngineSequences, WinRunsItsStepsInOrder) {
     EXPECT_EQ(GameState.GuessesLeft, 6);
 }
 
+TEST(EngineSequences, FlashWithoutAWindowOnlyBeepsOnce) {
+    ResetFake();
+    Fake.WindowCanBeDrawn = false;
+    FlashPhraseBand();
+    EXPECT_EQ(Fake.Calls, (Calls{"InvertPhraseBand", "Beep"}));
+    Fake.Calls.clear();
+    Fake.WindowCanBeDrawn = true;
+    FlashPhraseBand();
+    EXPECT_EQ(Count("InvertPhraseBand"), 10);
+    EXPECT_EQ(Count("PlaySoundCue(20)"), 10);
+    EXPECT_EQ(Count("Delay(250)"), 10);
+}
+
 TEST(EngineSequences, LossRevealsMissingLettersInPhraseOrderOnce) {
     StartCustomGame("ABBA CAB", "INFO", 4);
     GameState.FaceMood = kFaceSad;  // already sad: no face repaint

@@ -99,7 +99,14 @@ void DrawPhrase() {
     Log("DrawPhrase[" + shown + "]");
 }
 void ShowInformation(const char* text) { Log(std::string("ShowInformation:") + text); }
-void InvertPhraseBand() { Log("InvertPhraseBand"); }
+int16_t InvertPhraseBand() {
+    Log("InvertPhraseBand");
+    if (!Fake.WindowCanBeDrawn) {
+        BeepIfSoundOn();
+        return 0;
+    }
+    return 1;
+}
 void WipeGuessMeter() { Log("WipeGuessMeter"); }
 void DrawGuessMeter() { Log("DrawGuessMeter"); }
 void DrawStagesAfterMiss() { Log("DrawStagesAfterMiss(" + Number(GameState.GuessesLeft) + ")"); }

@@ -16,6 +16,8 @@ struct FakeShell {
     std::string EnteredInformation;
     // AskYesNoCancel answers Yes when true.
     bool AnswerYes = false;
+    // InvertPhraseBand finds no window to draw on when false.
+    bool WindowCanBeDrawn = true;
     // AskStreakName types this name.
     std::string StreakName = "PLAYER";
     // QueryWindowsDirectory: the directory, or failure when empty.
