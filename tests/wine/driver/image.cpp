@@ -1,5 +1,6 @@
 // Pixel comparisons, screen grabs and the BMP writer of the test driver.
 #include "image.h"
+#include "../probe/capture_format.h"
 
 #include <cstdio>
 
@@ -68,13 +69,7 @@ bool GrabScreen(const RECT& screenArea, Image& image) {
     int width = screenArea.right - screenArea.left;
     int height = screenArea.bottom - screenArea.top;
     if (width <= 0 || height <= 0) return false;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownCaptureInfo(width, height);
     void* bits = nullptr;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "probe_protocol.h"
+#include "capture_format.h"
 
 namespace {
 
@@ -48,13 +49,7 @@ int32_t CaptureClient(HWND window, ProbeBlock* block, bool print) {
     if (width <= 0 || height <= 0 || static_cast<uint32_t>(width * height) > kProbeMaxPixels)
         return 0;
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownCaptureInfo(width, height);
     void* bits = nullptr;
     HDC memory = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
