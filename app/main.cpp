@@ -9,7 +9,7 @@
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
-#include "game/engine.h"
+#include "game/first_game.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
 #include "game/requests.h"
@@ -54,36 +54,6 @@ bool IsSetupCommandLine(const char* commandLine) {
            copy.compare(copy.size() - kSetupCommandLength, kSetupCommandLength, kSetupCommand) == 0;
 }
 
-// A stored source that has nothing to offer falls back to Entered Word,
-// and the record is written at once.
-void FallBackToEnteredWord(uint32_t unusableSource) {
-    if (Preferences.WordSource != unusableSource) return;
-    Preferences.WordSource = kSourceEnteredWord;
-    CheckWordSourceItem(kSourceEnteredWord);
-    SavePreferences();
-}
-
-void ApplyWordSourceFallbacks() {
-    const bool hasCustomWords = Preferences.CustomWordCount != 0;
-    SetUseCustomWordsEnabled(hasCustomWords);
-    if (!hasCustomWords) FallBackToEnteredWord(kSourceCustomWords);
-    const bool hasRandomCategories = Preferences.SelectedCategoryCount != 0;
-    SetUseRandomWordsEnabled(hasRandomCategories);
-    if (!hasRandomCategories) FallBackToEnteredWord(kSourceRandomWords);
-}
-
-// Nobody is asked for a phrase at start-up: with Entered Word as the
-// source the first game comes from "Authors" and the source stays.
-void StartFirstGame() {
-    if (Preferences.WordSource == kSourceEnteredWord) {
-        CheckWordSourceItem(kSourceEnteredWord);
-        SetSourceTitle();
-        NewGame(kSourceAuthors, 0);
-    } else {
-        NewGame(Preferences.WordSource, 1);
-    }
-}
-
 int16_t InitInstance(HINSTANCE instance, int showCommand) {
     ProgramInstance = instance;
     LayoutScene(0, 0);
@@ -104,7 +74,6 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     SetMaxGuesses(Preferences.MaxGuesses);
     BuildHelpFilePath(HelpFilePath);
     CountProgramStart();
-    ApplyWordSourceFallbacks();
     StartFirstGame();
     return 1;
 }

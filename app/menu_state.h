@@ -21,7 +21,5 @@ void FetchMainMenus(HWND window);
 
 void UpdateSoundCheck();
 void UpdateScoringCheck();
-void SetUseCustomWordsEnabled(bool on);
-void SetUseRandomWordsEnabled(bool on);
 
 #endif

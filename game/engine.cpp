@@ -114,6 +114,9 @@ void NewGame(uint32_t command, int16_t remember) {
     } else if (command >= kSourceFirstCategory && command <= kSourceLastCategory) {
         const int16_t k = static_cast<int16_t>(command - kSourceFirstCategory);
         DrawCategoryPhrase(Categories[k].ResourceName, k);
+    } else {
+        // No word source: the default phrase, never the last game's.
+        SetDefaultPhrase();
     }
     if (remember) {
         CheckWordSourceItem(command);

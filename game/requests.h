@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 
 // Sound cue ids, the index of a named recording.
 enum SoundId : int16_t {
@@ -58,6 +59,9 @@ void CheckWordSourceItem(uint32_t command);
 void SetSourceTitle();
 void DisableGameMenus();
 void EnableGameMenus();
+// Enables or greys the Use Custom Words and Use Random Words items.
+void SetUseCustomWordsEnabled(bool on);
+void SetUseRandomWordsEnabled(bool on);
 // Sets MaxGuesses in the record and the game, GuessesLeft and the index,
 // moves the check mark and redraws the guess meter.
 void SetMaxGuesses(uint16_t n);
@@ -111,5 +115,13 @@ uint32_t QueryWindowsDirectory(char* buffer, uint32_t size);
 // Moves a finished file over the one it replaces in a single step; 1 on
 // success, 0 with both files left as they were.
 int16_t MoveFileOver(const char* from, const char* to);
+// Writing a file that MoveFileOver then puts in place: created (or
+// truncated) for binary writing, null when it cannot be; the number of
+// bytes that reached it; 1 when the bytes are flushed to the disk; 1 when
+// it closed cleanly (it is closed either way).
+std::FILE* CreateFileForWriting(const char* path);
+size_t WriteFileBytes(std::FILE* file, const void* bytes, size_t size);
+int16_t FlushWrittenFile(std::FILE* file);
+int16_t CloseWrittenFile(std::FILE* file);
 
 #endif

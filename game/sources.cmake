@@ -2,6 +2,7 @@
 list(APPEND WORDLOFT_CORE_SOURCES
     game/categories.cpp
     game/engine.cpp
+    game/first_game.cpp
     game/game_state.cpp
     game/phrase.cpp
     game/random_choice.cpp

@@ -5,9 +5,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "records/statistics.h"
+#include "records/whole_file.h"
 
 PreferencesRecord Preferences;
 
@@ -76,26 +79,68 @@ void SetDefaultPreferences() {
     GameState.MaxGuessesIndex = 1;
 }
 
-void BringPreferencesIntoRange() {
-    PreferencesRecord& p = Preferences;
-    if (!IsAllowedMaxGuesses(p.MaxGuesses)) p.MaxGuesses = 6;
-    if (p.CustomWordCount < 0) p.CustomWordCount = 0;
-    if (p.CustomWordCount > kCustomWordMax) p.CustomWordCount = kCustomWordMax;
-    int16_t selected = 0;
-    for (int k = 0; k < kCategoryCount; ++k) {
-        if (p.CategorySelected[k] != 0) ++selected;
-    }
-    p.SelectedCategoryCount = selected;
-    for (WordEntry& e : p.CustomWords) {
-        Terminate(e.Phrase, sizeof e.Phrase);
-        Terminate(e.Information, sizeof e.Information);
-    }
+bool IsWordSource(uint32_t command) {
+    return command == kSourceEnteredWord || command == kSourceCustomWords || command == kSourceRandomWords ||
+           (command >= kSourceFirstCategory && command <= kSourceLastCategory);
+}
+
+void BringWordEntryIntoRange(WordEntry& entry) {
+    Terminate(entry.Phrase, sizeof entry.Phrase);
+    Terminate(entry.Information, sizeof entry.Information);
+}
+
+namespace {
+
+// An on/off flag holds 0 or 1; anything else is taken as its default.
+void BringFlagIntoRange(uint16_t& flag, uint16_t defaultValue) {
+    if (flag > 1) flag = defaultValue;
+}
+
+void BringCounterIntoRange(int32_t& counter) {
+    if (counter < 0) counter = 0;
+}
+
+// A score below 1 is an empty row; the rows are then put back in order,
+// highest first, as the scoreboard keeps them.
+void BringScoreboardIntoRange(PreferencesRecord& p) {
     for (int m = 0; m < kBoardCount; ++m) {
         for (int r = 0; r < kBoardRanks; ++r) {
             Terminate(p.ScoreboardNames[m][r], kPlayerNameFieldSize);
             Terminate(p.ScoreboardCategories[m][r], kBoardCategoryFieldSize);
+            if (p.ScoreboardScores[m][r] < 0) {
+                p.ScoreboardScores[m][r] = 0;
+                p.ScoreboardNames[m][r][0] = '\0';
+                p.ScoreboardCategories[m][r][0] = '\0';
+            }
         }
+        SortScoreboard(static_cast<uint16_t>(m));
     }
+}
+
+}  // namespace
+
+void BringPreferencesIntoRange() {
+    PreferencesRecord& p = Preferences;
+    BringFlagIntoRange(p.SoundOn, 1);
+    BringFlagIntoRange(p.UpperCaseLetters, 1);
+    BringFlagIntoRange(p.ScoringOn, 0);
+    if (!IsAllowedMaxGuesses(p.MaxGuesses)) p.MaxGuesses = 6;
+    if (!IsWordSource(p.WordSource)) p.WordSource = kSourceAuthors;
+    for (int32_t* counter : {&p.ProgramStarts, &p.TotalGames, &p.TotalWins, &p.TotalLosses, &p.LifetimeStarts,
+                             &p.LifetimeGames, &p.LifetimeWins, &p.LifetimeLosses}) {
+        BringCounterIntoRange(*counter);
+    }
+    if (p.CustomWordCount < 0) p.CustomWordCount = 0;
+    if (p.CustomWordCount > kCustomWordMax) p.CustomWordCount = kCustomWordMax;
+    for (WordEntry& e : p.CustomWords) BringWordEntryIntoRange(e);
+    int16_t selected = 0;
+    for (int k = 0; k < kCategoryCount; ++k) {
+        BringFlagIntoRange(p.CategorySelected[k], 1);
+        if (p.CategorySelected[k] != 0) ++selected;
+    }
+    p.SelectedCategoryCount = selected;
+    BringScoreboardIntoRange(p);
+    p.FlashCount = 5;
 }
 
 int16_t PreferenceFilePath(char* path) { return PathInWindowsDirectory(kFileName, path); }
@@ -119,7 +164,6 @@ int16_t LoadPreferences() {
 
     Preferences = image;
     BringPreferencesIntoRange();
-    Preferences.FlashCount = 5;
     GameState.MaxGuessesIndex = MaxGuessesIndexOf(Preferences.MaxGuesses);
     return 1;
 }
@@ -129,16 +173,6 @@ int16_t SavePreferences() {
     char temporary[kPathBufferSize];
     if (!PreferenceFilePath(path) || !PathInWindowsDirectory(kTemporaryFileName, temporary)) return 0;
 
-    std::FILE* file = std::fopen(temporary, "wb");
-    if (file == nullptr) {
-        ShowErrorMessage("Error creating Preference file.");
-        return 0;
-    }
-    const size_t written = std::fwrite(&Preferences, 1, kPreferencesSize, file);
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (written == kPreferencesSize && flushed && closed && MoveFileOver(temporary, path)) return 1;
-    std::remove(temporary);
-    ShowErrorMessage("Error writing Preference file.");
-    return 0;
+    return WriteWholeFile(path, temporary, &Preferences, kPreferencesSize, "Error creating Preference file.",
+                          "Error writing Preference file.");
 }

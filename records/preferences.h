@@ -115,9 +115,22 @@ int16_t LoadPreferences();
 // leaves a short file. 0 after reporting a failure.
 int16_t SavePreferences();
 
-// Brings a record read from disk into range: MaxGuesses, CustomWordCount,
-// SelectedCategoryCount, and a terminator inside every text field.
+// Brings a record read from disk into range, every field the program
+// reads: the on/off flags (SoundOn, UpperCaseLetters, ScoringOn and the 51
+// CategorySelected flags) hold 0 or 1, anything else taking its default;
+// MaxGuesses is 4, 6, 8, 10 or 12, else 6; WordSource is a word-source
+// command, else Authors; negative counters become 0; CustomWordCount is
+// held to 0..200 and SelectedCategoryCount recounted; a negative score
+// empties its scoreboard row and every board is put back in order; every
+// text field is terminated inside its width; FlashCount is 5.
 void BringPreferencesIntoRange();
+
+// True for the commands a stored WordSource may hold: 32781, 32783, 32785
+// and 32797..32847.
+bool IsWordSource(uint32_t command);
+
+// Terminates an entry's Phrase and Information inside their fields.
+void BringWordEntryIntoRange(WordEntry& entry);
 
 // MaxGuessesIndex of a MaxGuesses value, (n - 4) / 2.
 inline uint16_t MaxGuessesIndexOf(uint16_t n) { return static_cast<uint16_t>((n - 4) / 2); }

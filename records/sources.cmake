@@ -1,7 +1,8 @@
 # The preference record, statistics and scoreboard rules.
 list(APPEND WORDLOFT_CORE_SOURCES
     records/preferences.cpp
-    records/statistics.cpp)
+    records/statistics.cpp
+    records/whole_file.cpp)
 
 # The scoreboard dialogs and the commands that act on the statistics.
 list(APPEND WORDLOFT_SHELL_SOURCES

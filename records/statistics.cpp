@@ -2,6 +2,7 @@
 // and GameState.
 #include "records/statistics.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "game/game_state.h"
@@ -11,6 +12,11 @@ char NewestName[kPlayerNameFieldSize] = "";
 char LastTypedName[kPlayerNameFieldSize] = "";
 
 namespace {
+
+// The counters stop at their largest value instead of overflowing.
+void CountUp(int32_t& counter) {
+    if (counter < INT32_MAX) ++counter;
+}
 
 void CopyName(char* field, size_t size, const char* text) {
     std::strncpy(field, text, size - 1);
@@ -35,10 +41,10 @@ void SwapEntries(uint16_t m, int a, int b) {
 }  // namespace
 
 void CountWonGame() {
-    ++Preferences.TotalGames;
-    ++Preferences.TotalWins;
-    ++Preferences.LifetimeGames;
-    ++Preferences.LifetimeWins;
+    CountUp(Preferences.TotalGames);
+    CountUp(Preferences.TotalWins);
+    CountUp(Preferences.LifetimeGames);
+    CountUp(Preferences.LifetimeWins);
     ++GameState.CurrentWins;
     if (GameState.Streak <= 0) {
         GameState.Streak = 1;
@@ -51,10 +57,10 @@ void CountWonGame() {
 }
 
 void CountLostGame() {
-    ++Preferences.TotalGames;
-    ++Preferences.TotalLosses;
-    ++Preferences.LifetimeGames;
-    ++Preferences.LifetimeLosses;
+    CountUp(Preferences.TotalGames);
+    CountUp(Preferences.TotalLosses);
+    CountUp(Preferences.LifetimeGames);
+    CountUp(Preferences.LifetimeLosses);
     ++GameState.CurrentLosses;
     if (GameState.Streak >= 0) {
         GameState.EndedStreak = GameState.Streak;
@@ -65,8 +71,8 @@ void CountLostGame() {
 }
 
 void CountProgramStart() {
-    ++Preferences.ProgramStarts;
-    ++Preferences.LifetimeStarts;
+    CountUp(Preferences.ProgramStarts);
+    CountUp(Preferences.LifetimeStarts);
 }
 
 void ResetCurrentStatistics() {

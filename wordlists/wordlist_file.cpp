@@ -8,6 +8,7 @@
 
 #include "game/requests.h"
 #include "records/preferences.h"
+#include "records/whole_file.h"
 
 namespace {
 
@@ -59,8 +60,7 @@ int16_t ReadWordListFile(const char* path, int16_t append) {
         if (Preferences.CustomWordCount >= kCustomWordMax) break;
         WordEntry& entry = Preferences.CustomWords[Preferences.CustomWordCount++];
         std::memcpy(&entry, image + kEntriesOffset + sizeof(WordEntry) * static_cast<size_t>(i), sizeof entry);
-        entry.Phrase[sizeof entry.Phrase - 1] = '\0';
-        entry.Information[sizeof entry.Information - 1] = '\0';
+        BringWordEntryIntoRange(entry);
     }
     return Preferences.CustomWordCount;
 }
@@ -77,16 +77,6 @@ int16_t WriteWordListFile(const char* path) {
     BuildWordListImage(image);
 
     const std::string temporary = std::string(path) + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        ShowErrorMessage("Error creating file.");
-        return 0;
-    }
-    const size_t written = std::fwrite(image, 1, sizeof image, file);
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (written == sizeof image && flushed && closed && MoveFileOver(temporary.c_str(), path)) return 1;
-    std::remove(temporary.c_str());
-    ShowErrorMessage("Error writing Wordloft Word File.");
-    return 0;
+    return WriteWholeFile(path, temporary.c_str(), image, sizeof image, "Error creating file.",
+                          "Error writing Wordloft Word File.");
 }

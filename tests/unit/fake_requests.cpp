@@ -1,6 +1,7 @@
 // Recording definitions of every request of game/requests.h.
 #include "tests/unit/fake_requests.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -49,6 +50,8 @@ void CheckWordSourceItem(uint32_t command) { Log("CheckWordSourceItem(" + Number
 void SetSourceTitle() { Log("SetSourceTitle"); }
 void DisableGameMenus() { Log("DisableGameMenus"); }
 void EnableGameMenus() { Log("EnableGameMenus"); }
+void SetUseCustomWordsEnabled(bool on) { Log(std::string("SetUseCustomWordsEnabled(") + (on ? "1" : "0") + ")"); }
+void SetUseRandomWordsEnabled(bool on) { Log(std::string("SetUseRandomWordsEnabled(") + (on ? "1" : "0") + ")"); }
 void SetMaxGuesses(uint16_t n) {
     Log("SetMaxGuesses(" + Number(n) + ")");
     Preferences.MaxGuesses = n;
@@ -146,4 +149,35 @@ uint32_t QueryWindowsDirectory(char* buffer, uint32_t size) {
     std::memcpy(buffer, dir.c_str(), dir.size() + 1);
     return static_cast<uint32_t>(dir.size());
 }
-int16_t MoveFileOver(const char* from, const char* to) { return std::rename(from, to) == 0 ? 1 : 0; }
+int16_t MoveFileOver(const char* from, const char* to) {
+    if (Fake.Fault == FileFault::Replace) return 0;
+    return std::rename(from, to) == 0 ? 1 : 0;
+}
+
+namespace {
+size_t BytesInWrittenFile = 0;
+}  // namespace
+
+std::FILE* CreateFileForWriting(const char* path) {
+    if (Fake.Fault == FileFault::Create) return nullptr;
+    BytesInWrittenFile = 0;
+    return std::fopen(path, "wb");
+}
+size_t WriteFileBytes(std::FILE* file, const void* bytes, size_t size) {
+    size_t allowed = size;
+    if (Fake.Fault == FileFault::DiskFull) {
+        const size_t room = Fake.DiskFullAfter > BytesInWrittenFile ? Fake.DiskFullAfter - BytesInWrittenFile : 0;
+        allowed = std::min(size, room);
+    }
+    const size_t written = std::fwrite(bytes, 1, allowed, file);
+    BytesInWrittenFile += written;
+    return written;
+}
+int16_t FlushWrittenFile(std::FILE* file) {
+    if (std::fflush(file) != 0) return 0;
+    return Fake.Fault == FileFault::Flush ? 0 : 1;
+}
+int16_t CloseWrittenFile(std::FILE* file) {
+    const bool closed = std::fclose(file) == 0;
+    return closed && Fake.Fault != FileFault::Close ? 1 : 0;
+}

@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+// A stage at which writing a file fails.
+enum class FileFault { None, Create, DiskFull, Flush, Close, Replace };
+
 struct FakeShell {
     std::vector<std::string> Calls;
     // AskEnteredWord: the phrase and information it sets, or cancel.
@@ -24,6 +27,10 @@ struct FakeShell {
     std::string WindowsDirectory;
     // LoadCategoryText: the resource texts by name; a missing name fails.
     std::map<std::string, std::string> CategoryTexts;
+    // Writing files: the stage that fails, and for DiskFull the number of
+    // bytes a file takes before the disk is full.
+    FileFault Fault = FileFault::None;
+    size_t DiskFullAfter = 0;
 };
 
 extern FakeShell Fake;

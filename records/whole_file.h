@@ -1,0 +1,17 @@
+// Writing a whole file safely: the bytes go to a temporary file beside the
+// final name, which replaces the old file only when every byte has been
+// written, flushed and closed. A failure at any stage leaves the old file
+// as it was and no temporary file behind.
+#ifndef WORDLOFT_RECORDS_WHOLE_FILE_H
+#define WORDLOFT_RECORDS_WHOLE_FILE_H
+
+#include <cstddef>
+#include <cstdint>
+
+// Writes size bytes to path through temporary. 1 on success; otherwise
+// shows createError when the temporary file cannot be created, writeError
+// for any later failure, and returns 0.
+int16_t WriteWholeFile(const char* path, const char* temporary, const void* bytes, size_t size,
+                       const char* createError, const char* writeError);
+
+#endif
