@@ -2,10 +2,12 @@
 #   make run    - install what is missing, build win64 and play it under Wine
 #   make test   - install what is missing, build all three targets, run every test
 #   make native / make win64 / make win32 - one build alone
+#   make fuzz   - run each fuzz target SECONDS seconds (default 600)
+#   make soak   - drive the Windows program with random input MINUTES minutes (default 20)
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all deps native win64 win32 test run clean
+.PHONY: all deps native win64 win32 test run clean fuzz soak
 
 all: win64
 
@@ -28,6 +30,10 @@ win32: deps
 
 test: native win64 win32
 	@scripts/run-tests.sh $(BUILD)
+
+SECONDS ?= 600
+fuzz: deps
+	@scripts/fuzz.sh $(SECONDS) $(BUILD)
 
 run: win64
 	@scripts/run-game.sh $(BUILD)/win64/wordloft.exe $(BUILD)/play

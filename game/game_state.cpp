@@ -28,15 +28,15 @@ void SetDefaultPhrase() {
 }
 
 void SetGamePhrase(const char* phrase, const char* information) {
-    // A phrase without a single letter to guess (only a damaged word-list
-    // file can bring one) would be won by any first guess: play the
-    // default phrase instead.
-    if (!HasPhraseLetter(phrase)) {
+    std::strncpy(GameState.Phrase, phrase, kMaxPhraseLength);
+    GameState.Phrase[kMaxPhraseLength] = '\0';
+    // A phrase without a single letter to guess within its 26 characters
+    // (only a damaged word-list file can bring one) would be won by any
+    // first guess: play the default phrase instead.
+    if (!HasPhraseLetter(GameState.Phrase)) {
         SetDefaultPhrase();
         return;
     }
-    std::strncpy(GameState.Phrase, phrase, kMaxPhraseLength);
-    GameState.Phrase[kMaxPhraseLength] = '\0';
     GameState.PhraseLength = static_cast<uint16_t>(std::strlen(GameState.Phrase));
     std::strncpy(GameState.Information, information, sizeof GameState.Information - 1);
     GameState.Information[sizeof GameState.Information - 1] = '\0';

@@ -47,6 +47,7 @@ ctest_counts() {
 }
 
 run_suite unit ctest_counts
+run_suite fuzz scripts/fuzz.sh 20 "$build"
 for script in tests/assets/test_*.py; do
     [ -e "$script" ] || continue
     name=$(basename "$script" .py)

@@ -118,3 +118,15 @@ TEST_F(DamagedRecordTest, FirstGameFromADamagedSourceIsARealGame) {
     NewGame(4242, 0);
     EXPECT_STREQ(GameState.Phrase, "WORD LOFT SQUARED");
 }
+
+// Found by fuzzing: a stored phrase of 27 characters whose only letter is
+// the 27th lost it to the 26-character cut and became a game without a
+// letter to guess.
+TEST_F(DamagedRecordTest, LetterBeyondTheTwentySixthDoesNotCount) {
+    Preferences.CustomWordCount = 1;
+    std::memset(Preferences.CustomWords[0].Phrase, '-', 26);
+    Preferences.CustomWords[0].Phrase[26] = 'Q';
+    Preferences.CustomWords[0].Phrase[27] = '\0';
+    NewGame(32783, 0);
+    EXPECT_STREQ(GameState.Phrase, "WORD LOFT SQUARED");
+}
