@@ -112,6 +112,10 @@ int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size,
 // The Windows directory: the number of characters written (without the
 // terminator), 0 on failure, or the size needed when it does not fit.
 uint32_t QueryWindowsDirectory(char* buffer, uint32_t size);
+// The directory the preference file is written to, answered like
+// QueryWindowsDirectory: the Windows directory where this program may
+// write there itself, otherwise a folder of the user's own.
+uint32_t QueryPreferenceDirectory(char* buffer, uint32_t size);
 // Moves a finished file over the one it replaces in a single step; 1 on
 // success, 0 with both files left as they were.
 int16_t MoveFileOver(const char* from, const char* to);

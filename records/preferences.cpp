@@ -22,11 +22,13 @@ const char kTemporaryFileName[] = "WWLT.TMP";
 
 void Terminate(char* field, size_t width) { field[width - 1] = '\0'; }
 
-// Joins the Windows directory and name into path; 0 after reporting a
-// directory that cannot be had or a path that would not fit.
-int16_t PathInWindowsDirectory(const char* name, char* path) {
+using DirectoryQuery = uint32_t (*)(char* buffer, uint32_t size);
+
+// Joins a directory and name into path; 0 after reporting a directory that
+// cannot be had or a path that would not fit.
+int16_t PathInDirectory(DirectoryQuery query, const char* name, char* path) {
     char directory[kPathBufferSize] = "";
-    const uint32_t length = QueryWindowsDirectory(directory, sizeof directory);
+    const uint32_t length = query(directory, sizeof directory);
     if (length == 0 || length > kPathBufferSize - 1) {
         ShowErrorMessage("Error getting Windows directory.");
         return 0;
@@ -38,6 +40,18 @@ int16_t PathInWindowsDirectory(const char* name, char* path) {
     }
     std::snprintf(path, kPathBufferSize, "%s%s%s", directory, hasSlash ? "" : "\\", name);
     return 1;
+}
+
+// The record's file to read: the one in the preference directory, or,
+// while that has none and is not the Windows directory, the one a former
+// run left in the Windows directory. Null when neither opens.
+std::FILE* OpenPreferenceFile(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file != nullptr) return file;
+    char windowsPath[kPathBufferSize];
+    if (!PathInDirectory(QueryWindowsDirectory, kFileName, windowsPath)) return nullptr;
+    if (std::strcmp(windowsPath, path) == 0) return nullptr;
+    return std::fopen(windowsPath, "rb");
 }
 
 }  // namespace
@@ -143,13 +157,13 @@ void BringPreferencesIntoRange() {
     p.FlashCount = 5;
 }
 
-int16_t PreferenceFilePath(char* path) { return PathInWindowsDirectory(kFileName, path); }
+int16_t PreferenceFilePath(char* path) { return PathInDirectory(QueryPreferenceDirectory, kFileName, path); }
 
 int16_t LoadPreferences() {
     SetDefaultPreferences();
     char path[kPathBufferSize];
     if (!PreferenceFilePath(path)) return 0;
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = OpenPreferenceFile(path);
     if (file == nullptr) return 0;
 
     static PreferencesRecord image;
@@ -171,7 +185,7 @@ int16_t LoadPreferences() {
 int16_t SavePreferences() {
     char path[kPathBufferSize];
     char temporary[kPathBufferSize];
-    if (!PreferenceFilePath(path) || !PathInWindowsDirectory(kTemporaryFileName, temporary)) return 0;
+    if (!PreferenceFilePath(path) || !PathInDirectory(QueryPreferenceDirectory, kTemporaryFileName, temporary)) return 0;
 
     return WriteWholeFile(path, temporary, &Preferences, kPreferencesSize, "Error creating Preference file.",
                           "Error writing Preference file.");

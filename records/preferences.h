@@ -1,5 +1,6 @@
 // Preferences: the one record the program keeps between runs, and its file
-// "WWLT.DAT" in the Windows directory. The file is the record's memory
+// "WWLT.DAT" in the Windows directory (or, where the program may not write
+// there, in a folder of the user's own). The file is the record's memory
 // image, 34,056 bytes, little-endian; every offset is checked below so that
 // the 32-bit and 64-bit programs read and write identical files.
 #ifndef WORDLOFT_RECORDS_PREFERENCES_H
@@ -102,12 +103,13 @@ extern PreferencesRecord Preferences;
 // Also sets GameState.MaxGuessesIndex to 1.
 void SetDefaultPreferences();
 
-// Writes the full path of "WWLT.DAT" in the Windows directory into path
+// Writes the full path of "WWLT.DAT" in the preference directory into path
 // (kPathBufferSize bytes). Returns 0 after reporting a failure.
 int16_t PreferenceFilePath(char* path);
 
 // 1 when the file was read and accepted (its values brought into range);
-// 0 otherwise, with the defaults in force.
+// 0 otherwise, with the defaults in force. While the preference directory
+// holds no file, one in the Windows directory is read instead.
 int16_t LoadPreferences();
 
 // 1 when all 34,056 bytes reached the file. The old file is replaced only

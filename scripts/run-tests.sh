@@ -59,6 +59,7 @@ for script in tests/assets/test_*.py; do
 done
 [ -e tests/assets/check_resources.py ] && run_suite resources-win64 python3 tests/assets/check_resources.py "$build/win64/wordloft.exe"
 [ -e tests/assets/check_resources.py ] && run_suite resources-win32 python3 tests/assets/check_resources.py "$build/win32/wordloft.exe"
+run_suite manifest python3 tests/assets/check_manifest.py "$build/win64/wordloft.exe" "$build/win32/wordloft.exe"
 [ -x tests/wine/run.sh ] && run_suite wine tests/wine/run.sh "$build/win64/wordloft.exe" "$build/wine"
 
 echo

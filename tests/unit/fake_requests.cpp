@@ -142,12 +142,21 @@ int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size, in
     buffer[keep] = '\0';
     return 1;
 }
-uint32_t QueryWindowsDirectory(char* buffer, uint32_t size) {
-    const std::string& dir = Fake.WindowsDirectory;
+namespace {
+uint32_t AnswerDirectory(const std::string& dir, char* buffer, uint32_t size) {
     if (dir.empty()) return 0;
     if (dir.size() + 1 > size) return static_cast<uint32_t>(dir.size() + 1);
     std::memcpy(buffer, dir.c_str(), dir.size() + 1);
     return static_cast<uint32_t>(dir.size());
+}
+}  // namespace
+
+uint32_t QueryWindowsDirectory(char* buffer, uint32_t size) {
+    return AnswerDirectory(Fake.WindowsDirectory, buffer, size);
+}
+uint32_t QueryPreferenceDirectory(char* buffer, uint32_t size) {
+    return AnswerDirectory(Fake.PreferenceDirectory.empty() ? Fake.WindowsDirectory : Fake.PreferenceDirectory,
+                           buffer, size);
 }
 int16_t MoveFileOver(const char* from, const char* to) {
     if (Fake.Fault == FileFault::Replace) return 0;

@@ -25,6 +25,9 @@ struct FakeShell {
     std::string StreakName = "PLAYER";
     // QueryWindowsDirectory: the directory, or failure when empty.
     std::string WindowsDirectory;
+    // QueryPreferenceDirectory: this directory, or the Windows directory
+    // when empty.
+    std::string PreferenceDirectory;
     // LoadCategoryText: the resource texts by name; a missing name fails.
     std::map<std::string, std::string> CategoryTexts;
     // Writing files: the stage that fails, and for DiskFull the number of

@@ -131,3 +131,23 @@ TEST_F(PreferenceFileTest, FailedSaveLeavesTheOldFileWhole) {
     ASSERT_EQ(LoadPreferences(), 1);
     EXPECT_EQ(Preferences.TotalWins, 41);
 }
+
+// Where the Windows directory cannot be written, the record lives in the
+// user's folder; a record a former run left in the Windows directory is
+// read until the user's folder has one of its own.
+TEST_F(PreferenceFileTest, UserFolderRecordStartsFromTheWindowsDirectoryOne) {
+    Preferences.TotalWins = 17;
+    ASSERT_EQ(SavePreferences(), 1);
+    const auto windowsFile = ReadFile(PreferencePath);
+    Fake.PreferenceDirectory = Directory + "/user";
+    const std::string userPath = Fake.PreferenceDirectory + "\\WWLT.DAT";
+    ASSERT_EQ(LoadPreferences(), 1);
+    EXPECT_EQ(Preferences.TotalWins, 17);
+    Preferences.TotalWins = 18;
+    ASSERT_EQ(SavePreferences(), 1);
+    EXPECT_EQ(ReadFile(PreferencePath), windowsFile) << "the Windows directory's file is left alone";
+    EXPECT_EQ(ReadFile(userPath).size(), 34056u);
+    ASSERT_EQ(LoadPreferences(), 1);
+    EXPECT_EQ(Preferences.TotalWins, 18) << "the user's own file comes first";
+    EXPECT_TRUE(Fake.Calls.empty());
+}
