@@ -3,7 +3,8 @@
 #   make test   - install what is missing, build all three targets, run every test
 #   make native / make win64 / make win32 - one build alone
 #   make fuzz   - run each fuzz target SECONDS seconds (default 600)
-#   make soak   - drive the Windows program with random input MINUTES minutes (default 20)
+#   make soak   - play the Windows program with random input MINUTES minutes
+#                 (default 20; SEED=n repeats a run)
 BUILD ?= build
 JOBS ?= 2
 
@@ -34,6 +35,12 @@ test: native win64 win32
 SECONDS ?= 600
 fuzz: deps
 	@scripts/fuzz.sh $(SECONDS) $(BUILD)
+
+MINUTES ?= 20
+SEED ?=
+soak: win64
+	@WORDLOFT_SOAK_MINUTES=$(MINUTES) WORDLOFT_SOAK_SEED=$(SEED) \
+	    tests/wine/run.sh $(BUILD)/win64/wordloft.exe $(BUILD)/soak soak
 
 run: win64
 	@scripts/run-game.sh $(BUILD)/win64/wordloft.exe $(BUILD)/play

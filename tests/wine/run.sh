@@ -62,9 +62,12 @@ export WINEPREFIX="$out/prefix" WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 
-# Wine's own processes are ended while the display is still there.
+# The soak scenario plays for WORDLOFT_SOAK_MINUTES (default 1) on top of
+# the other scenarios' time. Wine's own processes are ended while the
+# display is still there.
+export limit=$((270 + 60 * ${WORDLOFT_SOAK_MINUTES:-1}))
 "$root/scripts/with-display.sh" bash -c \
-    'timeout 270 wine "$@"; status=$?; wineserver -k; exit $status' driver \
+    'timeout "$limit" wine "$@"; status=$?; wineserver -k; exit $status' driver \
     "$out/wordloft_driver.exe" "$(windows_path "$program")" \
     "$(windows_path "$out/wordloft_probe.dll")" "$(windows_path "$out/screenshots")" "$@" \
     2>"$out/wine.log" | tr -d '\r' | tee "$out/driver.out"

@@ -32,6 +32,7 @@ const Scenario Scenarios[] = {
     {"ctrl-shift-deletes-one-board", ControlShiftDeletesOneBoard},
     {"repaint-matches-drawing", RepaintMatchesAnimatedDrawing},
     {"screenshots-for-review", ScreenshotsForReview},
+    {"soak", SoakWithRandomInput},
 };
 
 bool Selected(const char* name, int argc, char** argv) {

@@ -28,5 +28,7 @@ void ControlShiftDeletesOneBoard();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();
+// Random play for WORDLOFT_SOAK_MINUTES minutes.
+void SoakWithRandomInput();
 
 #endif
