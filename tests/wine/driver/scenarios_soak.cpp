@@ -370,8 +370,19 @@ void SoakWithRandomInput() {
             KillProgram(program);
             break;
         }
-        // Closing may offer a streak to the scoreboard: answered like any
-        // other dialog.
+        // A player closes the window only when no dialog is open: the input
+        // posted so far is handled first. Closing may offer a streak to the
+        // scoreboard, answered like any other dialog.
+        for (int i = 0; i < 5 && !stopped; ++i) {
+            Settle(program, 20000);
+            stopped = !AnswerDialogs(program, random, counts, seen);
+        }
+        if (stopped) {
+            Fail("the window stopped answering before closing; last: %s", RecentActions().c_str());
+            KillProgram(program);
+            break;
+        }
+        Note("close");
         PostMessageA(program.Window, WM_CLOSE, 0, 0);
         const DWORD closing = GetTickCount();
         while (WaitForSingleObject(program.Process.hProcess, 100) != WAIT_OBJECT_0) {
@@ -380,7 +391,8 @@ void SoakWithRandomInput() {
                 AnswerDialog(dialog, random);
             }
             if (GetTickCount() - closing > 30000) {
-                Fail("the program did not end within 30 s of WM_CLOSE");
+                Fail("the program did not end within 30 s of WM_CLOSE; last: %s; windows: %s",
+                     RecentActions().c_str(), DescribeWindows(program.Process.dwProcessId).c_str());
                 stopped = true;
                 break;
             }
