@@ -24,6 +24,7 @@
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Wordloft"
 !define PUBLISHER "The Wordloft developers"
@@ -46,8 +47,14 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_COMPONENTSPAGE_NODESC
-!define MUI_FINISHPAGE_RUN "$INSTDIR\wordloft.exe"
+; The installer runs elevated; the game it offers to start must not, or it
+; would write its preference file as the administrator, outside the
+; player's VirtualStore. The shell starts it as the signed-in player.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "Play Wordloft now"
+!define MUI_FINISHPAGE_RUN_FUNCTION PlayAsPlayer
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
@@ -58,6 +65,29 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
+
+; A running game holds its program file: installing over it or removing it
+; would fail half-way. Wait until the player closes it (the main window's
+; class is "WLT"); a silent run gives up at once.
+!macro WaitUntilGameClosed
+    ${Do}
+        FindWindow $0 "WLT"
+        ${If} $0 = 0
+            ${Break}
+        ${EndIf}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "Wordloft is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY +2
+        Abort
+    ${Loop}
+!macroend
+
+Function .onInit
+    !insertmacro WaitUntilGameClosed
+FunctionEnd
+
+Function un.onInit
+    !insertmacro WaitUntilGameClosed
+FunctionEnd
 
 Section "Wordloft (game, help and read-me)" SecGame
     SectionIn RO
@@ -96,6 +126,10 @@ Section "Desktop shortcut" SecDesktop
     CreateShortcut "$DESKTOP\Wordloft.lnk" "$INSTDIR\wordloft.exe" "" \
         "$INSTDIR\wordloft.exe" 0 SW_SHOWNORMAL "" "Play Wordloft"
 SectionEnd
+
+Function PlayAsPlayer
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\wordloft.exe"'
+FunctionEnd
 
 ; Removes exactly what the installer made: its files one by one (the folder
 ; only when nothing else is left in it), the shortcuts and the registry key.

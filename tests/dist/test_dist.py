@@ -13,8 +13,8 @@
 - installer-amd64 ... uninstall: the same installer script built around
   BUILD/win64/wordloft.exe, installed silently in a throw-away Wine prefix:
   files, shortcuts, the Add/Remove Programs entry, the installed game shows
-  its window, and the silent uninstall removes everything but the
-  player's preference file.
+  its window (and the uninstaller refuses to run meanwhile), and the silent
+  uninstall removes everything but the player's preference file.
 
 Needs makensis, wine and an X display (run it under scripts/with-display.sh).
 Prints "PASS name" or "FAIL name" with reasons, then "N passed, M failed".
@@ -348,19 +348,25 @@ def check_registry(ctx):
     return faults
 
 
-def check_game_starts(ctx):
-    """The game, started as its Start Menu shortcut says, shows its window,
-    closes like a player closes it and leaves its preference file."""
+def check_game_runs(ctx):
+    """The game, started as its Start Menu shortcut says, shows its window;
+    while it runs the uninstaller refuses to start (run in place, so that
+    its exit code tells); the game closes like a player closes it and
+    leaves its preference file."""
     link = ctx.get('links', {}).get('start menu')
-    if not link:
-        return ['no Start Menu shortcut to start the game from']
+    if not link or not ctx.get('quiet_uninstall'):
+        return ['no Start Menu shortcut or uninstall command to work with']
     tool = os.path.join(ctx['work'], 'window_check.exe')
     subprocess.run(['x86_64-w64-mingw32-gcc', '-O1', '-Wall', '-Wextra', '-Werror', '-o', tool,
                     os.path.join(HERE, 'window_check.c')], check=True)
-    status, out = wine(ctx, tool, link['target'], link['working_dir'])
+    in_place = '%s _?=%s' % (ctx['quiet_uninstall'], INSTALL_DIR)
+    status, out = wine(ctx, tool, link['target'], link['working_dir'], in_place)
     faults = []
     if status != 0 or 'caption: Wordloft' not in out:
         faults.append('the installed game did not show its window: %s' % out.strip())
+    if 'command exit code: 2\n' not in out or \
+            not os.path.isfile(on_disk(ctx, INSTALL_DIR + r'\wordloft.exe')):
+        faults.append('uninstalling went ahead while the game ran: %s' % out.strip())
     if not os.path.isfile(ctx['preferences']):
         faults.append('the game left no WWLT.DAT in the Windows directory')
     return faults
@@ -419,7 +425,7 @@ def main(argv):
               ('reproducible', check_reproducible), ('installer-x86', check_installer_x86),
               ('installer-amd64', check_installer_amd64), ('install', check_install),
               ('shortcuts', check_shortcuts), ('registry', check_registry),
-              ('game-starts', check_game_starts), ('uninstall', check_uninstall)]
+              ('game-runs', check_game_runs), ('uninstall', check_uninstall)]
     passed = failed = 0
     try:
         for name, check in checks:

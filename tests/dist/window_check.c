@@ -1,12 +1,14 @@
 /* Starts an installed Wordloft as a shortcut would (program and working
  * folder as given), waits until its main window, of the class "WLT", is
- * visible, prints the window's caption, closes the window the way a player
+ * visible, prints the window's caption, optionally runs another command
+ * line while the game is running, then closes the window the way a player
  * would and waits for the program to end.
  *
- *   window_check.exe PROGRAM WORKING-FOLDER
+ *   window_check.exe PROGRAM WORKING-FOLDER [COMMAND-LINE]
  *
- * Prints "caption: TEXT" and "exit code: N"; returns 0 when the window
- * showed and the program ended by itself after WM_CLOSE, 1 otherwise. */
+ * Prints "caption: TEXT", "command exit code: N" and "exit code: N";
+ * returns 0 when the window showed and the program ended by itself after
+ * WM_CLOSE, 1 otherwise. */
 #include <windows.h>
 #include <stdio.h>
 
@@ -26,10 +28,29 @@ static HWND FindProgramWindow(DWORD processId, DWORD timeoutMs)
     return NULL;
 }
 
+/* Runs a command line to its end; returns its exit code, or 9999 when it
+ * could not be started or did not end within a minute. */
+static DWORD RunCommand(char *commandLine)
+{
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    DWORD exitCode = 9999;
+    if (!CreateProcessA(NULL, commandLine, NULL, NULL, FALSE, 0, NULL, NULL, &startup,
+                        &process))
+        return exitCode;
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
 int main(int argc, char **argv)
 {
-    if (argc != 3) {
-        fprintf(stderr, "usage: window_check PROGRAM WORKING-FOLDER\n");
+    if (argc != 3 && argc != 4) {
+        fprintf(stderr, "usage: window_check PROGRAM WORKING-FOLDER [COMMAND-LINE]\n");
         return 2;
     }
     char commandLine[MAX_PATH + 3];
@@ -53,6 +74,8 @@ int main(int argc, char **argv)
         char caption[256] = "";
         GetWindowTextA(window, caption, sizeof caption);
         printf("caption: %s\n", caption);
+        if (argc == 4)
+            printf("command exit code: %lu\n", RunCommand(argv[3]));
         PostMessageA(window, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(process.hProcess, 15000) == WAIT_OBJECT_0) {
             result = 0;
