@@ -25,6 +25,7 @@ import re
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import zipfile
 
@@ -143,7 +144,9 @@ def build(program, out, arch='x86', work=None):
         raise DistError('%s does not exist' % program)
     full, short = read_version()
     epoch = int(os.environ.get('SOURCE_DATE_EPOCH', RELEASE_EPOCH))
-    work = work or os.path.join(out, 'work')
+    if work is None:
+        with tempfile.TemporaryDirectory() as temporary:
+            return build(program, out, arch, temporary)
     stage = os.path.join(work, 'stage-' + arch)
     stage_files(program, arch, stage, short, epoch)
     os.makedirs(out, exist_ok=True)
@@ -162,7 +165,8 @@ def main(argv):
     parser.add_argument('program', help='the built wordloft.exe')
     parser.add_argument('out', help='the folder to write the release into')
     parser.add_argument('--arch', choices=sorted(ARCHES), default='x86')
-    parser.add_argument('--work', help='a folder for intermediate files')
+    parser.add_argument('--work', help='a folder for intermediate files (default: a '
+                        'temporary one)')
     args = parser.parse_args(argv)
     try:
         written = build(args.program, args.out, args.arch, args.work)
