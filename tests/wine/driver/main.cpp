@@ -30,6 +30,11 @@ const Scenario Scenarios[] = {
     {"closing-offers-streak", ClosingOffersRunningStreak},
     {"scoring-off-enters-nothing", ScoringOffEntersNothing},
     {"ctrl-shift-deletes-one-board", ControlShiftDeletesOneBoard},
+    {"custom-words-added-and-played", CustomWordsAreAddedAndPlayed},
+    {"custom-word-list-edited", CustomWordListIsEdited},
+    {"full-custom-word-list", FullCustomWordList},
+    {"custom-word-list-files", CustomWordListFiles},
+    {"random-categories-chosen", RandomCategoriesAreChosen},
     {"repaint-matches-drawing", RepaintMatchesAnimatedDrawing},
     {"screenshots-for-review", ScreenshotsForReview},
 };

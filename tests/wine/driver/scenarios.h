@@ -25,6 +25,12 @@ void TieSettlesBelowOlderScores();
 void ClosingOffersRunningStreak();
 void ScoringOffEntersNothing();
 void ControlShiftDeletesOneBoard();
+// Word-list dialogs.
+void CustomWordsAreAddedAndPlayed();
+void CustomWordListIsEdited();
+void FullCustomWordList();
+void CustomWordListFiles();
+void RandomCategoriesAreChosen();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();
