@@ -131,6 +131,15 @@ void AddEntry(const Program& program, HWND dialog, const char* phrase, const cha
     Press(program, dialog, kAddWord);
 }
 
+// The Enter key pressed while a field of the dialog has the focus.
+void PressEnterIn(const Program& program, HWND dialog, int id) {
+    HWND field = GetDlgItem(dialog, id);
+    UINT scan = MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC);
+    PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1 | (scan << 16));
+    PostMessageA(field, WM_KEYUP, VK_RETURN, 1 | (scan << 16) | (3u << 30));
+    Settle(program);
+}
+
 void SaveDialogScreenshot(const Program& program, HWND dialog, const char* name) {
     Image picture;
     if (CaptureWindowOf(program, dialog, picture)) SaveScreenshot(picture, name);
@@ -336,18 +345,14 @@ void FullCustomWordList() {
 
     // Enter in the phrase field adds nothing.
     SetItemText(dialog, kPhrase, "extra");
-    HWND field = GetDlgItem(dialog, kPhrase);
-    UINT scan = MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC);
-    PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1 | (scan << 16));
-    PostMessageA(field, WM_KEYUP, VK_RETURN, 1 | (scan << 16) | (3u << 30));
-    Settle(program);
+    PressEnterIn(program, dialog, kPhrase);
     ExpectEqual(LineCount(dialog, kCustomList), 200, "lines after Enter on a full list");
     ExpectText(ItemText(dialog, kPhrase), "extra", "phrase field after Enter on a full list");
 
-    // At 199 entries both come back; the 200th entry fills the list again.
+    // At 199 entries both come back; Enter adds the 200th entry.
     Press(program, dialog, kDeleteWord);
     ExpectText(ButtonStates(dialog), "111111", "buttons of 199 entries");
-    Press(program, dialog, kAddWord);
+    PressEnterIn(program, dialog, kPhrase);
     ExpectText(Line(dialog, kCustomList, 199), "EXTRA", "the entry that fills the list");
     ExpectText(ButtonStates(dialog), "001111", "buttons of a list filled again");
 
@@ -406,6 +411,23 @@ void CustomWordListFiles() {
     ExpectText(Line(dialog, kCustomList, 100), ExpectedLine(more[0]), "line 100 after appending");
     ExpectText(Line(dialog, kCustomList, 199), ExpectedLine(more[99]), "line 199 after appending");
     ExpectText(ItemText(dialog, kCount), "200", "count after appending");
+
+    // No to the question, or a cancelled file dialog, changes nothing and
+    // says nothing.
+    Press(program, dialog, kOpenList);
+    AnswerBox(program, kProductTitle, "Overwrite existing words?", IDNO);
+    Expect(WaitForDialog(program.Process.dwProcessId, kOpenCaption, 500) == nullptr,
+           "a file dialog opened after No");
+    Press(program, dialog, kOpenList);
+    AnswerBox(program, kProductTitle, "Overwrite existing words?", IDYES);
+    if (HWND fileDialog = ExpectDialog(program, kOpenCaption, 10000)) {
+        PressButton(fileDialog, IDCANCEL);
+        WaitForDialogGone(fileDialog, 5000);
+        Settle(program);
+        Expect(WaitForDialog(program.Process.dwProcessId, kErrorCaption, 500) == nullptr,
+               "a message followed the cancelled file dialog");
+    }
+    ExpectEqual(LineCount(dialog, kCustomList), 200, "lines after No and a cancelled file dialog");
 
     // A file one byte short is refused and changes nothing.
     Press(program, dialog, kOpenList);
