@@ -211,6 +211,11 @@ Bytes SilentDefaults() {
     return prefs;
 }
 
+// 100 characters, the most an entry's information holds.
+constexpr char kLongInformation[] =
+    "The capital of the State of New York, on the west bank of the Hudson River, first chartered in 1686.";
+static_assert(sizeof kLongInformation == 101, "100 characters");
+
 constexpr char kNewYork[] = "___.____..................";
 constexpr char kParis[] = "_____.....................";
 
@@ -277,7 +282,7 @@ void CustomWordsAreAddedAndPlayed() {
 
 void CustomWordListIsEdited() {
     std::vector<WordEntryText> words = {
-        {"NEWARK", ""}, {"NEW YORK", "Big Apple"}, {"BOSTON", ""}, {"ALBANY", "Capital"}, {"DENVER", ""}};
+        {"NEWARK", ""}, {"NEW YORK", "Big Apple"}, {"BOSTON", ""}, {"ALBANY", kLongInformation}, {"DENVER", ""}};
     Bytes prefs = CustomWordPreferences(words, 6, 0);
     Program program;
     if (!Launch(program, &prefs)) return;
@@ -285,16 +290,30 @@ void CustomWordListIsEdited() {
     if (dialog == nullptr) return KillProgram(program);
     ExpectEqual(SelectedLine(dialog), 4, "selected line when the dialog opens");
 
-    // A space sorts before every letter; the last line is selected after.
-    Press(program, dialog, kSortList);
-    ExpectText(AllLines(dialog), "ALBANY: Capital|BOSTON|DENVER|NEW YORK: Big Apple|NEWARK", "sorted list");
+    // "Sorting..." shows while the list is sorted; a space sorts before
+    // every letter; the last line is selected after.
+    HWND status = GetDlgItem(dialog, kSortStatus);
+    RECT statusArea;
+    GetWindowRect(status, &statusArea);
+    PressButton(dialog, kSortList);
+    bool statusShown = false;
+    for (DWORD start = GetTickCount(); !statusShown && GetTickCount() - start < 2000; Sleep(5)) {
+        Image picture;
+        statusShown = GrabScreen(statusArea, picture) && CountDarkPixels(picture, {0, 0, 40, 8}) > 20;
+    }
+    Expect(statusShown, "\"Sorting...\" was not seen while sorting");
+    Settle(program);
+    ExpectText(AllLines(dialog),
+               std::string("ALBANY: ") + kLongInformation + "|BOSTON|DENVER|NEW YORK: Big Apple|NEWARK",
+               "sorted list");
     ExpectEqual(SelectedLine(dialog), 4, "selected line after sorting");
     ExpectText(ItemText(dialog, kSortStatus), "", "status after sorting");
     SaveDialogScreenshot(program, dialog, "custom-words-sorted");
 
     // Deleting the last of five selects the new last line.
     Press(program, dialog, kDeleteWord);
-    ExpectText(AllLines(dialog), "ALBANY: Capital|BOSTON|DENVER|NEW YORK: Big Apple", "after deleting the last");
+    ExpectText(AllLines(dialog), std::string("ALBANY: ") + kLongInformation + "|BOSTON|DENVER|NEW YORK: Big Apple",
+               "after deleting the last");
     ExpectEqual(SelectedLine(dialog), 3, "selected line after deleting the last");
     ExpectText(ItemText(dialog, kCount), "4", "count after deleting one");
 
