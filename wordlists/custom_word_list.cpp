@@ -8,9 +8,7 @@
 
 namespace {
 
-void CopyField(char* field, size_t width, const char* text) {
-    std::snprintf(field, width, "%s", text);
-}
+void CopyField(char* field, size_t width, const char* text) { std::snprintf(field, width, "%s", text); }
 
 }  // namespace
 

@@ -33,7 +33,8 @@ PreferencesRecord SavedPreferences;
 HWND ListOf(HWND dialog) { return GetDlgItem(dialog, IDC_CUSTOM_LIST); }
 
 void FocusPhraseField(HWND dialog) {
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CUSTOM_PHRASE)), TRUE);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_CUSTOM_PHRASE)),
+                 TRUE);
 }
 
 // A Yes/No/Cancel question owned by the dialog; true only for Yes.
@@ -243,7 +244,7 @@ void UpdateCustomWordButtons(HWND dialog) {
 }
 
 int16_t EditCustomWords(HWND owner) {
-    const INT_PTR result = DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_CUSTOM_WORDS), owner,
-                                           CustomWordsDialogProc, 0);
+    const INT_PTR result =
+        DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_CUSTOM_WORDS), owner, CustomWordsDialogProc, 0);
     return result == 1 ? 1 : 0;
 }

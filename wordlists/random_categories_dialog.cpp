@@ -42,7 +42,8 @@ void AcceptSelection(HWND dialog) {
         ShowErrorMessage("Error: At least one category must be selected.");
         return;
     }
-    for (uint16_t& flag : Preferences.CategorySelected) flag = 0;
+    for (uint16_t& flag : Preferences.CategorySelected)
+        flag = 0;
     Preferences.SelectedCategoryCount = 0;
     const LRESULT lines = SendMessageA(list, LB_GETCOUNT, 0, 0);
     for (int k = 0; k < lines && k < kCategoryFlagCount; ++k) {

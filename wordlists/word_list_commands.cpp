@@ -35,6 +35,5 @@ void EditCustomWordsCommand() {
 
 void EditRandomCategoriesCommand() {
     if (!EditRandomCategories(MainWindow)) return;
-    SaveAndFollowList(Preferences.SelectedCategoryCount != 0, SetUseRandomWordsEnabled,
-                      kSourceRandomWords);
+    SaveAndFollowList(Preferences.SelectedCategoryCount != 0, SetUseRandomWordsEnabled, kSourceRandomWords);
 }

@@ -56,8 +56,7 @@ struct FileDialogSetup {
 // reporting a filter that cannot be loaded.
 int16_t LoadFilter(int16_t filterId, int16_t errorId, char* filter) {
     std::memset(filter, 0, kFilterSize);
-    const int length = LoadStringA(ProgramInstance, static_cast<uint16_t>(filterId), filter,
-                                   kFilterSize - 1);
+    const int length = LoadStringA(ProgramInstance, static_cast<uint16_t>(filterId), filter, kFilterSize - 1);
     if (length <= 0) {
         char message[kTitleSize];
         LoadResourceString(errorId, message, sizeof message);
@@ -72,8 +71,8 @@ int16_t LoadFilter(int16_t filterId, int16_t errorId, char* filter) {
 
 // An empty title (the open and append titles have no text) leaves the
 // dialog its own title.
-int16_t PrepareDialog(FileDialogSetup& setup, HWND owner, int16_t titleId, int16_t filterId,
-                      int16_t errorId, const char* defaultExtension) {
+int16_t PrepareDialog(FileDialogSetup& setup, HWND owner, int16_t titleId, int16_t filterId, int16_t errorId,
+                      const char* defaultExtension) {
     std::memset(&setup, 0, sizeof setup);
     LoadResourceString(titleId, setup.Title, sizeof setup.Title);
     if (!LoadFilter(filterId, errorId, setup.Filter)) return 0;

@@ -1,30 +1,34 @@
 // Editing the custom list: which dialog buttons a list allows, the sort
 // order, and the selection after a deletion.
+#include "wordlists/custom_word_list.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "records/preferences.h"
 #include "tests/unit/fake_requests.h"
-#include "wordlists/custom_word_list.h"
 
 namespace {
 
 std::string Buttons(int count, bool hasSelection) {
     const CustomWordButtons b = CustomWordButtonStates(count, hasSelection);
     std::string s;
-    for (bool on : {b.AddWord, b.AppendList, b.SaveList, b.SortList, b.DeleteAll, b.DeleteWord}) s += on ? '1' : '0';
+    for (bool on : {b.AddWord, b.AppendList, b.SaveList, b.SortList, b.DeleteAll, b.DeleteWord})
+        s += on ? '1' : '0';
     return s;
 }
 
 void SetList(std::initializer_list<const char*> phrases) {
     ResetFake();
-    for (const char* phrase : phrases) ASSERT_EQ(AddCustomWord(phrase, phrase[0] == 'N' ? "north" : ""), 1);
+    for (const char* phrase : phrases)
+        ASSERT_EQ(AddCustomWord(phrase, phrase[0] == 'N' ? "north" : ""), 1);
 }
 
 std::string Phrases() {
     std::string s;
-    for (int i = 0; i < Preferences.CustomWordCount; ++i) s += std::string(i ? "|" : "") + Preferences.CustomWords[i].Phrase;
+    for (int i = 0; i < Preferences.CustomWordCount; ++i)
+        s += std::string(i ? "|" : "") + Preferences.CustomWords[i].Phrase;
     return s;
 }
 
@@ -61,7 +65,8 @@ TEST(CustomWordList, DeletingSelectsTheNextOrTheNewLastEntry) {
 
 TEST(CustomWordList, AddingStopsAtTwoHundredAndLinesShowTheInformation) {
     ResetFake();
-    for (int i = 0; i < kCustomWordMax; ++i) ASSERT_EQ(AddCustomWord("WORD", ""), 1);
+    for (int i = 0; i < kCustomWordMax; ++i)
+        ASSERT_EQ(AddCustomWord("WORD", ""), 1);
     EXPECT_EQ(AddCustomWord("MORE", ""), 0);
     EXPECT_EQ(Preferences.CustomWordCount, kCustomWordMax);
     char line[kCustomWordLineSize];

@@ -41,7 +41,8 @@ constexpr int kCategoryList = 1001;
 
 LRESULT Ask(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     DWORD_PTR result = static_cast<DWORD_PTR>(-1);
-    SendMessageTimeoutA(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_NORMAL, 3000, &result);
+    SendMessageTimeoutA(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_NORMAL, 3000,
+                        &result);
     return static_cast<LRESULT>(result);
 }
 
@@ -64,7 +65,8 @@ std::string Line(HWND dialog, int id, int index) {
 
 std::string AllLines(HWND dialog) {
     std::string lines;
-    for (int i = 0; i < LineCount(dialog, kCustomList); ++i) lines += (i ? "|" : "") + Line(dialog, kCustomList, i);
+    for (int i = 0; i < LineCount(dialog, kCustomList); ++i)
+        lines += (i ? "|" : "") + Line(dialog, kCustomList, i);
     return lines;
 }
 
@@ -117,10 +119,11 @@ void ChooseFile(const Program& program, const char* caption, const std::string& 
     HWND field = FileNameField(fileDialog);
     if (!Expect(field != nullptr, "the file dialog \"%s\" has no file-name field", caption)) return;
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL, 3000,
-                        &result);
+    SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL,
+                        3000, &result);
     PressButton(fileDialog, IDOK);
-    Expect(WaitForDialogGone(fileDialog, 5000), "the file dialog did not take \"%s\"", path.c_str());
+    Expect(WaitForDialogGone(fileDialog, 5000), "the file dialog did not take \"%s\"",
+           path.c_str());
     Settle(program);
 }
 
@@ -156,7 +159,8 @@ std::string NumberedPhrase(const char* stem, int n) {
 
 std::vector<WordEntryText> NumberedWords(const char* stem, int count) {
     std::vector<WordEntryText> words;
-    for (int i = 0; i < count; ++i) words.push_back({NumberedPhrase(stem, i), "note " + std::to_string(i)});
+    for (int i = 0; i < count; ++i)
+        words.push_back({NumberedPhrase(stem, i), "note " + std::to_string(i)});
     return words;
 }
 
@@ -202,7 +206,8 @@ void ExpectEntry(const Bytes& file, size_t listOffset, int i, const std::string&
                  const std::string& information, const char* what) {
     std::string label = std::string(what) + " entry " + std::to_string(i);
     ExpectText(GetText(file, listOffset + 130 * i, 28), phrase, (label + " phrase").c_str());
-    ExpectText(GetText(file, listOffset + 130 * i + 28, 102), information, (label + " information").c_str());
+    ExpectText(GetText(file, listOffset + 130 * i + 28, 102), information,
+               (label + " information").c_str());
 }
 
 Bytes SilentDefaults() {
@@ -213,7 +218,8 @@ Bytes SilentDefaults() {
 
 // 100 characters, the most an entry's information holds.
 constexpr char kLongInformation[] =
-    "The capital of the State of New York, on the west bank of the Hudson River, first chartered in 1686.";
+    "The capital of the State of New York, on the west bank of the Hudson River, first chartered "
+    "in 1686.";
 static_assert(sizeof kLongInformation == 101, "100 characters");
 
 constexpr char kNewYork[] = "___.____..................";
@@ -225,7 +231,8 @@ void CustomWordsAreAddedAndPlayed() {
     Bytes prefs = SilentDefaults();
     Program program;
     if (!Launch(program, &prefs)) return;
-    Expect(IsGreyed(program, kCommandUseCustomWords), "Use Custom Words is not greyed at the start");
+    Expect(IsGreyed(program, kCommandUseCustomWords),
+           "Use Custom Words is not greyed at the start");
     Expect(!IsGreyed(program, kCommandEditCustomWords), "Edit Custom Words is greyed");
     HWND dialog = OpenCustomWords(program);
     if (dialog == nullptr) return KillProgram(program);
@@ -235,7 +242,8 @@ void CustomWordsAreAddedAndPlayed() {
 
     AddEntry(program, dialog, "new york", "Big Apple");
     ExpectText(AllLines(dialog), "NEW YORK: Big Apple", "list after adding new york");
-    ExpectText(ItemText(dialog, kPhrase) + "/" + ItemText(dialog, kInformation), "/", "fields after adding");
+    ExpectText(ItemText(dialog, kPhrase) + "/" + ItemText(dialog, kInformation), "/",
+               "fields after adding");
     ExpectText(ItemText(dialog, kCount), "1", "count of one entry");
     ExpectText(ButtonStates(dialog), "111111", "buttons of one selected entry");
 
@@ -248,13 +256,15 @@ void CustomWordsAreAddedAndPlayed() {
 
     // Thirty letters are cut to 26; the entry is then deleted again.
     AddEntry(program, dialog, "abcdefghijklmnopqrstuvwxyzabcd", "");
-    ExpectText(Line(dialog, kCustomList, 1), "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "a phrase of 30 letters");
+    ExpectText(Line(dialog, kCustomList, 1), "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+               "a phrase of 30 letters");
     Press(program, dialog, kDeleteWord);
 
     AddEntry(program, dialog, "paris", "");
     ExpectText(AllLines(dialog), "NEW YORK: Big Apple|PARIS", "list before Done");
     Press(program, dialog, kDone);
-    if (!Expect(WaitForDialogGone(dialog, 3000), "Done did not close the dialog")) return KillProgram(program);
+    if (!Expect(WaitForDialogGone(dialog, 3000), "Done did not close the dialog"))
+        return KillProgram(program);
 
     Bytes file;
     if (Expect(ReadPreferenceFile(file), "no preference file after Done")) {
@@ -262,7 +272,8 @@ void CustomWordsAreAddedAndPlayed() {
         ExpectEntry(file, CustomWords, 0, "NEW YORK", "Big Apple", "saved");
         ExpectEntry(file, CustomWords, 1, "PARIS", "", "saved");
     }
-    Expect(!IsGreyed(program, kCommandUseCustomWords), "Use Custom Words is still greyed after Done");
+    Expect(!IsGreyed(program, kCommandUseCustomWords),
+           "Use Custom Words is still greyed after Done");
 
     // Custom Words now plays these two phrases and no other.
     PostCommand(program, kCommandUseCustomWords);
@@ -272,17 +283,22 @@ void CustomWordsAreAddedAndPlayed() {
         Image scene;
         if (!CaptureClient(program, scene)) break;
         std::string slots = UnderlinePattern(scene);
-        Expect(slots == kNewYork || slots == kParis, "a custom game shows the slots %s", slots.c_str());
+        Expect(slots == kNewYork || slots == kParis, "a custom game shows the slots %s",
+               slots.c_str());
         seen.insert(slots);
         PostKey(program, VK_F2);
     }
     ExpectEqual(static_cast<long long>(seen.size()), 2, "different phrases in four custom games");
-    if (CloseAndRead(program, file)) ExpectEqual(GetU32(file, WordSource), kCommandCustomWords, "WordSource");
+    if (CloseAndRead(program, file))
+        ExpectEqual(GetU32(file, WordSource), kCommandCustomWords, "WordSource");
 }
 
 void CustomWordListIsEdited() {
-    std::vector<WordEntryText> words = {
-        {"NEWARK", ""}, {"NEW YORK", "Big Apple"}, {"BOSTON", ""}, {"ALBANY", kLongInformation}, {"DENVER", ""}};
+    std::vector<WordEntryText> words = {{"NEWARK", ""},
+                                        {"NEW YORK", "Big Apple"},
+                                        {"BOSTON", ""},
+                                        {"ALBANY", kLongInformation},
+                                        {"DENVER", ""}};
     Bytes prefs = CustomWordPreferences(words, 6, 0);
     Program program;
     if (!Launch(program, &prefs)) return;
@@ -299,20 +315,23 @@ void CustomWordListIsEdited() {
     bool statusShown = false;
     for (DWORD start = GetTickCount(); !statusShown && GetTickCount() - start < 2000; Sleep(5)) {
         Image picture;
-        statusShown = GrabScreen(statusArea, picture) && CountDarkPixels(picture, {0, 0, 40, 8}) > 20;
+        statusShown =
+            GrabScreen(statusArea, picture) && CountDarkPixels(picture, {0, 0, 40, 8}) > 20;
     }
     Expect(statusShown, "\"Sorting...\" was not seen while sorting");
     Settle(program);
-    ExpectText(AllLines(dialog),
-               std::string("ALBANY: ") + kLongInformation + "|BOSTON|DENVER|NEW YORK: Big Apple|NEWARK",
-               "sorted list");
+    ExpectText(
+        AllLines(dialog),
+        std::string("ALBANY: ") + kLongInformation + "|BOSTON|DENVER|NEW YORK: Big Apple|NEWARK",
+        "sorted list");
     ExpectEqual(SelectedLine(dialog), 4, "selected line after sorting");
     ExpectText(ItemText(dialog, kSortStatus), "", "status after sorting");
     SaveDialogScreenshot(program, dialog, "custom-words-sorted");
 
     // Deleting the last of five selects the new last line.
     Press(program, dialog, kDeleteWord);
-    ExpectText(AllLines(dialog), std::string("ALBANY: ") + kLongInformation + "|BOSTON|DENVER|NEW YORK: Big Apple",
+    ExpectText(AllLines(dialog),
+               std::string("ALBANY: ") + kLongInformation + "|BOSTON|DENVER|NEW YORK: Big Apple",
                "after deleting the last");
     ExpectEqual(SelectedLine(dialog), 3, "selected line after deleting the last");
     ExpectText(ItemText(dialog, kCount), "4", "count after deleting one");
@@ -338,14 +357,18 @@ void CustomWordListIsEdited() {
     Press(program, dialog, kDone);
     WaitForDialogGone(dialog, 3000);
     Settle(program);
-    Expect(IsGreyed(program, kCommandUseCustomWords), "Use Custom Words is not greyed after emptying the list");
-    Expect(IsChecked(program, kCommandEnteredWord), "Enter Word is not checked after emptying the list");
+    Expect(IsGreyed(program, kCommandUseCustomWords),
+           "Use Custom Words is not greyed after emptying the list");
+    Expect(IsChecked(program, kCommandEnteredWord),
+           "Enter Word is not checked after emptying the list");
     Expect(!IsChecked(program, kCommandUseCustomWords), "Use Custom Words is still checked");
-    ExpectText(Caption(program), "Wordloft - Category: Custom Words", "caption after emptying the list");
+    ExpectText(Caption(program), "Wordloft - Category: Custom Words",
+               "caption after emptying the list");
     Bytes file;
     if (Expect(ReadPreferenceFile(file), "no preference file after Done")) {
         ExpectEqual(GetI16(file, CustomWordCount), 0, "CustomWordCount after emptying the list");
-        ExpectEqual(GetU32(file, WordSource), kCommandEnteredWord, "WordSource after emptying the list");
+        ExpectEqual(GetU32(file, WordSource), kCommandEnteredWord,
+                    "WordSource after emptying the list");
     }
     CloseProgram(program);
 }
@@ -381,7 +404,8 @@ void FullCustomWordList() {
     Bytes file;
     if (CloseAndRead(program, file)) {
         ExpectEqual(GetI16(file, CustomWordCount), 200, "CustomWordCount after Cancel");
-        ExpectEntry(file, CustomWords, 199, words[199].Phrase, words[199].Information, "after Cancel");
+        ExpectEntry(file, CustomWords, 199, words[199].Phrase, words[199].Information,
+                    "after Cancel");
     }
 }
 
@@ -461,7 +485,8 @@ void CustomWordListFiles() {
     Bytes file;
     if (CloseAndRead(program, file)) {
         ExpectEqual(GetI16(file, CustomWordCount), 100, "CustomWordCount after Cancel");
-        ExpectEntry(file, CustomWords, 99, hundred[99].Phrase, hundred[99].Information, "after Cancel");
+        ExpectEntry(file, CustomWords, 99, hundred[99].Phrase, hundred[99].Information,
+                    "after Cancel");
     }
 }
 
@@ -476,7 +501,8 @@ void RandomCategoriesAreChosen() {
     ExpectEqual(Ask(dialog, kCategoryList, LB_GETSELCOUNT), 51, "categories selected by default");
     std::string order;
     for (int k : {0, 4, 42, 43, 46, 47, 50}) order += Line(dialog, kCategoryList, k) + "|";
-    ExpectText(order, "Anatomy|Authors|State Capitals|States|Tools|Trees|Weather|", "lines in command order");
+    ExpectText(order, "Anatomy|Authors|State Capitals|States|Tools|Trees|Weather|",
+               "lines in command order");
     SaveDialogScreenshot(program, dialog, "random-categories-all");
 
     // Nothing selected: refused, the dialog stays.
@@ -490,14 +516,17 @@ void RandomCategoriesAreChosen() {
     Ask(dialog, kCategoryList, LB_SETSEL, TRUE, 50);
     SaveDialogScreenshot(program, dialog, "random-categories-two");
     Press(program, dialog, IDOK);
-    if (!Expect(WaitForDialogGone(dialog, 3000), "OK did not close the dialog")) return KillProgram(program);
+    if (!Expect(WaitForDialogGone(dialog, 3000), "OK did not close the dialog"))
+        return KillProgram(program);
     Settle(program);
     Bytes file;
     if (Expect(ReadPreferenceFile(file), "no preference file after OK")) {
         ExpectEqual(GetI16(file, SelectedCategoryCount), 2, "SelectedCategoryCount");
         std::string flags;
-        for (int k = 0; k < 100; ++k) flags += GetU16(file, CategorySelected + 2 * k) == 1 ? "1" : "0";
-        ExpectText(flags, std::string(4, '0') + "1" + std::string(45, '0') + "1" + std::string(49, '0'),
+        for (int k = 0; k < 100; ++k)
+            flags += GetU16(file, CategorySelected + 2 * k) == 1 ? "1" : "0";
+        ExpectText(flags,
+                   std::string(4, '0') + "1" + std::string(45, '0') + "1" + std::string(49, '0'),
                    "category flags");
     }
     Expect(!IsGreyed(program, kCommandUseRandomWords), "Use Random Words is greyed");
@@ -505,10 +534,12 @@ void RandomCategoriesAreChosen() {
     // Cancel leaves the selection as it is.
     PostCommand(program, kCommandEditRandomCategories);
     if ((dialog = ExpectDialog(program, kRandomCategoriesCaption, 5000)) != nullptr) {
-        ExpectEqual(Ask(dialog, kCategoryList, LB_GETSELCOUNT), 2, "categories selected on reopening");
+        ExpectEqual(Ask(dialog, kCategoryList, LB_GETSELCOUNT), 2,
+                    "categories selected on reopening");
         Ask(dialog, kCategoryList, LB_SETSEL, TRUE, -1);
         Press(program, dialog, IDCANCEL);
         WaitForDialogGone(dialog, 3000);
     }
-    if (CloseAndRead(program, file)) ExpectEqual(GetI16(file, SelectedCategoryCount), 2, "count after Cancel");
+    if (CloseAndRead(program, file))
+        ExpectEqual(GetI16(file, SelectedCategoryCount), 2, "count after Cancel");
 }
