@@ -34,6 +34,7 @@ constexpr int kSortList = 1008;
 constexpr int kPhrase = 1009;
 constexpr int kSortStatus = 1010;
 constexpr int kDone = 1013;
+constexpr int kCopyTopToBottom = 1014;
 constexpr int kInformation = 1015;
 constexpr int kCount = 1016;
 // The Random Categories list.
@@ -253,6 +254,14 @@ void CustomWordsAreAddedAndPlayed() {
     ExpectText(ItemText(dialog, kPhrase) + "/" + ItemText(dialog, kInformation), "a  b/kept",
                "fields after a refused phrase");
     ExpectEqual(LineCount(dialog, kCustomList), 1, "lines after a refused phrase");
+
+    // The phrase is copied to the information as typed; an empty one is not.
+    SetItemText(dialog, kPhrase, "Lyon");
+    Press(program, dialog, kCopyTopToBottom);
+    ExpectText(ItemText(dialog, kInformation), "Lyon", "information after the copy");
+    SetItemText(dialog, kPhrase, "");
+    Press(program, dialog, kCopyTopToBottom);
+    ExpectText(ItemText(dialog, kInformation), "Lyon", "information after copying nothing");
 
     // Thirty letters are cut to 26; the entry is then deleted again.
     AddEntry(program, dialog, "abcdefghijklmnopqrstuvwxyzabcd", "");
