@@ -80,6 +80,22 @@ std::string ButtonStates(HWND dialog) {
     return states;
 }
 
+// The dialog's controls in tab order, as "id text|...", and whether the
+// dialog has a close box.
+std::string Controls(HWND dialog) {
+    std::string controls = (GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU) ? "close box" : "no close box";
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = "";
+        GetClassNameA(child, className, sizeof className);
+        bool picture = lstrcmpiA(className, "Static") == 0 &&
+                       (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+        controls += "|" + std::to_string(GetDlgCtrlID(child)) + " " +
+                    (picture ? std::string("(picture)") : WindowText(child));
+    }
+    return controls;
+}
+
 // Presses a button and waits until the program has handled it (and any
 // dialog it opened is there).
 void Press(const Program& program, HWND dialog, int id) {
@@ -237,6 +253,14 @@ void CustomWordsAreAddedAndPlayed() {
     Expect(!IsGreyed(program, kCommandEditCustomWords), "Edit Custom Words is greyed");
     HWND dialog = OpenCustomWords(program);
     if (dialog == nullptr) return KillProgram(program);
+    ExpectText(Controls(dialog),
+               "no close box|1009 |1014 Copy top text to &bottom|1015 |1 &Add word/info|1013 Done|"
+               "2 Cancel|1005 &Open list...|1007 &Save list...|1003 &Delete word|"
+               "1004 Delete all words...|1006 A&ppend list...|1008 So&rt list|1011 &Help|1002 |"
+               "-1 Enter word, or short phrase, to be guessed (26 chars max)...|1010 |"
+               "-1 Optionally, enter information about the word above:|-1 List Count (200 max.):|"
+               "1016 0|-1 (picture)",
+               "controls of the Custom Words dialog");
     ExpectText(ItemText(dialog, kCount), "0", "count of an empty list");
     ExpectText(ButtonStates(dialog), "110000", "buttons of an empty list");
     SaveDialogScreenshot(program, dialog, "custom-words-empty");
@@ -313,6 +337,7 @@ void CustomWordListIsEdited() {
     if (!Launch(program, &prefs)) return;
     HWND dialog = OpenCustomWords(program);
     if (dialog == nullptr) return KillProgram(program);
+    ExpectText(AllLines(dialog), ExpectedLines(words), "lines when the dialog opens");
     ExpectEqual(SelectedLine(dialog), 4, "selected line when the dialog opens");
 
     // "Sorting..." shows while the list is sorted; a space sorts before
@@ -506,6 +531,11 @@ void RandomCategoriesAreChosen() {
     PostCommand(program, kCommandEditRandomCategories);
     HWND dialog = ExpectDialog(program, kRandomCategoriesCaption, 5000);
     if (dialog == nullptr) return KillProgram(program);
+    ExpectText(Controls(dialog),
+               "close box|1 OK|2 Cancel|1001 |-1 Word Category List:|-1 Select the desired categories "
+               "from which a random word will be chosen (use CTRL and SHIFT keys as required)...|"
+               "1012 &Help",
+               "controls of the Random Categories dialog");
     ExpectEqual(LineCount(dialog, kCategoryList), 51, "category lines");
     ExpectEqual(Ask(dialog, kCategoryList, LB_GETSELCOUNT), 51, "categories selected by default");
     std::string order;
