@@ -1,7 +1,8 @@
 // The help file: its path beside the program and the requests made of the
-// platform's help viewer. Requests are made only while the help file is
-// there: without it (or without a viewer that could show it) the program
-// has no help to give, and stays silent instead of showing an error.
+// platform's help viewer. Requests for our own topics are made only while
+// the help file is there: without it the program has no help to give, and
+// stays silent instead of showing an error. Help on the viewer itself is
+// always asked for.
 #include "app/help.h"
 
 #include <cstring>
@@ -54,8 +55,8 @@ void ShowHelpIndex() { ShowHelpContext(kIndexContext); }
 
 void ShowWordEntryHelp() { ShowHelpContext(kWordEntryContext); }
 
+// How to use the viewer is the viewer's own help: it needs no file of ours.
 void ShowHelpOnHelp() {
-    if (!HelpAvailable()) return;
     HelpRequested = true;
     WinHelpA(MainWindow, "", HELP_HELPONHELP, 0);
 }
