@@ -30,6 +30,8 @@ const Scenario Scenarios[] = {
     {"closing-offers-streak", ClosingOffersRunningStreak},
     {"scoring-off-enters-nothing", ScoringOffEntersNothing},
     {"ctrl-shift-deletes-one-board", ControlShiftDeletesOneBoard},
+    {"help-opens-on-its-topics", HelpOpensOnItsTopics},
+    {"using-help-needs-no-help-file", UsingHelpNeedsNoHelpFile},
     {"repaint-matches-drawing", RepaintMatchesAnimatedDrawing},
     {"screenshots-for-review", ScreenshotsForReview},
 };

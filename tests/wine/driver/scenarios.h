@@ -25,6 +25,9 @@ void TieSettlesBelowOlderScores();
 void ClosingOffersRunningStreak();
 void ScoringOffEntersNothing();
 void ControlShiftDeletesOneBoard();
+// Help.
+void HelpOpensOnItsTopics();
+void UsingHelpNeedsNoHelpFile();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();

@@ -1,0 +1,225 @@
+// Help: F1 and the Enter Word dialog's Help button open the help viewer on
+// their topics, Using Help reaches the viewer (with or without the game's
+// help file), and the viewer is told to quit when the game ends.
+#include <string>
+
+#include "check.h"
+#include "dialogs.h"
+#include "scenario_support.h"
+#include "scenarios.h"
+
+using namespace PrefOffset;
+
+namespace {
+
+constexpr int kCommandEnterWord = 32781;
+constexpr int kCommandUsingHelp = 32795;
+constexpr int kEnterWordHelpButton = 1017;
+constexpr char kViewerClass[] = "MS_WINHELP";
+constexpr char kViewerCaption[] = "Wordloft Help";
+// The titles of the topics for context 100 and 104, as the help source has them.
+constexpr char kContentsTitle[] = "Wordloft Help";
+constexpr char kWordDialogsTitle[] = "Entering and Editing Words";
+
+BOOL CALLBACK MatchViewer(HWND window, LPARAM data) {
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, kViewerClass) != 0 || !IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+}
+
+HWND FindViewer() {
+    HWND found = nullptr;
+    EnumWindows(MatchViewer, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND WaitForViewer(DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND viewer = FindViewer()) return viewer;
+        if (GetTickCount() - start >= timeoutMs) return nullptr;
+        Sleep(50);
+    }
+}
+
+BOOL CALLBACK CollectRichText(HWND window, LPARAM data) {
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    CharUpperA(className);
+    if (std::string(className).find("RICHEDIT") == std::string::npos) return TRUE;
+    // Sent as wide messages: across processes Wine hands the A message's
+    // text back as UTF-16.
+    wchar_t text[4096] = L"";
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text),
+                             SMTO_NORMAL, 3000, &length) || length == 0)
+        return TRUE;
+    char ansi[8192] = "";
+    WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(length), ansi, sizeof ansi - 1,
+                        nullptr, nullptr);
+    *reinterpret_cast<std::string*>(data) += ansi;
+    return TRUE;
+}
+
+// The text the viewer shows, its leading blanks removed.
+std::string ViewerText(HWND viewer) {
+    std::string text;
+    EnumChildWindows(viewer, CollectRichText, reinterpret_cast<LPARAM>(&text));
+    size_t start = text.find_first_not_of(" \r\n\t");
+    return start == std::string::npos ? "" : text.substr(start);
+}
+
+// Waits until the viewer shows a topic that starts with the title.
+bool WaitForTopic(HWND viewer, const std::string& title, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (ViewerText(viewer).compare(0, title.size(), title) != 0) {
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+void ExpectTopic(HWND viewer, const char* title, const char* when) {
+    if (!Expect(WaitForTopic(viewer, title, 5000), "%s: the viewer does not show \"%s\" but \"%s\"",
+                when, title, Printable(ViewerText(viewer).substr(0, 80)).c_str()))
+        return;
+    ExpectText(WindowText(viewer), kViewerCaption, "help viewer caption");
+}
+
+// The viewer's window as it is on the screen, brought in front of the game
+// for the moment.
+void SaveViewerPicture(HWND viewer, const char* name) {
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(viewer, HWND_TOPMOST, 0, 0, 0, 0, flags);
+    RECT area;
+    GetWindowRect(viewer, &area);
+    Image image;
+    Sleep(200);
+    if (Expect(GrabScreenSettled(area, image), "cannot grab the help viewer's picture"))
+        SaveScreenshot(image, name);
+    SetWindowPos(viewer, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+}
+
+// True once no help viewer window is left.
+bool WaitForViewerGone(DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (FindWindowA(kViewerClass, nullptr) != nullptr) {
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+struct ForeignSearch {
+    DWORD GameProcess;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchForeignDialog(HWND window, LPARAM data) {
+    ForeignSearch* search = reinterpret_cast<ForeignSearch*>(data);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (processId == search->GameProcess || processId == GetCurrentProcessId() ||
+        lstrcmpA(className, "#32770") != 0 || !IsWindowVisible(window))
+        return TRUE;
+    search->Found = window;
+    return FALSE;
+}
+
+// A message box or dialog of another program (the help viewer's).
+HWND WaitForForeignDialog(const Program& program, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        ForeignSearch search = {program.Process.dwProcessId, nullptr};
+        EnumWindows(MatchForeignDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.Found != nullptr) return search.Found;
+        if (GetTickCount() - start >= timeoutMs) return nullptr;
+        Sleep(50);
+    }
+}
+
+// Help on help is the viewer's own help file, never the game's. Wine's
+// viewer has no such file and asks where it is: that question shows that
+// the request arrived. It is answered No.
+void ExpectHelpOnHelp(const Program& program) {
+    HWND box = WaitForForeignDialog(program, 15000);
+    if (!Expect(box != nullptr, "Using Help did not reach the help viewer")) return;
+    std::string text = MessageBoxText(box);
+    Expect(text.find(".hlp") != std::string::npos && text.find("wlthelp") == std::string::npos,
+           "Using Help: the viewer says %s", DescribeDialog(box).c_str());
+    PressButton(box, IDNO);
+    Expect(WaitForDialogGone(box, 5000), "the viewer's question did not close");
+}
+
+Bytes QuietPreferences() {
+    Bytes prefs = DefaultPreferences();
+    PutU16(prefs, SoundOn, 0);
+    return prefs;
+}
+
+}  // namespace
+
+void HelpOpensOnItsTopics() {
+    Expect(WaitForViewerGone(5000), "a help viewer was open before the program started");
+    Program program;
+    Bytes prefs = QuietPreferences();
+    if (!Launch(program, &prefs)) return;
+
+    PostKey(program, VK_F1);
+    HWND viewer = WaitForViewer(15000);
+    if (!Expect(viewer != nullptr, "F1 opened no help viewer")) {
+        KillProgram(program);
+        return;
+    }
+    ExpectTopic(viewer, kContentsTitle, "after F1");
+    SaveViewerPicture(viewer, "help-contents");
+
+    PostCommand(program, kCommandEnterWord);
+    HWND dialog = ExpectDialog(program, kEnterWordCaption, 5000);
+    if (dialog != nullptr) {
+        PressButton(dialog, kEnterWordHelpButton);
+        ExpectTopic(viewer, kWordDialogsTitle, "after the Enter Word dialog's Help button");
+        PressButton(dialog, IDCANCEL);
+        Expect(WaitForDialogGone(dialog, 3000), "the Enter Word dialog did not close");
+        SaveViewerPicture(viewer, "help-word-dialogs");
+    }
+
+    PostCommand(program, kCommandUsingHelp);
+    ExpectHelpOnHelp(program);
+
+    CloseProgram(program);
+    Expect(WaitForViewerGone(10000), "the help viewer stayed open after the program ended");
+}
+
+void UsingHelpNeedsNoHelpFile() {
+    // A copy of the program in a folder without the help file.
+    const std::string folder = "C:\\nohelp";
+    const std::string copy = folder + "\\wordloft.exe";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    if (!Expect(CopyFileA(Settings.ProgramPath.c_str(), copy.c_str(), FALSE) != 0,
+                "cannot copy the program to %s", copy.c_str()))
+        return;
+    Expect(WaitForViewerGone(5000), "a help viewer was open before the program started");
+    const std::string programPath = Settings.ProgramPath;
+    Settings.ProgramPath = copy;
+    Program program;
+    Bytes prefs = QuietPreferences();
+    bool started = Launch(program, &prefs);
+    Settings.ProgramPath = programPath;
+    if (!started) return;
+
+    PostKey(program, VK_F1);
+    Settle(program);
+    Sleep(1000);
+    Expect(FindViewer() == nullptr && WaitForForeignDialog(program, 0) == nullptr,
+           "F1 without the help file opened the help viewer");
+
+    PostCommand(program, kCommandUsingHelp);
+    ExpectHelpOnHelp(program);
+    CloseProgram(program);
+    Expect(WaitForViewerGone(10000), "the help viewer stayed open after the program ended");
+}
