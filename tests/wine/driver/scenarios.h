@@ -28,6 +28,8 @@ void ControlShiftDeletesOneBoard();
 // Help.
 void HelpOpensOnItsTopics();
 void UsingHelpNeedsNoHelpFile();
+// Shortcut installation.
+void SetupCreatesShortcuts();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();
