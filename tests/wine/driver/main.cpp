@@ -32,6 +32,7 @@ const Scenario Scenarios[] = {
     {"ctrl-shift-deletes-one-board", ControlShiftDeletesOneBoard},
     {"help-opens-on-its-topics", HelpOpensOnItsTopics},
     {"using-help-needs-no-help-file", UsingHelpNeedsNoHelpFile},
+    {"help-file-needs-room-in-its-path", HelpFileNeedsRoomInItsPath},
     {"setup-creates-shortcuts", SetupCreatesShortcuts},
     {"repaint-matches-drawing", RepaintMatchesAnimatedDrawing},
     {"screenshots-for-review", ScreenshotsForReview},

@@ -28,6 +28,7 @@ void ControlShiftDeletesOneBoard();
 // Help.
 void HelpOpensOnItsTopics();
 void UsingHelpNeedsNoHelpFile();
+void HelpFileNeedsRoomInItsPath();
 // Shortcut installation.
 void SetupCreatesShortcuts();
 // Pictures.

@@ -161,6 +161,36 @@ Bytes QuietPreferences() {
     return prefs;
 }
 
+// Starts a copy of the program in the folder (made when missing), with or
+// without the help file beside it.
+bool LaunchCopy(Program& program, const std::string& folder, bool withHelp) {
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string source = Settings.ProgramPath.substr(0, Settings.ProgramPath.rfind('\\'));
+    const std::string help = folder + "\\wlthelp.hlp";
+    if (withHelp) CopyFileA((source + "\\wlthelp.hlp").c_str(), help.c_str(), FALSE);
+    else DeleteFileA(help.c_str());
+    const std::string copy = folder + "\\wordloft.exe";
+    if (!Expect(CopyFileA(Settings.ProgramPath.c_str(), copy.c_str(), FALSE) != 0,
+                "cannot copy the program to %s", copy.c_str()))
+        return false;
+    Expect(WaitForViewerGone(5000), "a help viewer was open before the program started");
+    const std::string programPath = Settings.ProgramPath;
+    Settings.ProgramPath = copy;
+    Bytes prefs = QuietPreferences();
+    bool started = Launch(program, &prefs);
+    Settings.ProgramPath = programPath;
+    return started;
+}
+
+// Once the key is handled, neither the viewer nor a question of its own
+// appears within a second.
+void ExpectNoViewer(const Program& program, const char* when) {
+    Settle(program);
+    Sleep(1000);
+    Expect(FindViewer() == nullptr && WaitForForeignDialog(program, 0) == nullptr,
+           "%s opened the help viewer", when);
+}
+
 }  // namespace
 
 void HelpOpensOnItsTopics() {
@@ -196,30 +226,46 @@ void HelpOpensOnItsTopics() {
 }
 
 void UsingHelpNeedsNoHelpFile() {
-    // A copy of the program in a folder without the help file.
-    const std::string folder = "C:\\nohelp";
-    const std::string copy = folder + "\\wordloft.exe";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    if (!Expect(CopyFileA(Settings.ProgramPath.c_str(), copy.c_str(), FALSE) != 0,
-                "cannot copy the program to %s", copy.c_str()))
-        return;
-    Expect(WaitForViewerGone(5000), "a help viewer was open before the program started");
-    const std::string programPath = Settings.ProgramPath;
-    Settings.ProgramPath = copy;
     Program program;
-    Bytes prefs = QuietPreferences();
-    bool started = Launch(program, &prefs);
-    Settings.ProgramPath = programPath;
-    if (!started) return;
-
+    if (!LaunchCopy(program, "C:\\nohelp", false)) return;
     PostKey(program, VK_F1);
-    Settle(program);
-    Sleep(1000);
-    Expect(FindViewer() == nullptr && WaitForForeignDialog(program, 0) == nullptr,
-           "F1 without the help file opened the help viewer");
+    ExpectNoViewer(program, "F1 without the help file");
 
     PostCommand(program, kCommandUsingHelp);
     ExpectHelpOnHelp(program);
     CloseProgram(program);
     Expect(WaitForViewerGone(10000), "the help viewer stayed open after the program ended");
+}
+
+void HelpFileNeedsRoomInItsPath() {
+    // A directory of 115 characters with its final backslash leaves room
+    // for the help file's name in the 128-byte path.
+    Program program;
+    const std::string fits = "C:\\" + std::string(111, 'a') + "\\";
+    if (LaunchCopy(program, fits.substr(0, fits.size() - 1), true)) {
+        PostKey(program, VK_F1);
+        HWND viewer = WaitForViewer(15000);
+        if (Expect(viewer != nullptr, "F1 opened no help in a directory of 115 characters"))
+            ExpectTopic(viewer, kContentsTitle, "F1 in a directory of 115 characters");
+        CloseProgram(program);
+        Expect(WaitForViewerGone(10000), "the help viewer stayed open after the program ended");
+    }
+    // One more and the name no longer fits: help stays silent.
+    const std::string tooLong = "C:\\" + std::string(112, 'b');
+    if (LaunchCopy(program, tooLong, true)) {
+        PostKey(program, VK_F1);
+        ExpectNoViewer(program, "F1 in a directory of 116 characters");
+        CloseProgram(program);
+    }
+    // A directory longer than the buffer is not taken for its parent folder,
+    // even when that folder holds a help file.
+    const std::string parent = "C:\\helpdeep";
+    CreateDirectoryA(parent.c_str(), nullptr);
+    const std::string source = Settings.ProgramPath.substr(0, Settings.ProgramPath.rfind('\\'));
+    CopyFileA((source + "\\wlthelp.hlp").c_str(), (parent + "\\wlthelp.hlp").c_str(), FALSE);
+    if (LaunchCopy(program, parent + "\\" + std::string(130, 'c'), false)) {
+        PostKey(program, VK_F1);
+        ExpectNoViewer(program, "F1 in a directory of 143 characters");
+        CloseProgram(program);
+    }
 }
