@@ -86,8 +86,8 @@ class Paragraph:
 # Paragraph layouts: (bits, fields) in half-points.
 LAYOUTS = {
     "title": (0x0004, short_s(4)),
-    "heading": (0x0002 | 0x0004, short_s(16) + short_s(2)),
-    "para": (0x0002, short_s(8)),
+    "heading": (0x0002 | 0x0004, short_s(20) + short_s(2)),
+    "para": (0x0002, short_s(12)),
     "bullet": (0x0002 | 0x0010 | 0x0040 | 0x0200,
                short_s(3) + short_s(24) + short_s(-16) + short_s(1) + short_u(24)),
 }

@@ -155,6 +155,37 @@ void ExpectHelpOnHelp(const Program& program) {
     Expect(WaitForDialogGone(box, 5000), "the viewer's question did not close");
 }
 
+BOOL CALLBACK MatchIndexButton(HWND window, LPARAM data) {
+    if (WindowText(window) != "&Index") return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+}
+
+BOOL CALLBACK CountListItems(HWND window, LPARAM data) {
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    DWORD_PTR count = 0;
+    if (lstrcmpiA(className, "ListBox") == 0 &&
+        SendMessageTimeoutA(window, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 3000, &count))
+        *reinterpret_cast<long*>(data) += static_cast<long>(count);
+    return TRUE;
+}
+
+// The viewer's Index button lists the help file's keywords.
+void ExpectIndexListsKeywords(const Program& program, HWND viewer) {
+    HWND button = nullptr;
+    EnumChildWindows(viewer, MatchIndexButton, reinterpret_cast<LPARAM>(&button));
+    if (!Expect(button != nullptr, "the help viewer has no Index button")) return;
+    PostMessageA(button, BM_CLICK, 0, 0);
+    HWND index = WaitForForeignDialog(program, 5000);
+    if (!Expect(index != nullptr, "the viewer's Index button opened nothing")) return;
+    long keywords = 0;
+    EnumChildWindows(index, CountListItems, reinterpret_cast<LPARAM>(&keywords));
+    Expect(keywords > 30, "the viewer's index lists %ld keywords", keywords);
+    PressButton(index, IDCANCEL);
+    Expect(WaitForDialogGone(index, 3000), "the viewer's index did not close");
+}
+
 Bytes QuietPreferences() {
     Bytes prefs = DefaultPreferences();
     PutU16(prefs, SoundOn, 0);
@@ -207,6 +238,7 @@ void HelpOpensOnItsTopics() {
     }
     ExpectTopic(viewer, kContentsTitle, "after F1");
     SaveViewerPicture(viewer, "help-contents");
+    ExpectIndexListsKeywords(program, viewer);
 
     PostCommand(program, kCommandEnterWord);
     HWND dialog = ExpectDialog(program, kEnterWordCaption, 5000);
