@@ -83,7 +83,10 @@ class Paragraph:
         self.pending += encode(text)
 
 
-# Paragraph layouts: (bits, fields) in half-points.
+# Paragraph layouts: the paragraph bits and the values they announce, in
+# half-points: 0x02 space above, 0x04 space below, 0x10 left indent, 0x40
+# first-line indent, 0x200 tab stops (a count, then the stops). A bullet
+# hangs at the left of its text, which starts at the tab stop.
 LAYOUTS = {
     "title": (0x0004, short_s(4)),
     "heading": (0x0002 | 0x0004, short_s(20) + short_s(2)),
@@ -94,6 +97,8 @@ LAYOUTS = {
 
 
 def paragraph_record(kind, runs, hashes):
+    """A text record (type 0x20) for one paragraph: its type, LinkData1,
+    LinkData2 and its length in characters (for topic offsets)."""
     bits, fields = LAYOUTS[kind]
     p = Paragraph()
     base = {"title": TITLE, "heading": HEADING}.get(kind, BODY)
@@ -123,6 +128,8 @@ def paragraph_record(kind, runs, hashes):
 # ---- |TOPIC -------------------------------------------------------------
 
 class Record:
+    """A TOPICLINK: a record of |TOPIC and, once laid out, its place."""
+
     def __init__(self, kind, data1, data2, characters=0, topic=None):
         self.kind, self.data1, self.data2 = kind, data1, data2
         self.characters, self.topic = characters, topic
@@ -155,48 +162,57 @@ def lay_out(records):
     return block + 1
 
 
-def topic_file(document, hashes):
+def topic_records(document, hashes):
+    """A topic header record (its fields filled in later) for each topic,
+    followed by one text record for its title and one per paragraph."""
     records, headers = [], []
     for number, topic in enumerate(document.topics):
-        header = Record(0x02, None, encode(topic.title) + b"\0", topic=topic)
+        header = Record(0x02, bytes(28), encode(topic.title) + b"\0", topic=topic)
         header.number = number
         records.append(header)
         headers.append(header)
-        for kind, runs in [("title", [Run("text", topic.title)])] + \
-                [(b.kind, b.runs) for b in topic.blocks]:
-            kind_byte, data1, data2, characters = paragraph_record(kind, runs, hashes)
-            records.append(Record(kind_byte, data1, data2, characters))
-    for header in headers:          # sizes first: the layout depends on them
-        header.data1 = bytes(28)
-    blocks = lay_out(records)
-    offsets = {h.topic.name: h.topic_offset for h in headers}
+        paragraphs = [("title", [Run("text", topic.title)])]
+        paragraphs += [(block.kind, block.runs) for block in topic.blocks]
+        for kind, runs in paragraphs:
+            records.append(Record(*paragraph_record(kind, runs, hashes)))
+    return records, headers
 
+
+def fill_topic_headers(records, headers):
+    """Topic size, the browse sequence (the order of the source), the topic
+    number, the scrolling region and the next topic header."""
     for i, header in enumerate(headers):
-        following = records.index(headers[i + 1]) if i + 1 < len(headers) else len(records)
-        own = records[records.index(header):following]
+        last = records.index(headers[i + 1]) if i + 1 < len(headers) else len(records)
+        size = sum(r.size for r in records[records.index(header):last])
         previous = headers[i - 1].topic_offset if i > 0 else NO_POSITION
-        next_ = headers[i + 1].topic_offset if i + 1 < len(headers) else NO_POSITION
+        following = headers[i + 1] if i + 1 < len(headers) else None
         header.data1 = struct.pack(
-            "<IIIIIII", sum(r.size for r in own), previous, next_, header.number,
-            NO_POSITION, header.topic_offset,
-            headers[i + 1].position if i + 1 < len(headers) else NO_POSITION)
+            "<IIIIIII", size, previous, following.topic_offset if following else NO_POSITION,
+            header.number, NO_POSITION, header.topic_offset,
+            following.position if following else NO_POSITION)
 
+
+def topic_file(document, hashes):
+    """|TOPIC in whole 4 KB blocks, and each topic's offset by name."""
+    records, headers = topic_records(document, hashes)
+    blocks = lay_out(records)
+    fill_topic_headers(records, headers)
     data = bytearray(blocks * BLOCK_SIZE)
     for b in range(blocks):
-        inside = [r for r in records if r.block == b]
         before = [r for r in records if r.block < b]
-        headers_before = [r for r in before if r.kind == 0x02]
-        struct.pack_into("<iII", data, b * BLOCK_SIZE,
-                         before[-1].position if before else -1, inside[0].position,
-                         headers_before[-1].position if headers_before else NO_POSITION)
+        first = next(r for r in records if r.block == b)
+        last_header = [r for r in before if r.kind == 0x02]
+        struct.pack_into("<III", data, b * BLOCK_SIZE,
+                         before[-1].position if before else NO_POSITION, first.position,
+                         last_header[-1].position if last_header else NO_POSITION)
     for i, record in enumerate(records):
         previous = records[i - 1].position if i > 0 else NO_POSITION
-        next_ = records[i + 1].position if i + 1 < len(records) else NO_POSITION
-        link = struct.pack("<IIIII", record.size, len(record.data2), previous, next_,
-                           21 + len(record.data1)) + bytes([record.kind])
+        following = records[i + 1].position if i + 1 < len(records) else NO_POSITION
+        link = struct.pack("<IIIIIB", record.size, len(record.data2), previous, following,
+                           21 + len(record.data1), record.kind)
         start = record.block * BLOCK_SIZE + 12 + record.offset
         data[start:start + record.size] = link + record.data1 + record.data2
-    return bytes(data), offsets
+    return bytes(data), {h.topic.name: h.topic_offset for h in headers}
 
 
 # ---- B+ trees and the other internal files ------------------------------
