@@ -1,6 +1,7 @@
 // Help: F1 and the Enter Word dialog's Help button open the help viewer on
-// their topics, Using Help reaches the viewer (with or without the game's
-// help file), and the viewer is told to quit when the game ends.
+// their topics, the viewer's index and links work, Using Help reaches the
+// viewer (with or without the game's help file), help needs room for its
+// name in the path, and the viewer is told to quit when the game ends.
 #include <string>
 
 #include "check.h"
@@ -20,6 +21,7 @@ constexpr char kViewerCaption[] = "Wordloft Help";
 // The titles of the topics for context 100 and 104, as the help source has them.
 constexpr char kContentsTitle[] = "Wordloft Help";
 constexpr char kWordDialogsTitle[] = "Entering and Editing Words";
+constexpr char kFirstLinkTitle[] = "How to Play";
 
 BOOL CALLBACK MatchViewer(HWND window, LPARAM data) {
     char className[64] = "";
@@ -186,6 +188,36 @@ void ExpectIndexListsKeywords(const Program& program, HWND viewer) {
     Expect(WaitForDialogGone(index, 3000), "the viewer's index did not close");
 }
 
+// Clicks the first link the viewer shows (links are green) with the real
+// mouse and expects the topic it leads to.
+void ExpectFirstLinkLeadsTo(HWND viewer, const char* title) {
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(viewer, HWND_TOPMOST, 0, 0, 0, 0, flags);
+    RECT area;
+    GetWindowRect(viewer, &area);
+    Image image;
+    Sleep(200);
+    POINT link = {-1, -1};
+    if (GrabScreenSettled(area, image)) {
+        for (int y = 0; y < image.Height && link.x < 0; ++y)
+            for (int x = 0; x < image.Width && link.x < 0; ++x) {
+                uint32_t c = image.At(x, y);
+                if (((c >> 8) & 0xFF) > 90 && (c >> 16) < 60 && (c & 0xFF) < 60)
+                    link = {area.left + x + 2, area.top + y + 2};
+            }
+    }
+    if (Expect(link.x >= 0, "the viewer shows no link")) {
+        SetCursorPos(link.x, link.y);
+        INPUT clicks[2] = {};
+        clicks[0].type = clicks[1].type = INPUT_MOUSE;
+        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, clicks, sizeof(INPUT));
+        ExpectTopic(viewer, title, "after clicking the first link of the contents");
+    }
+    SetWindowPos(viewer, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+}
+
 Bytes QuietPreferences() {
     Bytes prefs = DefaultPreferences();
     PutU16(prefs, SoundOn, 0);
@@ -239,6 +271,7 @@ void HelpOpensOnItsTopics() {
     ExpectTopic(viewer, kContentsTitle, "after F1");
     SaveViewerPicture(viewer, "help-contents");
     ExpectIndexListsKeywords(program, viewer);
+    ExpectFirstLinkLeadsTo(viewer, kFirstLinkTitle);
 
     PostCommand(program, kCommandEnterWord);
     HWND dialog = ExpectDialog(program, kEnterWordCaption, 5000);
