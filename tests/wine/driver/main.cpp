@@ -35,6 +35,10 @@ const Scenario Scenarios[] = {
     {"full-custom-word-list", FullCustomWordList},
     {"custom-word-list-files", CustomWordListFiles},
     {"random-categories-chosen", RandomCategoriesAreChosen},
+    {"help-opens-on-its-topics", HelpOpensOnItsTopics},
+    {"using-help-needs-no-help-file", UsingHelpNeedsNoHelpFile},
+    {"help-file-needs-room-in-its-path", HelpFileNeedsRoomInItsPath},
+    {"setup-creates-shortcuts", SetupCreatesShortcuts},
     {"repaint-matches-drawing", RepaintMatchesAnimatedDrawing},
     {"screenshots-for-review", ScreenshotsForReview},
 };

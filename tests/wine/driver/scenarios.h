@@ -31,6 +31,12 @@ void CustomWordListIsEdited();
 void FullCustomWordList();
 void CustomWordListFiles();
 void RandomCategoriesAreChosen();
+// Help.
+void HelpOpensOnItsTopics();
+void UsingHelpNeedsNoHelpFile();
+void HelpFileNeedsRoomInItsPath();
+// Shortcut installation.
+void SetupCreatesShortcuts();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();
