@@ -2,13 +2,14 @@
 #   make run    - install what is missing, build win64 and play it under Wine
 #   make test   - install what is missing, build all three targets, run every test
 #   make native / make win64 / make win32 - one build alone
+#   make dist   - the players' release in dist/: zip, installer, SHA256SUMS
 #   make fuzz   - run each fuzz target SECONDS seconds (default 600)
 #   make soak   - play the Windows program with random input MINUTES minutes
 #                 (default 20; SEED=n repeats a run)
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all deps native win64 win32 test run clean fuzz soak
+.PHONY: all deps native win64 win32 dist test run clean fuzz soak
 
 all: win64
 
@@ -29,6 +30,10 @@ win32: deps
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-win32.cmake >/dev/null
 	@cmake --build $(BUILD)/win32 -j$(JOBS)
 
+dist: win32
+	@rm -rf dist
+	@python3 packaging/build_dist.py $(BUILD)/win32/wordloft.exe dist --work $(BUILD)/dist
+
 test: native win64 win32
 	@scripts/run-tests.sh $(BUILD)
 
@@ -46,4 +51,4 @@ run: win64
 	@scripts/run-game.sh $(BUILD)/win64/wordloft.exe $(BUILD)/play
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) dist

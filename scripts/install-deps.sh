@@ -13,6 +13,7 @@ packages=(
     wine wine64 xvfb xauth x11-utils
     fonts-liberation fonts-wine
     espeak-ng sox
+    nsis
 )
 
 missing=()
