@@ -1,7 +1,8 @@
 // Fuzz target: the word-list reader. The first byte chooses replace or
 // append and how full the list is beforehand, and whether the file keeps
 // the fuzzer's size or is brought to the size of a word-list file; the
-// list is then played as Custom Words and saved again.
+// list is then shown, sorted and edited as the Custom Words dialog does,
+// played as Custom Words and saved again.
 #include <cstring>
 
 #include "game/engine.h"
@@ -9,6 +10,7 @@
 #include "records/preferences.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/unit/fake_requests.h"
+#include "wordlists/custom_word_list.h"
 #include "wordlists/wordlist_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -30,6 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (count < 0 || count > kCustomWordMax) __builtin_trap();
     // A refused file leaves the list as it was.
     if (!Fake.Calls.empty() && Preferences.CustomWordCount != before) __builtin_trap();
+    CheckRecord();
+    // What the Custom Words dialog does with a list it has read: its lines,
+    // the sort, deleting the first entry.
+    char line[kCustomWordLineSize];
+    for (int16_t i = 0; i < Preferences.CustomWordCount; ++i)
+        FormatCustomWordLine(Preferences.CustomWords[i], line, sizeof line);
+    SortCustomWords();
+    if ((control & 0x80) != 0) DeleteCustomWord(0);
     CheckRecord();
     if (Preferences.CustomWordCount > 0) {
         GameState.GuessesLeft = static_cast<int16_t>(GameState.MaxGuesses);
