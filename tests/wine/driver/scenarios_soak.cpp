@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -64,6 +65,7 @@ struct SoakCounts {
     long Starts = 0;
     long Damaged = 0;
     long RecordsChecked = 0;
+    std::map<std::string, int> Captions;  // dialogs seen, by caption
 };
 
 // Commands a player can choose; Help and the web page start other programs
@@ -265,7 +267,10 @@ bool AnswerDialogs(Program& program, Random& random, SoakCounts& counts, std::se
         if (dialog == nullptr) return true;
         DWORD_PTR result;
         SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result);
-        if (seen.insert(dialog).second) ++counts.Dialogs;
+        if (seen.insert(dialog).second) {
+            ++counts.Dialogs;
+            ++counts.Captions[WindowText(dialog)];
+        }
         AnswerDialog(dialog, random);
         WaitForDialogGone(dialog, 300);
     }
@@ -387,7 +392,10 @@ void SoakWithRandomInput() {
         const DWORD closing = GetTickCount();
         while (WaitForSingleObject(program.Process.hProcess, 100) != WAIT_OBJECT_0) {
             if (HWND dialog = FindAnyDialog(program.Process.dwProcessId)) {
-                if (seen.insert(dialog).second) ++counts.Dialogs;
+                if (seen.insert(dialog).second) {
+                    ++counts.Dialogs;
+                    ++counts.Captions[WindowText(dialog)];
+                }
                 AnswerDialog(dialog, random);
             }
             if (GetTickCount() - closing > 30000) {
@@ -410,5 +418,7 @@ void SoakWithRandomInput() {
                 "file), %ld greyed commands not chosen, %ld preference files checked\n",
                 seed, minutes, counts.Actions, counts.Games, counts.Dialogs, counts.Starts, counts.Damaged,
                 counts.Skipped, counts.RecordsChecked);
+    for (const auto& caption : counts.Captions)
+        std::printf("soak: dialog \"%s\" %d times\n", caption.first.c_str(), caption.second);
     Expect(counts.Games > 0, "no game was finished in the soak");
 }
