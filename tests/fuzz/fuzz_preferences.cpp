@@ -14,7 +14,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     StartFuzzRun();
-    const std::string path = ScratchFolder() + "\\WWLT.DAT";
+    const std::string path = Fake.WindowsDirectory + "\\WWLT.DAT";
     WriteBytes(path, data, size);
     if (!LoadPreferences() && !SavePreferences()) __builtin_trap();
     // The start-up of the window shell, in its order.

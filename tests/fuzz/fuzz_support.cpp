@@ -44,6 +44,11 @@ const std::string& ScratchFolder() {
         const char* base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
         std::string pattern = std::string(base) + "/wordloft-fuzz-XXXXXX";
         if (mkdtemp(&pattern[0]) == nullptr) Finding("no scratch folder");
+        // The folder goes when the fuzzer ends; the command is kept in a
+        // plain array, which outlives every string.
+        static char removal[300];
+        std::snprintf(removal, sizeof removal, "rm -rf '%s'", pattern.c_str());
+        std::atexit([] { std::system(removal); });
         return pattern;
     }();
     return folder;
@@ -52,7 +57,9 @@ const std::string& ScratchFolder() {
 void StartFuzzRun() {
     static const std::map<std::string, std::string> texts = LoadCategoryTexts();
     ResetFake();
-    Fake.WindowsDirectory = ScratchFolder();
+    // The program joins names with a backslash, which on this system is
+    // part of a file name: the files stay inside the scratch folder.
+    Fake.WindowsDirectory = ScratchFolder() + "/windows";
     Fake.CategoryTexts = texts;
     SeedRandom(1);
     ClearUsedPhrases();
