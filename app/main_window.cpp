@@ -13,11 +13,12 @@
 #include "game/game_state.h"
 #include "game/phrase.h"
 #include "records/preferences.h"
-#include "render/drawing.h"
+#include "render/drawing_resources.h"
 #include "render/face_and_statistics.h"
 #include "render/guess_meter.h"
 #include "render/letter_panel.h"
 #include "render/scene_layout.h"
+#include "render/scene_paint.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void SizeAndCentreWindow(HWND window) {
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
     SizeAndCentreWindow(window);
-    CreateDrawingResources();
+    CreateDrawingResources(ProgramInstance, window);
     return 0;
 }
 
