@@ -91,15 +91,10 @@ void DisableGameMenus() { SetGameMenusEnabled(false); }
 
 void EnableGameMenus() { SetGameMenusEnabled(true); }
 
-void SetMaxGuesses(uint16_t n) {
-    GameState.MaxGuessesIndex = MaxGuessesIndexOf(n);
-    GameState.GuessesLeft = static_cast<int16_t>(n);
-    GameState.MaxGuesses = n;
-    Preferences.MaxGuesses = n;
+void CheckMaxGuessesItem(uint16_t index) {
     for (int position = 0; position < kMaxGuessesItemCount; ++position) {
-        CheckMenuItem(MaxGuessesMenu, position, MF_BYPOSITION | CheckFlag(position == GameState.MaxGuessesIndex));
+        CheckMenuItem(MaxGuessesMenu, position, MF_BYPOSITION | CheckFlag(position == index));
     }
-    DrawGuessMeterOn(nullptr, true, true);
 }
 
 void CheckWordSourceItem(uint32_t command) {

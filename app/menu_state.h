@@ -1,7 +1,7 @@
 // The main window's menu marks and greying, and its caption: which word
 // source, MaxGuesses, sound and scoring settings are in effect, and which
 // items can be chosen now. Every mark changes only through these calls
-// (CheckWordSourceItem, SetSourceTitle, SetMaxGuesses and the game menu
+// (CheckWordSourceItem, SetSourceTitle, CheckMaxGuessesItem and the game menu
 // greying are requests of the game, declared in game/requests.h).
 #ifndef WORDLOFT_APP_MENU_STATE_H
 #define WORDLOFT_APP_MENU_STATE_H

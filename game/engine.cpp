@@ -209,6 +209,15 @@ bool ConfirmMaxGuessesChange() {
     return true;
 }
 
+void SetMaxGuesses(uint16_t n) {
+    GameState.MaxGuessesIndex = MaxGuessesIndexOf(n);
+    GameState.GuessesLeft = static_cast<int16_t>(n);
+    GameState.MaxGuesses = n;
+    Preferences.MaxGuesses = n;
+    CheckMaxGuessesItem(GameState.MaxGuessesIndex);
+    DrawGuessMeter();
+}
+
 void ChangeMaxGuesses(uint16_t n) {
     if (!IsAllowedMaxGuesses(n) || CountLettersUsed() > 0) return;
     if (Preferences.ScoringOn == 1 && GameState.Streak > 0 && Preferences.MaxGuesses != n) {

@@ -58,9 +58,8 @@ void CheckWordSourceItem(uint32_t command);
 void SetSourceTitle();
 void DisableGameMenus();
 void EnableGameMenus();
-// Sets MaxGuesses in the record and the game, GuessesLeft and the index,
-// moves the check mark and redraws the guess meter.
-void SetMaxGuesses(uint16_t n);
+// Puts the MaxGuesses check mark on item index (0..4: 4, 6, 8, 10, 12).
+void CheckMaxGuessesItem(uint16_t index);
 
 // ---- Utilities ----
 void BeepIfSoundOn();
