@@ -10,12 +10,6 @@
 
 #include "game/requests.h"
 
-// The name of the current word source as the scoreboard files it:
-// "Entered Words", "Custom Words", "Random Words", a category's name, or
-// "???" for a source the program does not know.
-constexpr int kSourceLabelSize = 32;
-extern char SourceLabel[kSourceLabelSize];
-
 // Takes the main window's menu bar and its Words and MaxGuesses popups.
 void FetchMainMenus(HWND window);
 

@@ -40,9 +40,13 @@ int16_t SplitCategoryText(char* text, CategoryEntry* entries);
 // the category cannot be read or holds no line.
 void DrawCategoryPhrase(const char* resourceName, int16_t listId);
 
-// The name of a word source as the scoreboard records it: "Entered Words",
-// "Custom Words", "Random Words" or the category's menu text; empty for an
-// unknown command.
+// The name of a word source as the scoreboard records it and the caption
+// shows it: "Entered Words", "Custom Words", "Random Words" or the
+// category's menu text; "?" for a command past the last category and
+// kUnknownSourceLabel for any other command.
+constexpr char kUnknownSourceLabel[] = "???";
+// Room for any label with its terminator (a scoreboard category field).
+constexpr int kCategoryMenuTextSize = 32;
 const char* SourceLabelOf(uint32_t wordSource);
 
 #endif

@@ -10,8 +10,8 @@
 #include <cstring>
 
 #include "app/app_globals.h"
-#include "app/menu_state.h"
 #include "app/utilities.h"
+#include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
@@ -54,7 +54,7 @@ void StreakCategory(char* text, size_t size) {
         LoadResourceString(IDS_VARIOUS_CATEGORIES, text, size);
         return;
     }
-    std::snprintf(text, size, "%s", SourceLabel);
+    std::snprintf(text, size, "%s", SourceLabelOf(Preferences.WordSource));
 }
 
 void AcceptStreakName(HWND dialog) {
