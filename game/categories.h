@@ -6,14 +6,19 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr int kBuiltInCategoryCount = 51;
+#include "game/game_state.h"
+#include "resource.h"
+
+// One category per command of the Words menu's category range.
+constexpr int kBuiltInCategoryCount = kSourceLastCategory - kSourceFirstCategory + 1;
+static_assert(kBuiltInCategoryCount == 51, "51 built-in categories");
 constexpr int kCategoryMaxEntries = 250;
 constexpr int kCategoryPhraseSize = 27;
 constexpr int kCategoryInformationSize = 101;
 // Room for the largest category text (under 10,000 bytes) with room to spare.
 constexpr size_t kCategoryTextSize = 16384;
 // String id of "GetBuiltInWord Error".
-constexpr int16_t kCategoryErrorStringId = 2;
+constexpr int16_t kCategoryErrorStringId = IDS_GETBUILTINWORD_ERROR;
 
 struct CategoryInfo {
     const char* ResourceName;

@@ -12,10 +12,11 @@
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
+#include "resource.h"
 
 namespace {
 
-constexpr int16_t kConfirmMaxGuessesStringId = 144;
+constexpr int16_t kConfirmMaxGuessesStringId = IDS_CONFIRM_MAXGUESSES;
 constexpr int16_t kRevealPauseMs = 250;
 constexpr int16_t kFlashPauseMs = 250;
 
