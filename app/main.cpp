@@ -3,6 +3,7 @@
 // program ends only through the main window's destruction.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "app/app_globals.h"
@@ -31,7 +32,7 @@ constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr char kSetupCommand[] = "SETUP";
 constexpr size_t kSetupCommandLength = sizeof kSetupCommand - 1;
 
-void RegisterMainWindowClass(HINSTANCE instance) {
+bool RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = 0;
@@ -43,7 +44,16 @@ void RegisterMainWindowClass(HINSTANCE instance) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
     windowClass.lpszClassName = WindowClassName;
-    RegisterClassExA(&windowClass);
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+// Start-up cannot go on without the window: say so rather than end
+// without a trace.
+void ReportStartFailure(const char* what) {
+    char text[200];
+    std::snprintf(text, sizeof text, "%s could not start: %s (error %lu).", ProductTitle, what,
+                  static_cast<unsigned long>(GetLastError()));
+    MessageBoxA(nullptr, text, ProductTitle, MB_OK | MB_ICONSTOP);
 }
 
 // True when the command line, upper-cased, ends in "SETUP".
@@ -95,7 +105,10 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     LoadResourceString(IDS_THANKS_FOR_PLAYING, InformationLineText, sizeof InformationLineText);
     HWND window = CreateWindowExA(0, WindowClassName, ProductTitle, kMainWindowStyle, CW_USEDEFAULT, 0,
                                   CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) return 0;
+    if (window == nullptr) {
+        ReportStartFailure("the main window could not be created");
+        return 0;
+    }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     FetchMainMenus(window);
@@ -126,7 +139,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     ProgramInstance = instance;
     LoadResourceString(IDS_PRODUCT_TITLE, ProductTitle, sizeof ProductTitle);
     LoadResourceString(IDS_WINDOW_CLASS, WindowClassName, sizeof WindowClassName);
-    RegisterMainWindowClass(instance);
+    if (!RegisterMainWindowClass(instance)) {
+        ReportStartFailure("the window class could not be registered");
+        return 0;
+    }
     // Creating the Desktop and Start Menu shortcuts is not part of this
     // program: a "SETUP" start ends quietly, without a window.
     if (IsSetupCommandLine(commandLine)) return 0;
