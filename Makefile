@@ -1,11 +1,13 @@
 # Wordloft: the only commands anyone needs.
 #   make run    - install what is missing, build win64 and play it under Wine
 #   make test   - install what is missing, build all three targets, run every test
+#   make bench  - build win64 and win32 and measure the program under Wine
 #   make native / make win64 / make win32 - one build alone
 BUILD ?= build
 JOBS ?= 2
+RUNS ?= 7
 
-.PHONY: all deps native win64 win32 test run clean
+.PHONY: all deps native win64 win32 test run bench clean
 
 all: win64
 
@@ -28,6 +30,9 @@ win32: deps
 
 test: native win64 win32
 	@scripts/run-tests.sh $(BUILD)
+
+bench: win64 win32
+	@tests/bench/run.sh $(BUILD) $(RUNS)
 
 run: win64
 	@scripts/run-game.sh $(BUILD)/win64/wordloft.exe $(BUILD)/play
