@@ -14,6 +14,7 @@
 #include "game/game_state.h"
 #include "game/phrase.h"
 #include "game/requests.h"
+#include "install/shortcuts.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
 #include "render/phrase_display.h"
@@ -139,13 +140,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     ProgramInstance = instance;
     LoadResourceString(IDS_PRODUCT_TITLE, ProductTitle, sizeof ProductTitle);
     LoadResourceString(IDS_WINDOW_CLASS, WindowClassName, sizeof WindowClassName);
-    if (!RegisterMainWindowClass(instance)) {
+    const bool registered = RegisterMainWindowClass(instance);
+    // A "SETUP" start creates the shortcuts and ends, without a window.
+    if (IsSetupCommandLine(commandLine)) {
+        InstallShortcuts();
+        return 0;
+    }
+    if (!registered) {
         ReportStartFailure("the window class could not be registered");
         return 0;
     }
-    // Creating the Desktop and Start Menu shortcuts is not part of this
-    // program: a "SETUP" start ends quietly, without a window.
-    if (IsSetupCommandLine(commandLine)) return 0;
     if (!InitInstance(instance, showCommand)) return 0;
     return RunMessageLoop();
 }

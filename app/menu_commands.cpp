@@ -18,6 +18,7 @@
 #include "records/preferences.h"
 #include "records/scoreboard_commands.h"
 #include "resource.h"
+#include "wordlists/word_list_commands.h"
 
 static_assert(IDM_ENTER_WORD == kSourceEnteredWord, "Enter Word is a word source");
 static_assert(IDM_USE_CUSTOM_WORDS == kSourceCustomWords, "Use Custom Words is a word source");
@@ -81,7 +82,9 @@ bool RunMenuCommand(int command) {
         case IDM_SOUND: ToggleSound(); return true;
         case IDM_SCORING: ToggleScoring(); return true;
         case IDM_ENTER_WORD: NewGame(kSourceEnteredWord, 1); return true;
+        case IDM_EDIT_CUSTOM_WORDS: EditCustomWordsCommand(); return true;
         case IDM_USE_CUSTOM_WORDS: NewGame(kSourceCustomWords, 1); return true;
+        case IDM_EDIT_RANDOM_CATEGORIES: EditRandomCategoriesCommand(); return true;
         case IDM_USE_RANDOM_WORDS: NewGame(kSourceRandomWords, 1); return true;
         case IDM_HELP_INDEX: ShowHelpIndex(); return true;
         case IDM_HELP_USING: ShowHelpOnHelp(); return true;

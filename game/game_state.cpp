@@ -28,15 +28,16 @@ void SetDefaultPhrase() {
 }
 
 void SetGamePhrase(const char* phrase, const char* information) {
+    std::strncpy(GameState.Phrase, phrase, kMaxPhraseLength);
+    GameState.Phrase[kMaxPhraseLength] = '\0';
     // A phrase without a single letter to guess (only a damaged word-list
     // file can bring one) would be won by any first guess: play the
-    // default phrase instead.
-    if (!HasPhraseLetter(phrase)) {
+    // default phrase instead. The check is made on the phrase as cut, so
+    // that a letter beyond the cut does not count.
+    if (!HasPhraseLetter(GameState.Phrase)) {
         SetDefaultPhrase();
         return;
     }
-    std::strncpy(GameState.Phrase, phrase, kMaxPhraseLength);
-    GameState.Phrase[kMaxPhraseLength] = '\0';
     GameState.PhraseLength = static_cast<uint16_t>(std::strlen(GameState.Phrase));
     std::strncpy(GameState.Information, information, sizeof GameState.Information - 1);
     GameState.Information[sizeof GameState.Information - 1] = '\0';

@@ -1,1 +1,3 @@
 # Shortcut installation.
+list(APPEND WORDLOFT_SHELL_SOURCES
+    install/shortcuts.cpp)

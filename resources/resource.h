@@ -133,12 +133,36 @@
 #define IDC_COPY_TOP_TO_BOTTOM         1002
 #define IDC_ENTER_WORD_HELP            1017
 
+/* Custom Words dialog. */
+#define IDD_CUSTOM_WORDS               143
+#define IDC_CUSTOM_LIST                1002
+#define IDC_DELETE_WORD                1003
+#define IDC_DELETE_ALL_WORDS           1004
+#define IDC_OPEN_LIST                  1005
+#define IDC_APPEND_LIST                1006
+#define IDC_SAVE_LIST                  1007
+#define IDC_SORT_LIST                  1008
+#define IDC_CUSTOM_PHRASE              1009
+#define IDC_SORT_STATUS                1010
+#define IDC_CUSTOM_WORDS_HELP          1011
+#define IDC_CUSTOM_WORDS_DONE          1013
+#define IDC_COPY_PHRASE_TO_INFORMATION 1014
+#define IDC_CUSTOM_INFORMATION         1015
+#define IDC_CUSTOM_COUNT               1016
+
+/* Random Categories dialog. */
+#define IDD_RANDOM_CATEGORIES          144
+#define IDC_CATEGORY_LIST              1001
+#define IDC_RANDOM_CATEGORIES_HELP     1012
+
 /* Strings. */
 #define IDS_GETBUILTINWORD_ERROR       2
 #define IDS_ERROR_CREATING_FILE        68
 #define IDS_FILTER_ERROR               100
 #define IDS_SAVE_LIST_TITLE            102
 #define IDS_PRODUCT_TITLE              103
+#define IDS_OPEN_LIST_TITLE            104   /* not in the table: the file dialog's own title */
+#define IDS_APPEND_LIST_TITLE          105   /* not in the table: the file dialog's own title */
 #define IDS_WINDOW_CLASS               109
 #define IDS_ERROR_CAPTION              110
 #define IDS_WORD_LIST_FILTER           139

@@ -1,6 +1,11 @@
-# The word-list file format.
+# The word-list file format and the editing rules of the custom list.
 list(APPEND WORDLOFT_CORE_SOURCES
+    wordlists/custom_word_list.cpp
     wordlists/wordlist_file.cpp)
-# The word dialogs of the window shell.
+# The word dialogs of the window shell and the commands that open them.
 list(APPEND WORDLOFT_SHELL_SOURCES
-    wordlists/entered_word_dialog.cpp)
+    wordlists/custom_words_dialog.cpp
+    wordlists/entered_word_dialog.cpp
+    wordlists/random_categories_dialog.cpp
+    wordlists/word_list_commands.cpp
+    wordlists/word_list_file_dialogs.cpp)

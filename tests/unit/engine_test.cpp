@@ -329,6 +329,14 @@ TEST(EngineNewGame, StrayCharactersFromAListAreShownAndNotNeededToWin) {
     // A list phrase without a single letter plays the default phrase.
     StartCustomGame("1234");
     EXPECT_STREQ(GameState.Phrase, "WORD LOFT SQUARED");
+    // Nor does one whose only letter lies beyond the 26 characters kept:
+    // a wrong first guess is then a plain miss, never a win.
+    StartCustomGame("12345678901234567890123456A");
+    EXPECT_STREQ(GameState.Phrase, "WORD LOFT SQUARED");
+    const int32_t wins = Preferences.TotalWins;
+    Guess('Z');
+    EXPECT_EQ(Preferences.TotalWins, wins);
+    EXPECT_EQ(GameState.GuessesLeft, 5);
 }
 
 TEST(EngineStreaks, MixedSourcesAndAbandonedGames) {

@@ -25,6 +25,18 @@ void TieSettlesBelowOlderScores();
 void ClosingOffersRunningStreak();
 void ScoringOffEntersNothing();
 void ControlShiftDeletesOneBoard();
+// Word-list dialogs.
+void CustomWordsAreAddedAndPlayed();
+void CustomWordListIsEdited();
+void FullCustomWordList();
+void CustomWordListFiles();
+void RandomCategoriesAreChosen();
+// Help.
+void HelpOpensOnItsTopics();
+void UsingHelpNeedsNoHelpFile();
+void HelpFileNeedsRoomInItsPath();
+// Shortcut installation.
+void SetupCreatesShortcuts();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();

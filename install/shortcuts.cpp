@@ -1,0 +1,138 @@
+// Shortcut installation through the shell's link object (IShellLinkA,
+// saved through IPersistFile). Every text is built in a buffer of
+// MAX_PATH + 1 bytes; directories whose names would not fit are refused
+// with a message instead of being cut, so no shortcut ever points at a
+// shortened path.
+#include "install/shortcuts.h"
+
+#include <objbase.h>
+#include <ole2.h>
+#include <shlobj.h>
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "game/requests.h"
+
+int16_t ShortcutErrorCount = 0;
+
+namespace {
+
+constexpr int kTextSize = MAX_PATH + 1;
+constexpr char kProductName[] = "Wordloft";
+constexpr char kProgramFileName[] = "wordloft.exe";
+constexpr char kHelpFileName[] = "wlthelp.hlp";
+
+struct ShortcutTexts {
+    char CurrentDirectory[kTextSize];
+    char WindowsDirectory[kTextSize];
+    char DesktopFolder[kTextSize];
+    char StartMenuFolder[kTextSize];
+    char ProgramsFolder[kTextSize];
+    char ProgramTarget[kTextSize];
+    char GroupFolder[kTextSize];
+    char Description[kTextSize];
+    char DesktopShortcut[kTextSize];
+    char ProgramShortcut[kTextSize];
+    char HelpShortcut[kTextSize];
+    char HelpTarget[kTextSize];
+};
+
+// Formats into a kTextSize buffer; false when the text would not fit.
+bool Format(char* buffer, const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = std::vsnprintf(buffer, kTextSize, format, arguments);
+    va_end(arguments);
+    return length >= 0 && length < kTextSize;
+}
+
+// A directory read into a kTextSize buffer; false when it does not fit
+// (the calls then return the size they would need) or cannot be read.
+bool ReadDirectories(ShortcutTexts& t) {
+    const DWORD current = GetCurrentDirectoryA(kTextSize - 1, t.CurrentDirectory);
+    const UINT windows = GetWindowsDirectoryA(t.WindowsDirectory, kTextSize - 1);
+    return current != 0 && current < kTextSize - 1 && windows != 0 && windows < kTextSize - 1;
+}
+
+bool BuildTexts(ShortcutTexts& t) {
+    return ReadDirectories(t) &&
+           Format(t.DesktopFolder, "%s\\DeskTop", t.WindowsDirectory) &&
+           Format(t.StartMenuFolder, "%s\\Start Menu", t.WindowsDirectory) &&
+           Format(t.ProgramsFolder, "%s\\Start Menu\\programs", t.WindowsDirectory) &&
+           Format(t.ProgramTarget, "%s\\%s", t.CurrentDirectory, kProgramFileName) &&
+           Format(t.GroupFolder, "%s\\%s", t.ProgramsFolder, kProductName) &&
+           Format(t.Description, "Shortcut to %s", kProductName) &&
+           Format(t.DesktopShortcut, "%s\\shortcut to %s.lnk", t.DesktopFolder, kProductName) &&
+           Format(t.ProgramShortcut, "%s\\%s.lnk", t.GroupFolder, kProductName) &&
+           Format(t.HelpShortcut, "%s\\%s Help.lnk", t.GroupFolder, kProductName) &&
+           Format(t.HelpTarget, "%s\\%s", t.CurrentDirectory, kHelpFileName);
+}
+
+// Reports a failed method call and counts it.
+void ReportShortcutError(const char* message) {
+    ShowInfoMessage(message);
+    ++ShortcutErrorCount;
+}
+
+}  // namespace
+
+HRESULT CreateShortcut(const char* target, const char* linkPath, const char* description,
+                       const char* workingDirectory) {
+    IShellLinkA* link = nullptr;
+    HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                      IID_IShellLinkA, reinterpret_cast<void**>(&link));
+    if (FAILED(result)) {
+        ++ShortcutErrorCount;
+        return result;
+    }
+    IPersistFile* file = nullptr;
+    result = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    if (FAILED(result)) {
+        ++ShortcutErrorCount;
+        link->Release();
+        return result;
+    }
+    if (FAILED(link->SetPath(target)))
+        ReportShortcutError("Create Shortcut Error - (SetPath failed)");
+    if (FAILED(link->SetDescription(description)))
+        ReportShortcutError("Create Shortcut Error - (SetDescription failed)");
+    if (workingDirectory[0] != '\0' && FAILED(link->SetWorkingDirectory(workingDirectory)))
+        ReportShortcutError("Create Shortcut Error - (SetWorkingDirectory failed)");
+    WCHAR widePath[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, MAX_PATH);
+    result = file->Save(widePath, TRUE);
+    if (FAILED(result)) ReportShortcutError("Create Shortcut Error - (Save shortcut failed)");
+    file->Release();
+    link->Release();
+    return result;
+}
+
+int16_t InstallShortcuts() {
+    static ShortcutTexts t;
+    if (!BuildTexts(t)) {
+        ShowInfoMessage(
+            "The name of the Windows directory or of the current directory is too long "
+            "for the shortcuts. (Shortcuts not created.)");
+        return 0;
+    }
+    const HRESULT ole = OleInitialize(nullptr);
+    if (ole != S_OK && ole != S_FALSE) {
+        ShowInfoMessage("Error initializing OLE (Shortcuts not created.)");
+        return 0;
+    }
+    // A new Windows directory may lack these folders; the link object
+    // cannot save into a folder that does not exist. Existing ones are fine.
+    CreateDirectoryA(t.DesktopFolder, nullptr);
+    CreateShortcut(t.ProgramTarget, t.DesktopShortcut, t.Description, t.CurrentDirectory);
+    CreateDirectoryA(t.StartMenuFolder, nullptr);
+    CreateDirectoryA(t.ProgramsFolder, nullptr);
+    CreateDirectoryA(t.GroupFolder, nullptr);
+    CreateShortcut(t.ProgramTarget, t.ProgramShortcut, t.Description, t.CurrentDirectory);
+    CreateShortcut(t.HelpTarget, t.HelpShortcut, t.Description, t.CurrentDirectory);
+    OleUninitialize();
+    if (ShortcutErrorCount == 0)
+        ShowInfoMessage(
+            "Thanks for installing Wordloft. Start Menu and Desktop Shortcuts are ready for use.");
+    return 1;
+}

@@ -1,0 +1,584 @@
+// The word-list dialogs: building the custom list and playing from it, the
+// list's editing buttons, a full list, word-list files, the random
+// categories, and what the Words menu does after each dialog.
+#include <cstdio>
+#include <set>
+
+#include "check.h"
+#include "dialogs.h"
+#include "scenario_support.h"
+#include "scenarios.h"
+
+using namespace PrefOffset;
+
+namespace {
+
+constexpr int kCommandEditCustomWords = 32782;
+constexpr int kCommandEditRandomCategories = 32784;
+constexpr char kCustomWordsCaption[] = "Wordloft Custom Word Dialog";
+constexpr char kRandomCategoriesCaption[] = "Wordloft Random Word Categories Dialog";
+constexpr char kErrorCaption[] = "Error";
+constexpr char kOpenCaption[] = "Open";
+constexpr char kSaveCaption[] = "Save Wordloft Word List as...";
+constexpr char kListFolder[] = "C:\\wordlists";
+
+// Controls of the Custom Words dialog.
+constexpr int kAddWord = IDOK;
+constexpr int kCustomList = 1002;
+constexpr int kDeleteWord = 1003;
+constexpr int kDeleteAll = 1004;
+constexpr int kOpenList = 1005;
+constexpr int kAppendList = 1006;
+constexpr int kSaveList = 1007;
+constexpr int kSortList = 1008;
+constexpr int kPhrase = 1009;
+constexpr int kSortStatus = 1010;
+constexpr int kDone = 1013;
+constexpr int kCopyTopToBottom = 1014;
+constexpr int kInformation = 1015;
+constexpr int kCount = 1016;
+// The Random Categories list.
+constexpr int kCategoryList = 1001;
+
+LRESULT Ask(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = static_cast<DWORD_PTR>(-1);
+    SendMessageTimeoutA(GetDlgItem(dialog, id), message, wParam, lParam, SMTO_NORMAL, 3000,
+                        &result);
+    return static_cast<LRESULT>(result);
+}
+
+int LineCount(HWND dialog, int id) { return static_cast<int>(Ask(dialog, id, LB_GETCOUNT)); }
+int SelectedLine(HWND dialog) { return static_cast<int>(Ask(dialog, kCustomList, LB_GETCURSEL)); }
+
+// A list line, read as UTF-16 (the A message returns UTF-16 across
+// processes under Wine) and given back in the program's code page.
+std::string Line(HWND dialog, int id, int index) {
+    wchar_t wide[512] = L"";
+    LRESULT length = Ask(dialog, id, LB_GETTEXTLEN, index);
+    if (length < 0 || length >= 512) return "<no line " + std::to_string(index) + ">";
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(GetDlgItem(dialog, id), LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide),
+                        SMTO_NORMAL, 3000, &result);
+    char text[512] = "";
+    WideCharToMultiByte(1252, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+std::string AllLines(HWND dialog) {
+    std::string lines;
+    for (int i = 0; i < LineCount(dialog, kCustomList); ++i)
+        lines += (i ? "|" : "") + Line(dialog, kCustomList, i);
+    return lines;
+}
+
+// Which buttons are enabled, as "AddWord Append Save Sort DeleteAll DeleteWord"
+// flags ('1' enabled, '0' greyed), for one comparison per state.
+std::string ButtonStates(HWND dialog) {
+    std::string states;
+    for (int id : {kAddWord, kAppendList, kSaveList, kSortList, kDeleteAll, kDeleteWord})
+        states += IsWindowEnabled(GetDlgItem(dialog, id)) ? '1' : '0';
+    return states;
+}
+
+// The dialog's controls in tab order, as "id text|...", and whether the
+// dialog has a close box.
+std::string Controls(HWND dialog) {
+    std::string controls = (GetWindowLongA(dialog, GWL_STYLE) & WS_SYSMENU) ? "close box" : "no close box";
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = "";
+        GetClassNameA(child, className, sizeof className);
+        bool picture = lstrcmpiA(className, "Static") == 0 &&
+                       (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+        controls += "|" + std::to_string(GetDlgCtrlID(child)) + " " +
+                    (picture ? std::string("(picture)") : WindowText(child));
+    }
+    return controls;
+}
+
+// Presses a button and waits until the program has handled it (and any
+// dialog it opened is there).
+void Press(const Program& program, HWND dialog, int id) {
+    PressButton(dialog, id);
+    Settle(program);
+}
+
+HWND OpenCustomWords(const Program& program) {
+    PostCommand(program, kCommandEditCustomWords);
+    return ExpectDialog(program, kCustomWordsCaption, 5000);
+}
+
+// A message box must show the text; it is answered with the button.
+void AnswerBox(const Program& program, const char* caption, const char* text, int button) {
+    HWND box = ExpectDialog(program, caption, 5000);
+    if (box == nullptr) return;
+    ExpectText(MessageBoxText(box), text, caption);
+    PressButton(box, button);
+    Expect(WaitForDialogGone(box, 3000), "the box \"%s\" did not close", text);
+    Settle(program);
+}
+
+// The file-name field of the system's file dialog: the combo box 1148 (its
+// edit) or the edit 1152.
+HWND FileNameField(HWND fileDialog) {
+    HWND combo = GetDlgItem(fileDialog, 1148);
+    if (combo != nullptr) {
+        HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
+        return edit != nullptr ? edit : combo;
+    }
+    return GetDlgItem(fileDialog, 1152);
+}
+
+// Answers a file dialog with a path, as if typed and confirmed.
+void ChooseFile(const Program& program, const char* caption, const std::string& path) {
+    HWND fileDialog = ExpectDialog(program, caption, 10000);
+    if (fileDialog == nullptr) return;
+    HWND field = FileNameField(fileDialog);
+    if (!Expect(field != nullptr, "the file dialog \"%s\" has no file-name field", caption)) return;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL,
+                        3000, &result);
+    PressButton(fileDialog, IDOK);
+    Expect(WaitForDialogGone(fileDialog, 5000), "the file dialog did not take \"%s\"",
+           path.c_str());
+    Settle(program);
+}
+
+// Adds one entry through the fields and the Add button.
+void AddEntry(const Program& program, HWND dialog, const char* phrase, const char* information) {
+    SetItemText(dialog, kPhrase, phrase);
+    SetItemText(dialog, kInformation, information);
+    Press(program, dialog, kAddWord);
+}
+
+// The Enter key pressed while a field of the dialog has the focus.
+void PressEnterIn(const Program& program, HWND dialog, int id) {
+    HWND field = GetDlgItem(dialog, id);
+    UINT scan = MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC);
+    PostMessageA(field, WM_KEYDOWN, VK_RETURN, 1 | (scan << 16));
+    PostMessageA(field, WM_KEYUP, VK_RETURN, 1 | (scan << 16) | (3u << 30));
+    Settle(program);
+}
+
+void SaveDialogScreenshot(const Program& program, HWND dialog, const char* name) {
+    Image picture;
+    if (CaptureWindowOf(program, dialog, picture)) SaveScreenshot(picture, name);
+}
+
+// A phrase of letters only, different for each n.
+std::string NumberedPhrase(const char* stem, int n) {
+    std::string phrase = stem;
+    phrase += ' ';
+    phrase += static_cast<char>('A' + n / 26 % 26);
+    phrase += static_cast<char>('A' + n % 26);
+    return phrase;
+}
+
+std::vector<WordEntryText> NumberedWords(const char* stem, int count) {
+    std::vector<WordEntryText> words;
+    for (int i = 0; i < count; ++i)
+        words.push_back({NumberedPhrase(stem, i), "note " + std::to_string(i)});
+    return words;
+}
+
+Bytes WordListFile(const std::vector<WordEntryText>& words) {
+    Bytes b(26004, 0);
+    PutU16(b, 0, 10101);
+    PutU16(b, 2, static_cast<uint16_t>(words.size()));
+    for (size_t i = 0; i < words.size(); ++i) {
+        PutText(b, 4 + 130 * i, 28, words[i].Phrase);
+        PutText(b, 4 + 130 * i + 28, 102, words[i].Information);
+    }
+    return b;
+}
+
+bool WriteFileBytes(const std::string& path, const Bytes& b) {
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) return false;
+    bool ok = std::fwrite(b.data(), 1, b.size(), out) == b.size();
+    return std::fclose(out) == 0 && ok;
+}
+
+bool ReadFileBytes(const std::string& path, Bytes& b) {
+    b.clear();
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (in == nullptr) return false;
+    int c;
+    while ((c = std::fgetc(in)) != EOF) b.push_back(static_cast<uint8_t>(c));
+    std::fclose(in);
+    return true;
+}
+
+std::string ExpectedLine(const WordEntryText& word) {
+    return word.Information.empty() ? word.Phrase : word.Phrase + ": " + word.Information;
+}
+
+std::string ExpectedLines(const std::vector<WordEntryText>& words) {
+    std::string lines;
+    for (size_t i = 0; i < words.size(); ++i) lines += (i ? "|" : "") + ExpectedLine(words[i]);
+    return lines;
+}
+
+void ExpectEntry(const Bytes& file, size_t listOffset, int i, const std::string& phrase,
+                 const std::string& information, const char* what) {
+    std::string label = std::string(what) + " entry " + std::to_string(i);
+    ExpectText(GetText(file, listOffset + 130 * i, 28), phrase, (label + " phrase").c_str());
+    ExpectText(GetText(file, listOffset + 130 * i + 28, 102), information,
+               (label + " information").c_str());
+}
+
+Bytes SilentDefaults() {
+    Bytes prefs = DefaultPreferences();
+    PutU16(prefs, SoundOn, 0);
+    return prefs;
+}
+
+// 100 characters, the most an entry's information holds.
+constexpr char kLongInformation[] =
+    "The capital of the State of New York, on the west bank of the Hudson River, first chartered "
+    "in 1686.";
+static_assert(sizeof kLongInformation == 101, "100 characters");
+
+constexpr char kNewYork[] = "___.____..................";
+constexpr char kParis[] = "_____.....................";
+
+}  // namespace
+
+void CustomWordsAreAddedAndPlayed() {
+    Bytes prefs = SilentDefaults();
+    Program program;
+    if (!Launch(program, &prefs)) return;
+    Expect(IsGreyed(program, kCommandUseCustomWords),
+           "Use Custom Words is not greyed at the start");
+    Expect(!IsGreyed(program, kCommandEditCustomWords), "Edit Custom Words is greyed");
+    HWND dialog = OpenCustomWords(program);
+    if (dialog == nullptr) return KillProgram(program);
+    ExpectText(Controls(dialog),
+               "no close box|1009 |1014 Copy top text to &bottom|1015 |1 &Add word/info|1013 Done|"
+               "2 Cancel|1005 &Open list...|1007 &Save list...|1003 &Delete word|"
+               "1004 Delete all words...|1006 A&ppend list...|1008 So&rt list|1011 &Help|1002 |"
+               "-1 Enter word, or short phrase, to be guessed (26 chars max)...|1010 |"
+               "-1 Optionally, enter information about the word above:|-1 List Count (200 max.):|"
+               "1016 0|-1 (picture)",
+               "controls of the Custom Words dialog");
+    ExpectText(ItemText(dialog, kCount), "0", "count of an empty list");
+    ExpectText(ButtonStates(dialog), "110000", "buttons of an empty list");
+    SaveDialogScreenshot(program, dialog, "custom-words-empty");
+
+    AddEntry(program, dialog, "new york", "Big Apple");
+    ExpectText(AllLines(dialog), "NEW YORK: Big Apple", "list after adding new york");
+    ExpectText(ItemText(dialog, kPhrase) + "/" + ItemText(dialog, kInformation), "/",
+               "fields after adding");
+    ExpectText(ItemText(dialog, kCount), "1", "count of one entry");
+    ExpectText(ButtonStates(dialog), "111111", "buttons of one selected entry");
+
+    // Two spaces in a row: refused, both fields keep their text.
+    AddEntry(program, dialog, "a  b", "kept");
+    AnswerBox(program, kErrorCaption, "Word Error: please re-enter.", IDOK);
+    ExpectText(ItemText(dialog, kPhrase) + "/" + ItemText(dialog, kInformation), "a  b/kept",
+               "fields after a refused phrase");
+    ExpectEqual(LineCount(dialog, kCustomList), 1, "lines after a refused phrase");
+
+    // The phrase is copied to the information as typed; an empty one is not.
+    SetItemText(dialog, kPhrase, "Lyon");
+    Press(program, dialog, kCopyTopToBottom);
+    ExpectText(ItemText(dialog, kInformation), "Lyon", "information after the copy");
+    SetItemText(dialog, kPhrase, "");
+    Press(program, dialog, kCopyTopToBottom);
+    ExpectText(ItemText(dialog, kInformation), "Lyon", "information after copying nothing");
+
+    // Thirty letters are cut to 26; the entry is then deleted again.
+    AddEntry(program, dialog, "abcdefghijklmnopqrstuvwxyzabcd", "");
+    ExpectText(Line(dialog, kCustomList, 1), "ABCDEFGHIJKLMNOPQRSTUVWXYZ",
+               "a phrase of 30 letters");
+    Press(program, dialog, kDeleteWord);
+
+    AddEntry(program, dialog, "paris", "");
+    ExpectText(AllLines(dialog), "NEW YORK: Big Apple|PARIS", "list before Done");
+    Press(program, dialog, kDone);
+    if (!Expect(WaitForDialogGone(dialog, 3000), "Done did not close the dialog"))
+        return KillProgram(program);
+
+    Bytes file;
+    if (Expect(ReadPreferenceFile(file), "no preference file after Done")) {
+        ExpectEqual(GetI16(file, CustomWordCount), 2, "CustomWordCount saved after Done");
+        ExpectEntry(file, CustomWords, 0, "NEW YORK", "Big Apple", "saved");
+        ExpectEntry(file, CustomWords, 1, "PARIS", "", "saved");
+    }
+    Expect(!IsGreyed(program, kCommandUseCustomWords),
+           "Use Custom Words is still greyed after Done");
+
+    // Custom Words now plays these two phrases and no other.
+    PostCommand(program, kCommandUseCustomWords);
+    std::set<std::string> seen;
+    for (int game = 0; game < 4; ++game) {
+        Settle(program);
+        Image scene;
+        if (!CaptureClient(program, scene)) break;
+        std::string slots = UnderlinePattern(scene);
+        Expect(slots == kNewYork || slots == kParis, "a custom game shows the slots %s",
+               slots.c_str());
+        seen.insert(slots);
+        PostKey(program, VK_F2);
+    }
+    ExpectEqual(static_cast<long long>(seen.size()), 2, "different phrases in four custom games");
+    if (CloseAndRead(program, file))
+        ExpectEqual(GetU32(file, WordSource), kCommandCustomWords, "WordSource");
+}
+
+void CustomWordListIsEdited() {
+    std::vector<WordEntryText> words = {{"NEWARK", ""},
+                                        {"NEW YORK", "Big Apple"},
+                                        {"BOSTON", ""},
+                                        {"ALBANY", kLongInformation},
+                                        {"DENVER", ""}};
+    Bytes prefs = CustomWordPreferences(words, 6, 0);
+    Program program;
+    if (!Launch(program, &prefs)) return;
+    HWND dialog = OpenCustomWords(program);
+    if (dialog == nullptr) return KillProgram(program);
+    ExpectText(AllLines(dialog), ExpectedLines(words), "lines when the dialog opens");
+    ExpectEqual(SelectedLine(dialog), 4, "selected line when the dialog opens");
+
+    // "Sorting..." shows while the list is sorted; a space sorts before
+    // every letter; the last line is selected after.
+    HWND status = GetDlgItem(dialog, kSortStatus);
+    RECT statusArea;
+    GetWindowRect(status, &statusArea);
+    PressButton(dialog, kSortList);
+    bool statusShown = false;
+    for (DWORD start = GetTickCount(); !statusShown && GetTickCount() - start < 2000; Sleep(5)) {
+        Image picture;
+        statusShown =
+            GrabScreen(statusArea, picture) && CountDarkPixels(picture, {0, 0, 40, 8}) > 20;
+    }
+    Expect(statusShown, "\"Sorting...\" was not seen while sorting");
+    Settle(program);
+    ExpectText(
+        AllLines(dialog),
+        std::string("ALBANY: ") + kLongInformation + "|BOSTON|DENVER|NEW YORK: Big Apple|NEWARK",
+        "sorted list");
+    ExpectEqual(SelectedLine(dialog), 4, "selected line after sorting");
+    ExpectText(ItemText(dialog, kSortStatus), "", "status after sorting");
+    SaveDialogScreenshot(program, dialog, "custom-words-sorted");
+
+    // Deleting the last of five selects the new last line.
+    Press(program, dialog, kDeleteWord);
+    ExpectText(AllLines(dialog),
+               std::string("ALBANY: ") + kLongInformation + "|BOSTON|DENVER|NEW YORK: Big Apple",
+               "after deleting the last");
+    ExpectEqual(SelectedLine(dialog), 3, "selected line after deleting the last");
+    ExpectText(ItemText(dialog, kCount), "4", "count after deleting one");
+
+    // Delete all asks; No keeps the list, Yes empties it.
+    Press(program, dialog, kDeleteAll);
+    AnswerBox(program, kProductTitle, "Delete all words?", IDNO);
+    ExpectEqual(LineCount(dialog, kCustomList), 4, "lines after No to Delete all");
+    Press(program, dialog, kDeleteAll);
+    AnswerBox(program, kProductTitle, "Delete all words?", IDYES);
+    ExpectEqual(LineCount(dialog, kCustomList), 0, "lines after Yes to Delete all");
+
+    // Deleting the only entry greys the four buttons that need one.
+    AddEntry(program, dialog, "rome", "");
+    Press(program, dialog, kDeleteWord);
+    ExpectEqual(LineCount(dialog, kCustomList), 0, "lines after deleting the only entry");
+    ExpectEqual(SelectedLine(dialog), LB_ERR, "selection of an empty list");
+    ExpectText(ButtonStates(dialog), "110000", "buttons after deleting the only entry");
+    ExpectText(ItemText(dialog, kCount), "0", "count after deleting the only entry");
+
+    // Done with an empty list while Custom Words is the source: Enter Word
+    // takes over, the caption stays until the next game.
+    Press(program, dialog, kDone);
+    WaitForDialogGone(dialog, 3000);
+    Settle(program);
+    Expect(IsGreyed(program, kCommandUseCustomWords),
+           "Use Custom Words is not greyed after emptying the list");
+    Expect(IsChecked(program, kCommandEnteredWord),
+           "Enter Word is not checked after emptying the list");
+    Expect(!IsChecked(program, kCommandUseCustomWords), "Use Custom Words is still checked");
+    ExpectText(Caption(program), "Wordloft - Category: Custom Words",
+               "caption after emptying the list");
+    Bytes file;
+    if (Expect(ReadPreferenceFile(file), "no preference file after Done")) {
+        ExpectEqual(GetI16(file, CustomWordCount), 0, "CustomWordCount after emptying the list");
+        ExpectEqual(GetU32(file, WordSource), kCommandEnteredWord,
+                    "WordSource after emptying the list");
+    }
+    CloseProgram(program);
+}
+
+void FullCustomWordList() {
+    std::vector<WordEntryText> words = NumberedWords("TOWN", 200);
+    Bytes prefs = CustomWordPreferences(words, 6, 0);
+    PutU32(prefs, WordSource, kCommandAuthors);
+    Program program;
+    if (!Launch(program, &prefs)) return;
+    HWND dialog = OpenCustomWords(program);
+    if (dialog == nullptr) return KillProgram(program);
+    ExpectText(ItemText(dialog, kCount), "200", "count of a full list");
+    ExpectText(ButtonStates(dialog), "001111", "buttons of a full list");
+    SaveDialogScreenshot(program, dialog, "custom-words-full");
+
+    // Enter in the phrase field adds nothing.
+    SetItemText(dialog, kPhrase, "extra");
+    PressEnterIn(program, dialog, kPhrase);
+    ExpectEqual(LineCount(dialog, kCustomList), 200, "lines after Enter on a full list");
+    ExpectText(ItemText(dialog, kPhrase), "extra", "phrase field after Enter on a full list");
+
+    // At 199 entries both come back; Enter adds the 200th entry.
+    Press(program, dialog, kDeleteWord);
+    ExpectText(ButtonStates(dialog), "111111", "buttons of 199 entries");
+    PressEnterIn(program, dialog, kPhrase);
+    ExpectText(Line(dialog, kCustomList, 199), "EXTRA", "the entry that fills the list");
+    ExpectText(ButtonStates(dialog), "001111", "buttons of a list filled again");
+
+    // Cancel puts back the list as it was.
+    Press(program, dialog, IDCANCEL);
+    WaitForDialogGone(dialog, 3000);
+    Bytes file;
+    if (CloseAndRead(program, file)) {
+        ExpectEqual(GetI16(file, CustomWordCount), 200, "CustomWordCount after Cancel");
+        ExpectEntry(file, CustomWords, 199, words[199].Phrase, words[199].Information,
+                    "after Cancel");
+    }
+}
+
+void CustomWordListFiles() {
+    std::vector<WordEntryText> hundred = NumberedWords("CITY", 100);
+    std::vector<WordEntryText> more = NumberedWords("PORT", 150);
+    const std::string folder = kListFolder;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    DeleteFileA((folder + "\\hundred.WLT").c_str());
+    Bytes shortFile = WordListFile(more);
+    shortFile.pop_back();
+    if (!Expect(WriteFileBytes(folder + "\\more.wlt", WordListFile(more)) &&
+                    WriteFileBytes(folder + "\\short.wlt", shortFile),
+                "cannot write the word-list files in %s", kListFolder))
+        return;
+
+    Bytes prefs = CustomWordPreferences(hundred, 6, 0);
+    Program program;
+    if (!Launch(program, &prefs)) return;
+    HWND dialog = OpenCustomWords(program);
+    if (dialog == nullptr) return KillProgram(program);
+
+    // Saved under a name without extension: the default one is added.
+    Press(program, dialog, kSaveList);
+    ChooseFile(program, kSaveCaption, folder + "\\hundred");
+    Bytes saved;
+    if (Expect(ReadFileBytes(folder + "\\hundred.WLT", saved), "no file hundred.WLT was saved") &&
+        ExpectEqual(static_cast<long long>(saved.size()), 26004, "size of the saved file")) {
+        ExpectEqual(GetU16(saved, 0), 10101, "version of the saved file");
+        ExpectEqual(GetI16(saved, 2), 100, "count of the saved file");
+        ExpectEntry(saved, 4, 0, hundred[0].Phrase, hundred[0].Information, "saved file");
+        ExpectEntry(saved, 4, 99, hundred[99].Phrase, hundred[99].Information, "saved file");
+    }
+
+    // Emptied, then opened from the file: the same entries come back.
+    Press(program, dialog, kDeleteAll);
+    AnswerBox(program, kProductTitle, "Delete all words?", IDYES);
+    Press(program, dialog, kOpenList);
+    ChooseFile(program, kOpenCaption, folder + "\\hundred.wlt");
+    ExpectText(AllLines(dialog), ExpectedLines(hundred), "list opened from the saved file");
+
+    // 150 entries appended to 100: the first 100 of them fit.
+    Press(program, dialog, kAppendList);
+    ChooseFile(program, kOpenCaption, folder + "\\more.wlt");
+    ExpectEqual(LineCount(dialog, kCustomList), 200, "lines after appending 150 to 100");
+    ExpectText(Line(dialog, kCustomList, 100), ExpectedLine(more[0]), "line 100 after appending");
+    ExpectText(Line(dialog, kCustomList, 199), ExpectedLine(more[99]), "line 199 after appending");
+    ExpectText(ItemText(dialog, kCount), "200", "count after appending");
+
+    // No to the question, or a cancelled file dialog, changes nothing and
+    // says nothing.
+    Press(program, dialog, kOpenList);
+    AnswerBox(program, kProductTitle, "Overwrite existing words?", IDNO);
+    Expect(WaitForDialog(program.Process.dwProcessId, kOpenCaption, 500) == nullptr,
+           "a file dialog opened after No");
+    Press(program, dialog, kOpenList);
+    AnswerBox(program, kProductTitle, "Overwrite existing words?", IDYES);
+    if (HWND fileDialog = ExpectDialog(program, kOpenCaption, 10000)) {
+        PressButton(fileDialog, IDCANCEL);
+        WaitForDialogGone(fileDialog, 5000);
+        Settle(program);
+        Expect(WaitForDialog(program.Process.dwProcessId, kErrorCaption, 500) == nullptr,
+               "a message followed the cancelled file dialog");
+    }
+    ExpectEqual(LineCount(dialog, kCustomList), 200, "lines after No and a cancelled file dialog");
+
+    // A file one byte short is refused and changes nothing.
+    Press(program, dialog, kOpenList);
+    AnswerBox(program, kProductTitle, "Overwrite existing words?", IDYES);
+    ChooseFile(program, kOpenCaption, folder + "\\short.wlt");
+    AnswerBox(program, kProductTitle, "Error: Wordloft Word File Size Error.", IDOK);
+    ExpectEqual(LineCount(dialog, kCustomList), 200, "lines after a file of 26,003 bytes");
+
+    // Cancel undoes the files loaded.
+    Press(program, dialog, IDCANCEL);
+    WaitForDialogGone(dialog, 3000);
+    Bytes file;
+    if (CloseAndRead(program, file)) {
+        ExpectEqual(GetI16(file, CustomWordCount), 100, "CustomWordCount after Cancel");
+        ExpectEntry(file, CustomWords, 99, hundred[99].Phrase, hundred[99].Information,
+                    "after Cancel");
+    }
+}
+
+void RandomCategoriesAreChosen() {
+    Bytes prefs = SilentDefaults();
+    Program program;
+    if (!Launch(program, &prefs)) return;
+    PostCommand(program, kCommandEditRandomCategories);
+    HWND dialog = ExpectDialog(program, kRandomCategoriesCaption, 5000);
+    if (dialog == nullptr) return KillProgram(program);
+    ExpectText(Controls(dialog),
+               "close box|1 OK|2 Cancel|1001 |-1 Word Category List:|-1 Select the desired categories "
+               "from which a random word will be chosen (use CTRL and SHIFT keys as required)...|"
+               "1012 &Help",
+               "controls of the Random Categories dialog");
+    ExpectEqual(LineCount(dialog, kCategoryList), 51, "category lines");
+    ExpectEqual(Ask(dialog, kCategoryList, LB_GETSELCOUNT), 51, "categories selected by default");
+    std::string order;
+    for (int k : {0, 4, 42, 43, 46, 47, 50}) order += Line(dialog, kCategoryList, k) + "|";
+    ExpectText(order, "Anatomy|Authors|State Capitals|States|Tools|Trees|Weather|",
+               "lines in command order");
+    SaveDialogScreenshot(program, dialog, "random-categories-all");
+
+    // Nothing selected: refused, the dialog stays.
+    Ask(dialog, kCategoryList, LB_SETSEL, FALSE, -1);
+    Press(program, dialog, IDOK);
+    AnswerBox(program, kErrorCaption, "Error: At least one category must be selected.", IDOK);
+    Expect(IsWindowVisible(dialog) != FALSE, "the dialog closed with nothing selected");
+
+    // Authors and Weather only.
+    Ask(dialog, kCategoryList, LB_SETSEL, TRUE, 4);
+    Ask(dialog, kCategoryList, LB_SETSEL, TRUE, 50);
+    SaveDialogScreenshot(program, dialog, "random-categories-two");
+    Press(program, dialog, IDOK);
+    if (!Expect(WaitForDialogGone(dialog, 3000), "OK did not close the dialog"))
+        return KillProgram(program);
+    Settle(program);
+    Bytes file;
+    if (Expect(ReadPreferenceFile(file), "no preference file after OK")) {
+        ExpectEqual(GetI16(file, SelectedCategoryCount), 2, "SelectedCategoryCount");
+        std::string flags;
+        for (int k = 0; k < 100; ++k)
+            flags += GetU16(file, CategorySelected + 2 * k) == 1 ? "1" : "0";
+        ExpectText(flags,
+                   std::string(4, '0') + "1" + std::string(45, '0') + "1" + std::string(49, '0'),
+                   "category flags");
+    }
+    Expect(!IsGreyed(program, kCommandUseRandomWords), "Use Random Words is greyed");
+
+    // Cancel leaves the selection as it is.
+    PostCommand(program, kCommandEditRandomCategories);
+    if ((dialog = ExpectDialog(program, kRandomCategoriesCaption, 5000)) != nullptr) {
+        ExpectEqual(Ask(dialog, kCategoryList, LB_GETSELCOUNT), 2,
+                    "categories selected on reopening");
+        Ask(dialog, kCategoryList, LB_SETSEL, TRUE, -1);
+        Press(program, dialog, IDCANCEL);
+        WaitForDialogGone(dialog, 3000);
+    }
+    if (CloseAndRead(program, file))
+        ExpectEqual(GetI16(file, SelectedCategoryCount), 2, "count after Cancel");
+}

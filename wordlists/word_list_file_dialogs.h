@@ -1,0 +1,36 @@
+// The file-name dialogs of word-list files and their error messages, and
+// the save that asks for a name first. The file format itself lives in
+// wordlist_file.h.
+#ifndef WORDLOFT_WORDLISTS_WORD_LIST_FILE_DIALOGS_H
+#define WORDLOFT_WORDLISTS_WORD_LIST_FILE_DIALOGS_H
+
+#include <windows.h>
+
+#include <cstdint>
+
+// Buffers the callers hand to the file dialogs: the full path and the file
+// name alone.
+constexpr int kFileDialogPathSize = 518;
+constexpr int kFileDialogTitleSize = 256;
+
+// Ask for an existing file to open / a file name to save under. The title,
+// the filter and the message for a missing filter are string ids; the
+// filter's last character separates its parts. path and fileTitle take
+// kFileDialogPathSize and kFileDialogTitleSize bytes. 1 when a name was
+// chosen; 0 when the player cancelled or after a reported failure.
+int16_t AskOpenFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t errorId,
+                        const char* defaultExtension, const char* initialDirectory, char* fileTitle,
+                        char* path);
+int16_t AskSaveFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t errorId,
+                        const char* defaultExtension, const char* initialFileName, char* fileTitle,
+                        char* path);
+
+// Shows the message of a common-dialog error code; 0 (cancelled) and codes
+// without a message show nothing.
+void ReportFileDialogError(DWORD code);
+
+// Asks for a file name and writes the CustomWordList there. An empty list
+// only beeps. 1 on success; 0 when cancelled or after a reported failure.
+int16_t SaveWordListFile(const char* initialFileName, const char* defaultExtension);
+
+#endif
