@@ -3,11 +3,12 @@
 #   make test   - install what is missing, build all three targets, run every test
 #   make bench  - build win64 and win32 and measure the program under Wine
 #   make native / make win64 / make win32 - one build alone
+#   make dist   - the players' release in dist/: zip, installer, SHA256SUMS
 BUILD ?= build
 JOBS ?= 2
 RUNS ?= 7
 
-.PHONY: all deps native win64 win32 test run bench clean
+.PHONY: all deps native win64 win32 dist test run bench clean
 
 all: win64
 
@@ -28,6 +29,10 @@ win32: deps
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-win32.cmake >/dev/null
 	@cmake --build $(BUILD)/win32 -j$(JOBS)
 
+dist: win32
+	@rm -rf dist
+	@python3 packaging/build_dist.py $(BUILD)/win32/wordloft.exe dist --work $(BUILD)/dist
+
 test: native win64 win32
 	@scripts/run-tests.sh $(BUILD)
 
@@ -38,4 +43,4 @@ run: win64
 	@scripts/run-game.sh $(BUILD)/win64/wordloft.exe $(BUILD)/play
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) dist

@@ -59,6 +59,10 @@ done
 [ -e tests/assets/check_resources.py ] && run_suite resources-win64 python3 tests/assets/check_resources.py "$build/win64/wordloft.exe"
 [ -e tests/assets/check_resources.py ] && run_suite resources-win32 python3 tests/assets/check_resources.py "$build/win32/wordloft.exe"
 [ -x tests/wine/run.sh ] && run_suite wine tests/wine/run.sh "$build/win64/wordloft.exe" "$build/wine"
+# The release: the zip and installers built and checked, the 64-bit
+# installer installed and removed under Wine.
+[ -e tests/dist/test_dist.py ] && run_suite dist \
+    timeout 300 scripts/with-display.sh python3 tests/dist/test_dist.py "$build"
 
 echo
 echo "$passed passed, $failed failed"

@@ -1,0 +1,155 @@
+; Wordloft's installer, built with NSIS by packaging/build_dist.py, which
+; defines on the makensis command line:
+;   VERSION       the version players see ("1.2")
+;   VERSION_FULL  the four-part version ("1.2.0.0")
+;   ARCH          x86 for the players' 32-bit program, amd64 for the 64-bit one
+;   STAGE         the folder holding wordloft.exe, wlthelp.hlp, wlthelp.htm,
+;                 README.txt and LICENSE.txt
+;   ICON          the program's icon
+;   OUTFILE       the installer to write
+;
+; It installs into Program Files\Wordloft for all users, adds a Start Menu
+; folder with the game and its HTML help, optionally a Desktop shortcut,
+; and registers an uninstaller in Add/Remove Programs. /S installs and
+; uninstalls silently. The player's preference file, WWLT.DAT in the
+; Windows directory, is no file of the installer's and is never touched.
+
+!if "${ARCH}" == "amd64"
+    Target amd64-unicode
+    InstallDir "$PROGRAMFILES64\Wordloft"
+!else
+    Target x86-unicode
+    InstallDir "$PROGRAMFILES\Wordloft"
+!endif
+
+!include "MUI2.nsh"
+!include "FileFunc.nsh"
+!include "LogicLib.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Wordloft"
+!define PUBLISHER "The Wordloft developers"
+
+Name "Wordloft ${VERSION}"
+OutFile "${OUTFILE}"
+BrandingText "Wordloft ${VERSION}"
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+
+VIProductVersion "${VERSION_FULL}"
+VIAddVersionKey /LANG=1033 "ProductName" "Wordloft"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION_FULL}"
+VIAddVersionKey /LANG=1033 "FileDescription" "Wordloft ${VERSION} Setup"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_COMPONENTSPAGE_NODESC
+; The installer runs elevated; the game it offers to start must not, or it
+; would write its preference file as the administrator, outside the
+; player's VirtualStore. The shell starts it as the signed-in player.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "Play Wordloft now"
+!define MUI_FINISHPAGE_RUN_FUNCTION PlayAsPlayer
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
+!insertmacro MUI_PAGE_COMPONENTS
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; A running game holds its program file: installing over it or removing it
+; would fail half-way. Wait until the player closes it (the main window's
+; class is "WLT"); a silent run gives up at once.
+!macro WaitUntilGameClosed
+    ${Do}
+        FindWindow $0 "WLT"
+        ${If} $0 = 0
+            ${Break}
+        ${EndIf}
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "Wordloft is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY +2
+        Abort
+    ${Loop}
+!macroend
+
+Function .onInit
+    !insertmacro WaitUntilGameClosed
+FunctionEnd
+
+Function un.onInit
+    !insertmacro WaitUntilGameClosed
+FunctionEnd
+
+Section "Wordloft (game, help and read-me)" SecGame
+    SectionIn RO
+    SetOutPath "$INSTDIR"
+    File "${STAGE}\wordloft.exe"
+    File "${STAGE}\wlthelp.hlp"
+    File "${STAGE}\wlthelp.htm"
+    File "${STAGE}\README.txt"
+    File "${STAGE}\LICENSE.txt"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+
+    ; Shortcuts take the output folder, $INSTDIR, as their working folder.
+    SetShellVarContext all
+    CreateDirectory "$SMPROGRAMS\Wordloft"
+    CreateShortcut "$SMPROGRAMS\Wordloft\Wordloft.lnk" "$INSTDIR\wordloft.exe" "" \
+        "$INSTDIR\wordloft.exe" 0 SW_SHOWNORMAL "" "Play Wordloft"
+    CreateShortcut "$SMPROGRAMS\Wordloft\Wordloft Help.lnk" "$INSTDIR\wlthelp.htm" "" \
+        "" 0 SW_SHOWNORMAL "" "Wordloft Help"
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Wordloft"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION_FULL}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\wordloft.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section "Desktop shortcut" SecDesktop
+    SetShellVarContext all
+    SetOutPath "$INSTDIR"
+    CreateShortcut "$DESKTOP\Wordloft.lnk" "$INSTDIR\wordloft.exe" "" \
+        "$INSTDIR\wordloft.exe" 0 SW_SHOWNORMAL "" "Play Wordloft"
+SectionEnd
+
+Function PlayAsPlayer
+    Exec '"$WINDIR\explorer.exe" "$INSTDIR\wordloft.exe"'
+FunctionEnd
+
+; Removes exactly what the installer made: its files one by one (the folder
+; only when nothing else is left in it), the shortcuts and the registry key.
+Section "Uninstall"
+    SetShellVarContext all
+    Delete "$DESKTOP\Wordloft.lnk"
+    Delete "$SMPROGRAMS\Wordloft\Wordloft.lnk"
+    Delete "$SMPROGRAMS\Wordloft\Wordloft Help.lnk"
+    RMDir "$SMPROGRAMS\Wordloft"
+
+    Delete "$INSTDIR\wordloft.exe"
+    Delete "$INSTDIR\wlthelp.hlp"
+    Delete "$INSTDIR\wlthelp.htm"
+    Delete "$INSTDIR\README.txt"
+    Delete "$INSTDIR\LICENSE.txt"
+    Delete "$INSTDIR\uninstall.exe"
+    ; Windows Help leaves its index of the help file beside it.
+    Delete "$INSTDIR\wlthelp.gid"
+    Delete "$INSTDIR\wlthelp.fts"
+    RMDir "$INSTDIR"
+
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
