@@ -117,6 +117,7 @@ void DeleteDrawingResources() {
     for (HICON icon : r.DanceIcons) DeleteIcon(icon);
     for (HICON icon : r.UpperLetterIcons) DeleteIcon(icon);
     for (HICON icon : r.LowerLetterIcons) DeleteIcon(icon);
+    for (HBITMAP sheet : r.LetterSheets) DeleteHandle(sheet);
     std::memset(&DrawingResources, 0, sizeof DrawingResources);
     DrawingWindow = nullptr;
 }

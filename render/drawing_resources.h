@@ -40,6 +40,9 @@ struct DrawingResourceSet {
     HICON DanceIcons[kDanceFrameCount];
     HICON UpperLetterIcons[kLetterCount];
     HICON LowerLetterIcons[kLetterCount];
+    // The 26 finished letter cells of each case (0 lower, 1 upper) side by
+    // side, made by the letter panel when it first needs them.
+    HBITMAP LetterSheets[2];
 };
 
 extern DrawingResourceSet DrawingResources;
