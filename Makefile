@@ -1,6 +1,7 @@
 # Wordloft: the only commands anyone needs.
 #   make run    - install what is missing, build win64 and play it under Wine
 #   make test   - install what is missing, build all three targets, run every test
+#   make bench  - build win64 and win32 and measure the program under Wine
 #   make native / make win64 / make win32 - one build alone
 #   make dist   - the players' release in dist/: zip, installer, SHA256SUMS
 #   make fuzz   - run each fuzz target SECONDS seconds (default 600)
@@ -8,8 +9,9 @@
 #                 (default 20; SEED=n repeats a run)
 BUILD ?= build
 JOBS ?= 2
+RUNS ?= 7
 
-.PHONY: all deps native win64 win32 dist test run clean fuzz soak
+.PHONY: all deps native win64 win32 dist test run bench clean fuzz soak
 
 all: win64
 
@@ -46,6 +48,9 @@ SEED ?=
 soak: win64
 	@WORDLOFT_SOAK_MINUTES=$(MINUTES) WORDLOFT_SOAK_SEED=$(SEED) \
 	    tests/wine/run.sh $(BUILD)/win64/wordloft.exe $(BUILD)/soak soak
+
+bench: win64 win32
+	@tests/bench/run.sh $(BUILD) $(RUNS)
 
 run: win64
 	@scripts/run-game.sh $(BUILD)/win64/wordloft.exe $(BUILD)/play

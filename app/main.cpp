@@ -3,12 +3,14 @@
 // program ends only through the main window's destruction.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "app/app_globals.h"
 #include "app/help.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
+#include "game/engine.h"
 #include "game/first_game.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
@@ -32,7 +34,7 @@ constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr char kSetupCommand[] = "SETUP";
 constexpr size_t kSetupCommandLength = sizeof kSetupCommand - 1;
 
-void RegisterMainWindowClass(HINSTANCE instance) {
+bool RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = 0;
@@ -44,7 +46,16 @@ void RegisterMainWindowClass(HINSTANCE instance) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
     windowClass.lpszClassName = WindowClassName;
-    RegisterClassExA(&windowClass);
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+// Start-up cannot go on without the window: say so rather than end
+// without a trace.
+void ReportStartFailure(const char* what) {
+    char text[200];
+    std::snprintf(text, sizeof text, "%s could not start: %s (error %lu).", ProductTitle, what,
+                  static_cast<unsigned long>(GetLastError()));
+    MessageBoxA(nullptr, text, ProductTitle, MB_OK | MB_ICONSTOP);
 }
 
 // True when the command line, upper-cased, ends in "SETUP".
@@ -66,7 +77,10 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     LoadResourceString(IDS_THANKS_FOR_PLAYING, InformationLineText, sizeof InformationLineText);
     HWND window = CreateWindowExA(0, WindowClassName, ProductTitle, kMainWindowStyle, CW_USEDEFAULT, 0,
                                   CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr) return 0;
+    if (window == nullptr) {
+        ReportStartFailure("the main window could not be created");
+        return 0;
+    }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     FetchMainMenus(window);
@@ -96,10 +110,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     ProgramInstance = instance;
     LoadResourceString(IDS_PRODUCT_TITLE, ProductTitle, sizeof ProductTitle);
     LoadResourceString(IDS_WINDOW_CLASS, WindowClassName, sizeof WindowClassName);
-    RegisterMainWindowClass(instance);
+    const bool registered = RegisterMainWindowClass(instance);
     // A "SETUP" start creates the shortcuts and ends, without a window.
     if (IsSetupCommandLine(commandLine)) {
         InstallShortcuts();
+        return 0;
+    }
+    if (!registered) {
+        ReportStartFailure("the window class could not be registered");
         return 0;
     }
     if (!InitInstance(instance, showCommand)) return 0;

@@ -13,11 +13,12 @@
 #include "game/game_state.h"
 #include "game/phrase.h"
 #include "records/preferences.h"
-#include "render/drawing.h"
+#include "render/drawing_resources.h"
 #include "render/face_and_statistics.h"
 #include "render/guess_meter.h"
 #include "render/letter_panel.h"
 #include "render/scene_layout.h"
+#include "render/scene_paint.h"
 
 namespace {
 
@@ -31,15 +32,14 @@ bool PressedShown = false;
 // to no game and is dropped, as the game drops what is left afterwards.
 bool GuessUnderWay = false;
 
-// The window's frame: 3 pixels on each side of a fixed-size window.
-constexpr int kFrameAllowance = 6;
-
-// Sizes the window so that its client area is the scene, and centres it
-// on the desktop.
+// Sizes the window so that its client area is the scene, whatever the
+// frame, caption and menu bar measure, and centres it on the desktop.
 void SizeAndCentreWindow(HWND window) {
-    const int width = SceneRect.right - SceneRect.left + kFrameAllowance;
-    const int height = SceneRect.bottom - SceneRect.top + GetSystemMetrics(SM_CYCAPTION) +
-                       GetSystemMetrics(SM_CYMENU) + kFrameAllowance;
+    RECT frame = {0, 0, SceneRect.right - SceneRect.left, SceneRect.bottom - SceneRect.top};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)),
+                       GetMenu(window) != nullptr, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
     SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
@@ -50,7 +50,7 @@ void SizeAndCentreWindow(HWND window) {
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
     SizeAndCentreWindow(window);
-    CreateDrawingResources();
+    CreateDrawingResources(ProgramInstance, window);
     return 0;
 }
 

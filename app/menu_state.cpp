@@ -1,17 +1,16 @@
 // Menu marks, greying and the caption. The menu starts from the resource
 // with every item enabled and unchecked; start-up and the commands bring
-// it in step with Preferences and GameState through the calls below.
+// it in step with Preferences through the calls below.
 #include "app/menu_state.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/app_globals.h"
+#include "game/categories.h"
 #include "game/game_state.h"
 #include "records/preferences.h"
-#include "render/guess_meter.h"
 #include "resource.h"
-
-char SourceLabel[kSourceLabelSize];
 
 namespace {
 
@@ -41,34 +40,13 @@ void SetGameMenusEnabled(bool on) {
     DrawMenuBar(MainWindow);
 }
 
-void SetLabel(const char* text) { std::snprintf(SourceLabel, sizeof SourceLabel, "%s", text); }
-
-// The caption's source name, which also becomes SourceLabel; nullptr for
-// a source the program does not know.
-const char* DescribeWordSource(uint32_t source) {
-    static char categoryName[kSourceLabelSize];
-    if (source == kSourceEnteredWord) {
-        SetLabel("Entered Words");
-        return "Entered Word";
-    }
-    if (source == kSourceCustomWords) {
-        SetLabel("Custom Words");
-        return "Custom Words";
-    }
-    if (source == kSourceRandomWords) {
-        SetLabel("Random Words");
-        return "Random Words";
-    }
-    if (source >= kSourceFirstCategory) {
-        if (GetMenuStringA(WordsMenu, source, categoryName, sizeof categoryName, MF_BYCOMMAND) <= 0) {
-            SetLabel("?");
-            return "?";
-        }
-        SetLabel(categoryName);
-        return categoryName;
-    }
-    SetLabel("???");
-    return nullptr;
+// The caption's name of a word source: the scoreboard's label, but
+// "Entered Word" in the singular; nullptr for a source the program does
+// not know.
+const char* CaptionSourceName(uint32_t source) {
+    if (source == kSourceEnteredWord) return "Entered Word";
+    const char* label = SourceLabelOf(source);
+    return std::strcmp(label, kUnknownSourceLabel) == 0 ? nullptr : label;
 }
 
 }  // namespace
@@ -91,15 +69,10 @@ void DisableGameMenus() { SetGameMenusEnabled(false); }
 
 void EnableGameMenus() { SetGameMenusEnabled(true); }
 
-void SetMaxGuesses(uint16_t n) {
-    GameState.MaxGuessesIndex = MaxGuessesIndexOf(n);
-    GameState.GuessesLeft = static_cast<int16_t>(n);
-    GameState.MaxGuesses = n;
-    Preferences.MaxGuesses = n;
+void CheckMaxGuessesItem(uint16_t index) {
     for (int position = 0; position < kMaxGuessesItemCount; ++position) {
-        CheckMenuItem(MaxGuessesMenu, position, MF_BYPOSITION | CheckFlag(position == GameState.MaxGuessesIndex));
+        CheckMenuItem(MaxGuessesMenu, position, MF_BYPOSITION | CheckFlag(position == index));
     }
-    DrawGuessMeterOn(nullptr, true, true);
 }
 
 void CheckWordSourceItem(uint32_t command) {
@@ -111,8 +84,8 @@ void CheckWordSourceItem(uint32_t command) {
 }
 
 void SetSourceTitle() {
-    char caption[sizeof ProductTitle + 16 + kSourceLabelSize];
-    const char* source = DescribeWordSource(Preferences.WordSource);
+    char caption[sizeof ProductTitle + 16 + kCategoryMenuTextSize];
+    const char* source = CaptionSourceName(Preferences.WordSource);
     if (source != nullptr) {
         std::snprintf(caption, sizeof caption, "%s - Category: %s", ProductTitle, source);
     } else {

@@ -1,7 +1,7 @@
 // The main window's menu marks and greying, and its caption: which word
 // source, MaxGuesses, sound and scoring settings are in effect, and which
 // items can be chosen now. Every mark changes only through these calls
-// (CheckWordSourceItem, SetSourceTitle, SetMaxGuesses and the game menu
+// (CheckWordSourceItem, SetSourceTitle, CheckMaxGuessesItem and the game menu
 // greying are requests of the game, declared in game/requests.h).
 #ifndef WORDLOFT_APP_MENU_STATE_H
 #define WORDLOFT_APP_MENU_STATE_H
@@ -9,12 +9,6 @@
 #include <windows.h>
 
 #include "game/requests.h"
-
-// The name of the current word source as the scoreboard files it:
-// "Entered Words", "Custom Words", "Random Words", a category's name, or
-// "???" for a source the program does not know.
-constexpr int kSourceLabelSize = 32;
-extern char SourceLabel[kSourceLabelSize];
 
 // Takes the main window's menu bar and its Words and MaxGuesses popups.
 void FetchMainMenus(HWND window);

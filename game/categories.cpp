@@ -116,5 +116,6 @@ const char* SourceLabelOf(uint32_t wordSource) {
     if (wordSource == kSourceRandomWords) return "Random Words";
     if (wordSource >= kSourceFirstCategory && wordSource <= kSourceLastCategory)
         return Categories[wordSource - kSourceFirstCategory].MenuText;
-    return "";
+    if (wordSource > kSourceLastCategory) return "?";
+    return kUnknownSourceLabel;
 }

@@ -6,14 +6,19 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr int kBuiltInCategoryCount = 51;
+#include "game/game_state.h"
+#include "resource.h"
+
+// One category per command of the Words menu's category range.
+constexpr int kBuiltInCategoryCount = kSourceLastCategory - kSourceFirstCategory + 1;
+static_assert(kBuiltInCategoryCount == 51, "51 built-in categories");
 constexpr int kCategoryMaxEntries = 250;
 constexpr int kCategoryPhraseSize = 27;
 constexpr int kCategoryInformationSize = 101;
 // Room for the largest category text (under 10,000 bytes) with room to spare.
 constexpr size_t kCategoryTextSize = 16384;
 // String id of "GetBuiltInWord Error".
-constexpr int16_t kCategoryErrorStringId = 2;
+constexpr int16_t kCategoryErrorStringId = IDS_GETBUILTINWORD_ERROR;
 
 struct CategoryInfo {
     const char* ResourceName;
@@ -40,9 +45,13 @@ int16_t SplitCategoryText(char* text, CategoryEntry* entries);
 // the category cannot be read or holds no line.
 void DrawCategoryPhrase(const char* resourceName, int16_t listId);
 
-// The name of a word source as the scoreboard records it: "Entered Words",
-// "Custom Words", "Random Words" or the category's menu text; empty for an
-// unknown command.
+// The name of a word source as the scoreboard records it and the caption
+// shows it: "Entered Words", "Custom Words", "Random Words" or the
+// category's menu text; "?" for a command past the last category and
+// kUnknownSourceLabel for any other command.
+constexpr char kUnknownSourceLabel[] = "???";
+// Room for any label with its terminator (a scoreboard category field).
+constexpr int kCategoryMenuTextSize = 32;
 const char* SourceLabelOf(uint32_t wordSource);
 
 #endif

@@ -12,10 +12,11 @@
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
+#include "resource.h"
 
 namespace {
 
-constexpr int16_t kConfirmMaxGuessesStringId = 144;
+constexpr int16_t kConfirmMaxGuessesStringId = IDS_CONFIRM_MAXGUESSES;
 constexpr int16_t kRevealPauseMs = 250;
 constexpr int16_t kFlashPauseMs = 250;
 
@@ -210,6 +211,15 @@ bool ConfirmMaxGuessesChange() {
     GameState.Streak = 0;
     InvalidateRegion(kRegionStatisticsPanel, -2);
     return true;
+}
+
+void SetMaxGuesses(uint16_t n) {
+    GameState.MaxGuessesIndex = MaxGuessesIndexOf(n);
+    GameState.GuessesLeft = static_cast<int16_t>(n);
+    GameState.MaxGuesses = n;
+    Preferences.MaxGuesses = n;
+    CheckMaxGuessesItem(GameState.MaxGuessesIndex);
+    DrawGuessMeter();
 }
 
 void ChangeMaxGuesses(uint16_t n) {

@@ -37,6 +37,10 @@ void OfferEndedStreak();
 // way, since it would refill GuessesLeft in mid-game.
 void ChangeMaxGuesses(uint16_t n);
 
+// Makes n the MaxGuesses of the record and the game, fills GuessesLeft,
+// sets MaxGuessesIndex, moves the check mark and redraws the guess meter.
+void SetMaxGuesses(uint16_t n);
+
 // The end-of-game flash: the phrase band inverted 2 x FlashCount times,
 // each with a click and a quarter-second pause; nothing at all when the
 // window cannot be drawn on.

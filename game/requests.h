@@ -62,9 +62,8 @@ void EnableGameMenus();
 // Enables or greys the Use Custom Words and Use Random Words items.
 void SetUseCustomWordsEnabled(bool on);
 void SetUseRandomWordsEnabled(bool on);
-// Sets MaxGuesses in the record and the game, GuessesLeft and the index,
-// moves the check mark and redraws the guess meter.
-void SetMaxGuesses(uint16_t n);
+// Puts the MaxGuesses check mark on item index (0..4: 4, 6, 8, 10, 12).
+void CheckMaxGuessesItem(uint16_t index);
 
 // ---- Utilities ----
 void BeepIfSoundOn();

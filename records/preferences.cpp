@@ -76,8 +76,8 @@ void SetDefaultPreferences() {
         e.Phrase[0] = '\0';
         e.Information[0] = '\0';
     }
-    p.SelectedCategoryCount = kCategoryCount;
-    for (int k = 0; k < kCategoryFlagCount; ++k) p.CategorySelected[k] = k < kCategoryCount ? 1 : 0;
+    p.SelectedCategoryCount = kBuiltInCategoryCount;
+    for (int k = 0; k < kCategoryFlagCount; ++k) p.CategorySelected[k] = k < kBuiltInCategoryCount ? 1 : 0;
     std::memset(p.Reserved26344, 0, sizeof p.Reserved26344);
     std::memset(p.ReservedSlots, 0, sizeof p.ReservedSlots);
     p.UpperCaseLetters = 1;
@@ -148,7 +148,7 @@ void BringPreferencesIntoRange() {
     if (p.CustomWordCount > kCustomWordMax) p.CustomWordCount = kCustomWordMax;
     for (WordEntry& e : p.CustomWords) BringWordEntryIntoRange(e);
     int16_t selected = 0;
-    for (int k = 0; k < kCategoryCount; ++k) {
+    for (int k = 0; k < kBuiltInCategoryCount; ++k) {
         BringFlagIntoRange(p.CategorySelected[k], 1);
         if (p.CategorySelected[k] != 0) ++selected;
     }

@@ -9,15 +9,18 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "game/categories.h"
+
 constexpr int kCustomWordMax = 200;
 constexpr int kCategoryFlagCount = 100;
-constexpr int kCategoryCount = 51;
+static_assert(kBuiltInCategoryCount <= kCategoryFlagCount, "a flag for every category");
 constexpr int kBoardCount = 5;
 constexpr int kBoardRanks = 10;
 constexpr int kPhraseFieldSize = 28;
 constexpr int kInformationFieldSize = 102;
 constexpr int kPlayerNameFieldSize = 16;
 constexpr int kBoardCategoryFieldSize = 32;
+static_assert(kCategoryMenuTextSize == kBoardCategoryFieldSize, "a source label fits the board");
 constexpr uint16_t kPreferencesMagic = 12122;  // 0x2F5A
 constexpr size_t kPreferencesSize = 34056;
 constexpr size_t kPathBufferSize = 256;

@@ -2,21 +2,23 @@
 // for a winning streak that has just ended and files it on the board of the
 // current MaxGuesses; the scoreboard dialog (138) shows one of the five
 // boards, chosen with its radio buttons, drawn by hand into an empty static
-// control. The board's order and the name rule live in records/statistics.
-#include "records/scoreboard_dialog.h"
+// control (records/scoreboard_board). The board's order and the name rule
+// live in records/statistics. AskStreakName and ShowScoreboard are requests
+// of the game, declared in game/requests.h.
+#include <windows.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include "app/app_globals.h"
-#include "app/menu_state.h"
 #include "app/utilities.h"
+#include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
-#include "render/drawing.h"
+#include "records/scoreboard_board.h"
 #include "resource.h"
 
 static_assert(IDC_BOARD_LAST - IDC_BOARD_FIRST == kBoardCount - 1,
@@ -24,27 +26,11 @@ static_assert(IDC_BOARD_LAST - IDC_BOARD_FIRST == kBoardCount - 1,
 
 namespace {
 
-// MaxGuessesIndex of the board the scoreboard dialog shows.
-uint16_t ShownBoard = 0;
-// 1 while the scoreboard dialog was opened right after a new entry: the
-// entry's row is then inverted on its own board.
-uint8_t AfterStreakEntry = 0;
 // The static control's own window procedure, called before the board is
 // drawn over it.
 WNDPROC StaticAreaProc = nullptr;
 
 constexpr int kMaxNameLength = kPlayerNameFieldSize - 1;
-
-// Board geometry in pixels from the board area's top-left corner.
-constexpr int kHeadingsX = 45;
-constexpr int kHeadingsY = 13;
-constexpr int kFirstRowY = 30;
-constexpr int kRowHeight = 16;
-constexpr int kRankRight = 27;
-constexpr int kNameLeft = 47;
-constexpr int kScoreRight = 275;
-constexpr int kCategoryLeft = 292;
-constexpr int kHighlightInset = 2;
 
 // ---- The name dialog ----
 
@@ -54,7 +40,7 @@ void StreakCategory(char* text, size_t size) {
         LoadResourceString(IDS_VARIOUS_CATEGORIES, text, size);
         return;
     }
-    std::snprintf(text, size, "%s", SourceLabel);
+    std::snprintf(text, size, "%s", SourceLabelOf(Preferences.WordSource));
 }
 
 void AcceptStreakName(HWND dialog) {
@@ -93,65 +79,6 @@ INT_PTR CALLBACK StreakNameDialogProc(HWND dialog, UINT message, WPARAM wParam, 
         return TRUE;
     }
     return FALSE;
-}
-
-// ---- The board ----
-
-// The row of the newest entry, scanned from the bottom so that among equal
-// scores and names the one that entered last is found; -1 when the dialog
-// was not opened after an entry or shows another board.
-int HighlightedRow() {
-    if (AfterStreakEntry != 1 || ShownBoard != GameState.MaxGuessesIndex) return -1;
-    for (int r = kBoardRanks - 1; r >= 0; --r) {
-        if (Preferences.ScoreboardScores[ShownBoard][r] == NewestScore &&
-            std::strncmp(Preferences.ScoreboardNames[ShownBoard][r], NewestName,
-                         kPlayerNameFieldSize) == 0) {
-            return r;
-        }
-    }
-    return -1;
-}
-
-void DrawRightAligned(HDC dc, int right, int y, int number) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", number);
-    SetTextAlign(dc, TA_RIGHT | TA_TOP);
-    TextOutA(dc, right, y, text, static_cast<int>(std::strlen(text)));
-}
-
-void DrawLeftAligned(HDC dc, int left, int y, const char* text, size_t width) {
-    SetTextAlign(dc, TA_LEFT | TA_TOP);
-    TextOutA(dc, left, y, text, static_cast<int>(strnlen(text, width)));
-}
-
-void DrawBoardRow(HDC dc, int r, int areaWidth, bool highlighted) {
-    const int y = kFirstRowY + kRowHeight * r;
-    DrawRightAligned(dc, kRankRight, y, r + 1);
-    const int16_t score = Preferences.ScoreboardScores[ShownBoard][r];
-    if (score != 0) {
-        DrawLeftAligned(dc, kNameLeft, y, Preferences.ScoreboardNames[ShownBoard][r],
-                        kPlayerNameFieldSize);
-        DrawRightAligned(dc, kScoreRight, y, score);
-        DrawLeftAligned(dc, kCategoryLeft, y, Preferences.ScoreboardCategories[ShownBoard][r],
-                        kBoardCategoryFieldSize);
-    }
-    if (highlighted) {
-        RECT band = {kHighlightInset, y, areaWidth - kHighlightInset, y + kRowHeight};
-        InvertRect(dc, &band);
-    }
-}
-
-void DrawBoard(HDC dc, const RECT& client) {
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    Rectangle(dc, client.left, client.top, client.right, client.bottom);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    // A source name too long for the board stops short of its frame.
-    IntersectClipRect(dc, client.left + 1, client.top + 1, client.right - 1, client.bottom - 1);
-    DrawBitmap(dc, DrawingResources.ScoreboardHeadings, kHeadingsX, kHeadingsY, SRCCOPY);
-    const int highlight = HighlightedRow();
-    for (int r = 0; r < kBoardRanks; ++r) DrawBoardRow(dc, r, client.right, r == highlight);
 }
 
 // The board area repaints itself as an empty static and then carries the
@@ -211,28 +138,6 @@ INT_PTR CALLBACK ScoreboardDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 }
 
 }  // namespace
-
-void DrawScoreboard(HWND area) {
-    HDC dc = GetDC(area);
-    if (dc == nullptr) {
-        BeepIfSoundOn();
-        return;
-    }
-    RECT client;
-    GetClientRect(area, &client);
-    HFONT font = CreateScaledFont(dc, "Times New Roman", 90, 0, 0, true);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    DrawBoard(dc, client);
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
-    ReleaseDC(area, dc);
-}
-
-void RedrawScoreboard(HWND area) {
-    InvalidateRect(area, nullptr, TRUE);
-    UpdateWindow(area);
-    DrawScoreboard(area);
-}
 
 void AskStreakName() {
     DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_STREAKNAME), GetActiveWindow(),

@@ -7,4 +7,5 @@ list(APPEND WORDLOFT_CORE_SOURCES
 # The scoreboard dialogs and the commands that act on the statistics.
 list(APPEND WORDLOFT_SHELL_SOURCES
     records/scoreboard_dialog.cpp
+    records/scoreboard_board.cpp
     records/scoreboard_commands.cpp)

@@ -25,6 +25,38 @@ void DrawCellIcon(HDC dc, int i, HICON icon) {
     if (icon) DrawIcon(dc, cell.left, cell.top, icon);
 }
 
+// A full repaint draws every cell; copying finished cells costs a fraction
+// of drawing their icons, so each case's cells are drawn once, the frame,
+// the white ground and the letter, into a sheet that is copied from then.
+HBITMAP LetterSheet() {
+    const int upper = Preferences.UpperCaseLetters != 0 ? 1 : 0;
+    HBITMAP& sheet = DrawingResources.LetterSheets[upper];
+    if (sheet) return sheet;
+    const HDC screen = GetDC(nullptr);
+    if (!screen) return nullptr;
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP picture = CreateCompatibleBitmap(screen, kLetterCount * kLetterCellSize, kLetterCellSize);
+    ReleaseDC(nullptr, screen);
+    if (!memory || !picture) {
+        if (memory) DeleteDC(memory);
+        if (picture) DeleteObject(picture);
+        return nullptr;
+    }
+    const HGDIOBJ previous = SelectObject(memory, picture);
+    SelectObject(memory, GetStockObject(WHITE_BRUSH));
+    SelectObject(memory, GetStockObject(BLACK_PEN));
+    for (int i = 0; i < kLetterCount; ++i) {
+        const int x = i * kLetterCellSize;
+        Rectangle(memory, x, 0, x + kLetterCellSize, kLetterCellSize);
+        const HICON icon = upper ? DrawingResources.UpperLetterIcons[i] : DrawingResources.LowerLetterIcons[i];
+        if (icon) DrawIcon(memory, x, 0, icon);
+    }
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    sheet = picture;
+    return sheet;
+}
+
 void InvertRegion(HDC dc, const RegionRect& r) {
     const RECT rect = WindowRectOf(r);
     InvertRect(dc, &rect);
@@ -36,7 +68,23 @@ void DrawLetterPanel(HDC dc) {
     const HGDIOBJ white = GetStockObject(WHITE_BRUSH);
     if (!dc || !white) return;
     SelectObject(dc, white);
-    for (int i = 0; i < kLetterCount; ++i) DrawCellIcon(dc, i, LetterIconOf(i));
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    const HBITMAP sheet = LetterSheet();
+    const HDC memory = sheet ? CreateCompatibleDC(dc) : nullptr;
+    const HGDIOBJ previous = memory ? SelectObject(memory, sheet) : nullptr;
+    for (int i = 0; i < kLetterCount; ++i) {
+        const RegionRect& cell = LetterCells[i];
+        if (memory && GameState.LettersUsed[i] == 0) {
+            BitBlt(dc, cell.left, cell.top, kLetterCellSize, kLetterCellSize, memory, i * kLetterCellSize, 0,
+                   SRCCOPY);
+        } else {
+            DrawCellIcon(dc, i, LetterIconOf(i));
+        }
+    }
+    if (memory) {
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+    }
 }
 
 // An accepted guess shows the used-letter marker in its cell at once.

@@ -5,7 +5,9 @@ list(APPEND WORDLOFT_CORE_SOURCES
     render/phrase_layout.cpp
     render/stage_table.cpp)
 list(APPEND WORDLOFT_SHELL_SOURCES
+    render/drawing_resources.cpp
     render/drawing.cpp
+    render/scene_paint.cpp
     render/letter_panel.cpp
     render/phrase_display.cpp
     render/scene_stages.cpp

@@ -9,7 +9,7 @@
 #include "records/preferences.h"
 #include "resource.h"
 
-static_assert(IDM_CATEGORY_LAST - IDM_CATEGORY_FIRST + 1 == kCategoryCount, "one command per category");
+static_assert(IDM_CATEGORY_LAST - IDM_CATEGORY_FIRST + 1 == kBuiltInCategoryCount, "one command per category");
 
 namespace {
 
@@ -28,7 +28,7 @@ void FillCategoryList(HWND list) {
 }
 
 void ShowSelection(HWND list) {
-    for (int k = 0; k < kCategoryCount; ++k) {
+    for (int k = 0; k < kBuiltInCategoryCount; ++k) {
         const BOOL selected = Preferences.CategorySelected[k] == 1 ? TRUE : FALSE;
         SendMessageA(list, LB_SETSEL, static_cast<WPARAM>(selected), k);
     }

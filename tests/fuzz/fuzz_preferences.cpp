@@ -4,6 +4,7 @@
 // the record then survives a save and a second load unchanged.
 #include <cstring>
 
+#include "game/engine.h"
 #include "game/first_game.h"
 #include "game/game_state.h"
 #include "game/requests.h"

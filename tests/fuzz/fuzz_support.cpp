@@ -90,7 +90,7 @@ void CheckRecord() {
     if (!IsAllowedMaxGuesses(p.MaxGuesses) || GameState.MaxGuessesIndex > 4) Finding("MaxGuesses");
     if (!IsWordSource(p.WordSource)) Finding("WordSource");
     if (p.CustomWordCount < 0 || p.CustomWordCount > kCustomWordMax) Finding("CustomWordCount");
-    if (p.SelectedCategoryCount < 0 || p.SelectedCategoryCount > kCategoryCount) Finding("SelectedCategoryCount");
+    if (p.SelectedCategoryCount < 0 || p.SelectedCategoryCount > kBuiltInCategoryCount) Finding("SelectedCategoryCount");
     if (p.SoundOn > 1 || p.ScoringOn > 1 || p.UpperCaseLetters > 1) Finding("a flag");
     for (const WordEntry& e : p.CustomWords) {
         if (strnlen(e.Phrase, sizeof e.Phrase) == sizeof e.Phrase) Finding("custom phrase");

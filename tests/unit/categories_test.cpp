@@ -1,6 +1,7 @@
 // Splitting category texts and drawing phrases from them.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 #include <string>
 
@@ -80,5 +81,7 @@ TEST(CategoryTable, CommandsNamesAndCounts) {
     EXPECT_STREQ(SourceLabelOf(kSourceEnteredWord), "Entered Words");
     EXPECT_STREQ(SourceLabelOf(kSourceCustomWords), "Custom Words");
     EXPECT_STREQ(SourceLabelOf(kSourceRandomWords), "Random Words");
-    EXPECT_STREQ(SourceLabelOf(12), "");
+    EXPECT_STREQ(SourceLabelOf(12), "???");
+    EXPECT_STREQ(SourceLabelOf(32848), "?");
+    for (const CategoryInfo& c : Categories) EXPECT_LT(std::strlen(c.MenuText), size_t{kCategoryMenuTextSize});
 }

@@ -247,7 +247,7 @@ TEST(EngineMaxGuesses, ScoredStreakAsksAndNoKeepsEverything) {
     Fake.AnswerYes = true;
     ChangeMaxGuesses(10);
     const Calls expected = {Fake.Calls[0],    "PlaySoundCue(19)", "AskStreakName", "ShowScoreboard(1)",
-                            "InvalidateRegion(1,-2)", "WipeGuessMeter", "SetMaxGuesses(10)", "PlaySoundCue(10)"};
+                            "InvalidateRegion(1,-2)", "WipeGuessMeter", "CheckMaxGuessesItem(3)", "DrawGuessMeter", "PlaySoundCue(10)"};
     EXPECT_EQ(Fake.Calls, expected);
     EXPECT_EQ(GameState.Streak, 0);
     // The streak was entered on the board of the old MaxGuesses.
@@ -259,13 +259,17 @@ TEST(EngineMaxGuesses, WithoutScoringTheStreakCarriesOver) {
     ResetFake();
     GameState.Streak = 4;
     ChangeMaxGuesses(4);
-    EXPECT_EQ(Fake.Calls, (Calls{"WipeGuessMeter", "SetMaxGuesses(4)", "PlaySoundCue(7)"}));
+    EXPECT_EQ(Fake.Calls, (Calls{"WipeGuessMeter", "CheckMaxGuessesItem(0)", "DrawGuessMeter", "PlaySoundCue(7)"}));
     EXPECT_EQ(GameState.Streak, 4);
+    EXPECT_EQ(Preferences.MaxGuesses, 4);
+    EXPECT_EQ(GameState.MaxGuesses, 4);
+    EXPECT_EQ(GameState.GuessesLeft, 4);
+    EXPECT_EQ(GameState.MaxGuessesIndex, 0);
     // The value in effect repeats the change without a question.
     Preferences.ScoringOn = 1;
     Fake.Calls.clear();
     ChangeMaxGuesses(4);
-    EXPECT_EQ(Fake.Calls, (Calls{"WipeGuessMeter", "SetMaxGuesses(4)", "PlaySoundCue(7)"}));
+    EXPECT_EQ(Fake.Calls, (Calls{"WipeGuessMeter", "CheckMaxGuessesItem(0)", "DrawGuessMeter", "PlaySoundCue(7)"}));
     // Ignored while a game is under way.
     GameState.LettersUsed[3] = 1;
     Fake.Calls.clear();

@@ -10,6 +10,7 @@
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
+#include "resource.h"
 
 FakeShell Fake;
 
@@ -52,19 +53,13 @@ void DisableGameMenus() { Log("DisableGameMenus"); }
 void EnableGameMenus() { Log("EnableGameMenus"); }
 void SetUseCustomWordsEnabled(bool on) { Log(std::string("SetUseCustomWordsEnabled(") + (on ? "1" : "0") + ")"); }
 void SetUseRandomWordsEnabled(bool on) { Log(std::string("SetUseRandomWordsEnabled(") + (on ? "1" : "0") + ")"); }
-void SetMaxGuesses(uint16_t n) {
-    Log("SetMaxGuesses(" + Number(n) + ")");
-    Preferences.MaxGuesses = n;
-    GameState.MaxGuesses = n;
-    GameState.GuessesLeft = static_cast<int16_t>(n);
-    GameState.MaxGuessesIndex = MaxGuessesIndexOf(n);
-}
+void CheckMaxGuessesItem(uint16_t index) { Log("CheckMaxGuessesItem(" + Number(index) + ")"); }
 void BeepIfSoundOn() {
     if (Preferences.SoundOn) Log("Beep");
 }
 void DelayMilliseconds(int16_t ms) { Log("Delay(" + Number(ms) + ")"); }
 int LoadResourceString(int16_t id, char* buffer, size_t size) {
-    const char* text = id == 144 ? "Change the MaxGuesses now? (Thecurrent winning streak at this "
+    const char* text = id == IDS_CONFIRM_MAXGUESSES ? "Change the MaxGuesses now? (Thecurrent winning streak at this "
                                    "difficulty level will end.)"
                                  : "";
     std::snprintf(buffer, size, "%s", text);

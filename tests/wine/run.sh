@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the Wine tests of Wordloft: builds the test driver, makes a fresh
-# Wine prefix, runs every scenario against the given program under Xvfb
+# Runs the Wine tests of Wordloft: with the test driver and its probe that
+# the build put beside the program, makes a fresh Wine prefix, runs every scenario against the given program under Xvfb
 # (or the display in DISPLAY) and prints one line per scenario, "PASS name"
 # or "FAIL name" with the reasons, then "N passed, M failed". Exits non-zero
 # when a scenario failed. Screenshots are left in OUTPUT/screenshots, Wine's
@@ -34,9 +34,11 @@ if [ ! -f "$program" ]; then
 fi
 mkdir -p "$out"
 
-if ! "$here/build.sh" "$out" >"$out/build.log" 2>&1; then
-    echo "FAIL build-driver"
-    sed 's/^/    /' "$out/build.log" | tail -30
+driver=$(dirname "$program")/wordloft_driver.exe
+probe=$(dirname "$program")/wordloft_probe.dll
+if [ ! -f "$driver" ] || [ ! -f "$probe" ]; then
+    echo "FAIL driver"
+    echo "    $driver or $probe is missing (built with the win64 program)"
     finish 0 1
 fi
 
@@ -68,8 +70,8 @@ windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 export limit=$((270 + 60 * ${WORDLOFT_SOAK_MINUTES:-1}))
 "$root/scripts/with-display.sh" bash -c \
     'timeout "$limit" wine "$@"; status=$?; wineserver -k; exit $status' driver \
-    "$out/wordloft_driver.exe" "$(windows_path "$program")" \
-    "$(windows_path "$out/wordloft_probe.dll")" "$(windows_path "$out/screenshots")" "$@" \
+    "$driver" "$(windows_path "$program")" \
+    "$(windows_path "$probe")" "$(windows_path "$out/screenshots")" "$@" \
     2>"$out/wine.log" | tr -d '\r' | tee "$out/driver.out"
 status=${PIPESTATUS[0]}
 python3 "$here/bmp_to_png.py" "$out/screenshots"

@@ -104,6 +104,12 @@ void ForgetProgram(Program& program) {
 
 }  // namespace
 
+const void* AskProbeData(const Program& program, int request, int32_t argument, int32_t* value) {
+    if (!AskProbe(program, static_cast<ProbeRequest>(request), argument)) return nullptr;
+    if (value != nullptr) *value = SharedBlock->Value;
+    return SharedBlock + 1;
+}
+
 bool CreateProbeBlock() {
     HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                         kProbeMemorySize, PROBE_MEMORY_NAME);

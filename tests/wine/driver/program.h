@@ -78,6 +78,10 @@ bool CaptureWindowOf(const Program& program, HWND window, Image& image);
 bool CapturePrinted(const Program& program, Image& image);
 // Invalidates the whole window and has it painted at once.
 bool RepaintNow(const Program& program);
+// A measuring request of probe_protocol.h (the bench's); on an answer,
+// the memory after the probe's block that holds it, with the block's Value
+// in *value. nullptr when the probe did not answer.
+const void* AskProbeData(const Program& program, int request, int32_t argument, int32_t* value);
 // Presses or releases Ctrl and Shift for the whole system.
 bool HoldModifierKeys(bool control, bool shift);
 

@@ -71,9 +71,21 @@ void RepaintMatchesAnimatedDrawing() {
     PostClick(program, 100, 20);  // the statistics panel: cumulative figures
     Settle(program);
     ExpectRepaintMatches(program, "cumulative-panel");
+    Image capitals, small, back;
+    CaptureClient(program, capitals);
     PostClick(program, 577, 67);  // the case toggle: small letters
     Settle(program);
     ExpectRepaintMatches(program, "small-letters");
+    // The letters change case and come back exactly as they were.
+    if (CaptureClient(program, small) && !capitals.Empty())
+        Expect(CountDifferences(capitals, small, kLetterPanel) > 0, "the letters kept their case");
+    PostClick(program, 577, 67);
+    Settle(program);
+    if (CaptureClient(program, back) && !capitals.Empty())
+        ExpectEqual(CountDifferences(capitals, back, kLetterPanel), 0,
+                    "letter panel pixels changed by two case toggles");
+    PostClick(program, 577, 67);  // small letters again for the rest
+    Settle(program);
     TypeLetters(program, "UIZ");  // the win, then the next game
     ExpectRepaintMatches(program, "after-a-win");
     CloseProgram(program);

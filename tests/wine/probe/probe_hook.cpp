@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "probe_protocol.h"
+#include "probe_timing.h"
 #include "capture_format.h"
 
 namespace {
@@ -96,6 +97,14 @@ int32_t Answer(HWND window, ProbeBlock* block) {
     case kProbeRepaint:
         return RedrawWindow(window, nullptr, nullptr,
                             RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN) ? 1 : 0;
+    case kProbeTimePainting:
+        return TimePainting(window, block);
+    case kProbeStartLog:
+        return StartEventLog(block);
+    case kProbeStopLog:
+        return StopEventLog(block);
+    case kProbeProcessTime:
+        return ReadProcessTime(block);
     default:
         return 0;
     }

@@ -27,6 +27,49 @@ enum ProbeRequest : int32_t {
     kProbeCaptureWindow = 3,        // the client area as it stands on screen
     kProbeCapturePrint = 4,         // the client area painted by WM_PRINTCLIENT
     kProbeRepaint = 5,              // invalidate everything and paint now
+    // Measurements for the bench; their answers follow the block.
+    kProbeTimePainting = 6,  // argument: rounds; answer: ProbePaintTimes
+    kProbeStartLog = 7,      // record the program's pauses and releases of window DCs
+    kProbeStopLog = 8,       // stop recording; Value: the number of ProbeEvents
+    kProbeProcessTime = 9,   // answer: ProbeProcessTime
+};
+
+// kProbeTimePainting: each round has the window paint its whole client area
+// into its own device context (WM_PRINTCLIENT), then copies a picture of
+// the client area to the window with one BitBlt; each step is timed with
+// the performance counter and ends with GdiFlush.
+constexpr int kProbeMaxRounds = 1000;
+struct ProbePaintTimes {
+    int64_t Frequency;
+    int32_t Rounds;
+    int32_t Padding;
+    int64_t PaintTicks[kProbeMaxRounds];
+    int64_t BlitTicks[kProbeMaxRounds];
+};
+
+// kProbeStartLog: every call the program makes to Sleep and to ReleaseDC
+// is timed (performance counter at entry and at return) while the log runs.
+enum ProbeEventKind : int32_t { kProbeEventSleep = 1, kProbeEventReleaseDC = 2 };
+struct ProbeEvent {
+    int32_t Kind;
+    int32_t Argument;  // Sleep: the milliseconds asked for
+    int64_t Start;
+    int64_t End;
+};
+constexpr int kProbeMaxEvents = 20000;
+struct ProbeEventLog {
+    int64_t Frequency;
+    int32_t Count;
+    int32_t Padding;
+    ProbeEvent Events[kProbeMaxEvents];
+};
+
+// kProbeProcessTime: the program's processor time so far (user and kernel,
+// 100 ns units) and the performance counter when it was read.
+struct ProbeProcessTime {
+    int64_t CpuTime100ns;
+    int64_t Counter;
+    int64_t Frequency;
 };
 
 // The shared block. A capture's pixels follow it, 32-bit BGRX, top row
@@ -45,5 +88,7 @@ struct ProbeBlock {
 constexpr uint32_t kProbeMemorySize = 8u << 20;
 constexpr uint32_t kProbeMaxPixels =
     (kProbeMemorySize - sizeof(ProbeBlock)) / 4;
+static_assert(sizeof(ProbeBlock) + sizeof(ProbeEventLog) <= kProbeMemorySize, "log fits");
+static_assert(sizeof(ProbeBlock) + sizeof(ProbePaintTimes) <= kProbeMemorySize, "times fit");
 
 #endif

@@ -1,0 +1,110 @@
+// The board of the scoreboard dialog, drawn by hand over an empty static
+// control: headings, ranks, names, scores and word sources of the board
+// shown, with the newest entry inverted right after it was made.
+#include "records/scoreboard_board.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "game/game_state.h"
+#include "game/requests.h"
+#include "records/preferences.h"
+#include "records/statistics.h"
+#include "render/drawing.h"
+
+uint16_t ShownBoard = 0;
+uint8_t AfterStreakEntry = 0;
+
+namespace {
+
+// Board geometry in pixels from the board area's top-left corner.
+constexpr int kHeadingsX = 45;
+constexpr int kHeadingsY = 13;
+constexpr int kFirstRowY = 30;
+constexpr int kRowHeight = 16;
+constexpr int kRankRight = 27;
+constexpr int kNameLeft = 47;
+constexpr int kScoreRight = 275;
+constexpr int kCategoryLeft = 292;
+constexpr int kHighlightInset = 2;
+
+// The row of the newest entry, scanned from the bottom so that among equal
+// scores and names the one that entered last is found; -1 when the dialog
+// was not opened after an entry or shows another board.
+int HighlightedRow() {
+    if (AfterStreakEntry != 1 || ShownBoard != GameState.MaxGuessesIndex) return -1;
+    for (int r = kBoardRanks - 1; r >= 0; --r) {
+        if (Preferences.ScoreboardScores[ShownBoard][r] == NewestScore &&
+            std::strncmp(Preferences.ScoreboardNames[ShownBoard][r], NewestName,
+                         kPlayerNameFieldSize) == 0) {
+            return r;
+        }
+    }
+    return -1;
+}
+
+void DrawRightAligned(HDC dc, int right, int y, int number) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", number);
+    SetTextAlign(dc, TA_RIGHT | TA_TOP);
+    TextOutA(dc, right, y, text, static_cast<int>(std::strlen(text)));
+}
+
+void DrawLeftAligned(HDC dc, int left, int y, const char* text, size_t width) {
+    SetTextAlign(dc, TA_LEFT | TA_TOP);
+    TextOutA(dc, left, y, text, static_cast<int>(strnlen(text, width)));
+}
+
+void DrawBoardRow(HDC dc, int r, int areaWidth, bool highlighted) {
+    const int y = kFirstRowY + kRowHeight * r;
+    DrawRightAligned(dc, kRankRight, y, r + 1);
+    const int16_t score = Preferences.ScoreboardScores[ShownBoard][r];
+    if (score != 0) {
+        DrawLeftAligned(dc, kNameLeft, y, Preferences.ScoreboardNames[ShownBoard][r],
+                        kPlayerNameFieldSize);
+        DrawRightAligned(dc, kScoreRight, y, score);
+        DrawLeftAligned(dc, kCategoryLeft, y, Preferences.ScoreboardCategories[ShownBoard][r],
+                        kBoardCategoryFieldSize);
+    }
+    if (highlighted) {
+        RECT band = {kHighlightInset, y, areaWidth - kHighlightInset, y + kRowHeight};
+        InvertRect(dc, &band);
+    }
+}
+
+void DrawBoard(HDC dc, const RECT& client) {
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+    Rectangle(dc, client.left, client.top, client.right, client.bottom);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    // A source name too long for the board stops short of its frame.
+    IntersectClipRect(dc, client.left + 1, client.top + 1, client.right - 1, client.bottom - 1);
+    DrawBitmap(dc, DrawingResources.ScoreboardHeadings, kHeadingsX, kHeadingsY, SRCCOPY);
+    const int highlight = HighlightedRow();
+    for (int r = 0; r < kBoardRanks; ++r) DrawBoardRow(dc, r, client.right, r == highlight);
+}
+
+}  // namespace
+
+void DrawScoreboard(HWND area) {
+    HDC dc = GetDC(area);
+    if (dc == nullptr) {
+        BeepIfSoundOn();
+        return;
+    }
+    RECT client;
+    GetClientRect(area, &client);
+    HFONT font = CreateScaledFont(dc, "Times New Roman", 90, 0, 0, true);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    DrawBoard(dc, client);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+    ReleaseDC(area, dc);
+}
+
+void RedrawScoreboard(HWND area) {
+    InvalidateRect(area, nullptr, TRUE);
+    UpdateWindow(area);
+    DrawScoreboard(area);
+}

@@ -1,0 +1,23 @@
+// The board the scoreboard dialog shows, drawn straight onto its board
+// area (an empty static control).
+#ifndef WORDLOFT_RECORDS_SCOREBOARD_BOARD_H
+#define WORDLOFT_RECORDS_SCOREBOARD_BOARD_H
+
+#include <windows.h>
+
+#include <cstdint>
+
+// MaxGuessesIndex of the board the scoreboard dialog shows.
+extern uint16_t ShownBoard;
+// 1 while the scoreboard dialog was opened right after a new entry: the
+// entry's row is then inverted on its own board.
+extern uint8_t AfterStreakEntry;
+
+// Paints the board shown: headings, ranks, names, scores and word sources,
+// with the newest entry inverted right after it was made.
+void DrawScoreboard(HWND area);
+
+// Erases the board area, lets it repaint at once, then draws the board.
+void RedrawScoreboard(HWND area);
+
+#endif

@@ -1,0 +1,125 @@
+// The shared drawing resources of the scene: made from the program's
+// bitmaps and icons when the main window is created, deleted with it.
+#include "render/drawing_resources.h"
+
+#include <cstring>
+
+#include "resource.h"
+
+DrawingResourceSet DrawingResources;
+HINSTANCE DrawingInstance = nullptr;
+HWND DrawingWindow = nullptr;
+
+namespace {
+
+const char* const kWeaveNames[kWeaveCount] = {"WEAVE1", "WEAVE2", "WEAVE3", "WEAVE4",
+                                              "WEAVE5", "WEAVE6", "WEAVE7"};
+const char* const kColourNames[kFaceColourCount] = {"red", "green", "blue"};
+
+HBITMAP LoadFace(const char* mood, int colour) {
+    char name[32];
+    std::strcpy(name, mood);
+    std::strcat(name, kColourNames[colour]);
+    return LoadSceneBitmap(name);
+}
+
+HICON LoadProgramIcon(int id) {
+    return static_cast<HICON>(LoadImageA(DrawingInstance, MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                         kLetterCellSize, kLetterCellSize, 0));
+}
+
+void LoadBrushes() {
+    DrawingResourceSet& r = DrawingResources;
+    r.BlackBrush = CreateSolidBrush(RGB(0, 0, 0));
+    r.RedBrush = CreateSolidBrush(RGB(255, 0, 0));
+    r.CurrentPanel = LoadSceneBitmap("current");
+    r.CumulativePanel = LoadSceneBitmap("cumulative");
+    r.Arrow = LoadSceneBitmap("arrow");
+    for (int n = 0; n < kWeaveCount; ++n) {
+        r.WeaveBitmaps[n] = LoadSceneBitmap(kWeaveNames[n]);
+        r.WeaveBrushes[n] = r.WeaveBitmaps[n] ? CreatePatternBrush(r.WeaveBitmaps[n]) : nullptr;
+    }
+    r.TextureBitmap = LoadSceneBitmap("macweave");
+    r.TextureBrush = r.TextureBitmap ? CreatePatternBrush(r.TextureBitmap) : nullptr;
+}
+
+void LoadPictures() {
+    DrawingResourceSet& r = DrawingResources;
+    for (int colour = 0; colour < kFaceColourCount; ++colour) {
+        r.HappyFaces[colour] = LoadFace("happy", colour);
+        r.SadFaces[colour] = LoadFace("sad", colour);
+        r.NeutralFaces[colour] = LoadFace("neutral", colour);
+    }
+    r.Stand = LoadSceneBitmap("STAND");
+    r.Wagon = LoadSceneBitmap("WAGON");
+    r.GlyphSheet = LoadSceneBitmap("NEWLETTERS");
+    r.ScoreboardHeadings = LoadBitmapA(DrawingInstance, MAKEINTRESOURCEA(IDB_SCOREBOARD_HEADINGS));
+    r.FramePen = CreatePen(PS_INSIDEFRAME, 2, RGB(0, 0, 0));
+}
+
+void LoadIcons() {
+    DrawingResourceSet& r = DrawingResources;
+    r.CactusIcon = LoadProgramIcon(IDI_CACTUS);
+    r.UsedLetterIcon = LoadProgramIcon(IDI_USEDLETTER);
+    r.PeopleIcon = LoadProgramIcon(IDI_PEOPLE);
+    r.SunIcon = LoadProgramIcon(IDI_SUN);
+    for (int f = 0; f < kDanceFrameCount; ++f) r.DanceIcons[f] = LoadProgramIcon(IDI_DANCE_FIRST + f);
+    for (int i = 0; i < kLetterCount; ++i) r.UpperLetterIcons[i] = LoadProgramIcon(IDI_LETTER_UPPER_A + i);
+    for (int i = 0; i < kLetterCount; ++i) r.LowerLetterIcons[i] = LoadProgramIcon(IDI_LETTER_LOWER_A + i);
+}
+
+void DeleteHandle(HGDIOBJ object) {
+    if (object) DeleteObject(object);
+}
+
+void DeleteIcon(HICON icon) {
+    if (icon) DestroyIcon(icon);
+}
+
+}  // namespace
+
+void CreateDrawingResources(HINSTANCE instance, HWND window) {
+    std::memset(&DrawingResources, 0, sizeof DrawingResources);
+    DrawingInstance = instance;
+    DrawingWindow = window;
+    LoadBrushes();
+    LoadPictures();
+    LoadIcons();
+}
+
+void DeleteDrawingResources() {
+    DrawingResourceSet& r = DrawingResources;
+    DeleteHandle(r.BlackBrush);
+    DeleteHandle(r.RedBrush);
+    DeleteHandle(r.CurrentPanel);
+    DeleteHandle(r.CumulativePanel);
+    DeleteHandle(r.Arrow);
+    for (int n = 0; n < kWeaveCount; ++n) {
+        DeleteHandle(r.WeaveBrushes[n]);
+        DeleteHandle(r.WeaveBitmaps[n]);
+    }
+    DeleteHandle(r.TextureBrush);
+    DeleteHandle(r.TextureBitmap);
+    for (int colour = 0; colour < kFaceColourCount; ++colour) {
+        DeleteHandle(r.HappyFaces[colour]);
+        DeleteHandle(r.SadFaces[colour]);
+        DeleteHandle(r.NeutralFaces[colour]);
+    }
+    DeleteHandle(r.Stand);
+    DeleteHandle(r.Wagon);
+    DeleteHandle(r.GlyphSheet);
+    DeleteHandle(r.ScoreboardHeadings);
+    DeleteHandle(r.FramePen);
+    DeleteIcon(r.CactusIcon);
+    DeleteIcon(r.UsedLetterIcon);
+    DeleteIcon(r.PeopleIcon);
+    DeleteIcon(r.SunIcon);
+    for (HICON icon : r.DanceIcons) DeleteIcon(icon);
+    for (HICON icon : r.UpperLetterIcons) DeleteIcon(icon);
+    for (HICON icon : r.LowerLetterIcons) DeleteIcon(icon);
+    for (HBITMAP sheet : r.LetterSheets) DeleteHandle(sheet);
+    std::memset(&DrawingResources, 0, sizeof DrawingResources);
+    DrawingWindow = nullptr;
+}
+
+HBITMAP LoadSceneBitmap(const char* name) { return LoadBitmapA(DrawingInstance, name); }

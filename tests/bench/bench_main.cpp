@@ -1,0 +1,108 @@
+// The Wordloft bench. It runs under Wine beside the program:
+//
+//   wordloft_bench.exe PROGRAM PROBE-DLL BARE-WINDOW-PROGRAM STRIPPED-32-BIT-SIZE RUNS
+//
+// and prints every figure as a ratio to a yardstick measured in the same
+// run (or against its fixed goal), with the minimum, median and maximum
+// over the runs. The exit code is 0 when everything could be measured,
+// whether or not the goals were met.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "check.h"
+#include "measures.h"
+#include "scenario_support.h"
+#include "statistics.h"
+
+namespace {
+
+constexpr double kMegabyte = 1024.0 * 1024.0;
+
+bool PrintRow(const char* name, const std::vector<double>& samples, const char* unit,
+              const char* goalText, bool (*meets)(const Spread&)) {
+    const Spread s = SpreadOf(samples);
+    if (s.Count == 0) {
+        std::printf("%-44s %9s %9s %9s  %-10s %s\n", name, "-", "-", "-", goalText, "NOT MEASURED");
+        return false;
+    }
+    const bool met = meets(s);
+    std::printf("%-44s %9.3f %9.3f %9.3f  %-10s %s  (%s, n=%zu)\n", name, s.Min, s.Median, s.Max,
+                goalText, met ? "met" : "MISSED", unit, s.Count);
+    return true;
+}
+
+void PrintInfo(const char* name, const std::vector<double>& samples, const char* unit) {
+    const Spread s = SpreadOf(samples);
+    if (s.Count == 0) return;
+    std::printf("  %-42s %9.3f %9.3f %9.3f  %s\n", name, s.Min, s.Median, s.Max, unit);
+}
+
+void ReportFailures(const char* what) {
+    for (const std::string& failure : TakeFailures()) std::printf("  %s: %s\n", what, failure.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 6) {
+        std::fprintf(stderr, "usage: %s PROGRAM PROBE-DLL BARE-WINDOW STRIPPED-SIZE RUNS\n", argv[0]);
+        return 100;
+    }
+    Settings.ProgramPath = argv[1];
+    Settings.ProbePath = argv[2];
+    const std::string bareWindow = argv[3];
+    const double strippedBytes = std::atof(argv[4]);
+    const int runs = std::atoi(argv[5]) > 0 ? std::atoi(argv[5]) : 1;
+    if (!CreateProbeBlock()) {
+        std::printf("cannot create the probe's shared memory\n");
+        return 100;
+    }
+    const Bytes prefs = BenchPreferences();
+    BenchSamples samples;
+
+    // One start of each first, so that every timed start finds the files
+    // and Wine's own libraries in the cache.
+    WritePreferenceFile(prefs);
+    MeasureStartUp(bareWindow, 0, samples);
+    samples = BenchSamples();
+    for (int round = 0; round < runs; ++round) {
+        WritePreferenceFile(prefs);
+        MeasureStartUp(bareWindow, round, samples);
+    }
+    ReportFailures("start-up");
+
+    for (int round = 0; round < runs; ++round) {
+        Program program;
+        if (!Launch(program, &prefs)) break;
+        MeasurePainting(program, samples);
+        MeasureLoss(program, samples);
+        MeasureKeyToLetter(program, samples);
+        CloseProgram(program);
+        ReportFailures("playing");
+    }
+
+    std::printf("%-44s %9s %9s %9s  %-10s\n", "figure (yardstick)", "min", "median", "max", "goal");
+    bool measured = true;
+    measured &= PrintRow("start-up to first paint (bare window)", samples.StartRatio, "ratio",
+                         "<= 1.1", [](const Spread& s) { return s.Median <= 1.1; });
+    PrintInfo("Wordloft start-up", samples.StartMs, "ms");
+    PrintInfo("bare window start-up", samples.BareStartMs, "ms");
+    measured &= PrintRow("PaintAll (one 593 x 378 BitBlt)", samples.PaintRatio, "ratio", "<= 20",
+                         [](const Spread& s) { return s.Median <= 20; });
+    PrintInfo("PaintAll", samples.PaintUs, "us");
+    PrintInfo("BitBlt", samples.BlitUs, "us");
+    measured &= PrintRow("loss sequence CPU (wall time)", samples.LossCpuPercent, "%", "<= 3 %",
+                         [](const Spread& s) { return s.Median <= 3; });
+    PrintInfo("loss sequence wall time", samples.LossWallMs, "ms");
+    measured &= PrintRow("pause length - nominal length", samples.PauseErrorMs, "ms", "+-15 ms",
+                         [](const Spread& s) { return s.Min >= -15 && s.Max <= 15; });
+    measured &= PrintRow("key press to letter drawn", samples.KeyToLetterMs, "ms", "< 16 ms",
+                         [](const Spread& s) { return s.Max < 16; });
+    const std::vector<double> size = {strippedBytes / kMegabyte};
+    measured &= PrintRow("stripped 32-bit program (1.5 MB)", size, "MB", "<= 1.5 MB",
+                         [](const Spread& s) { return s.Max <= 1.5; });
+    return measured ? 0 : 1;
+}

@@ -1,0 +1,223 @@
+// How each figure of the bench is taken. Times come from the performance
+// counter, which the driver and the program share under the same Wine.
+#include "measures.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "../probe/probe_protocol.h"
+#include "check.h"
+#include "scenario_support.h"
+#include "statistics.h"
+
+namespace {
+
+// The bench's word, the misses that lose it with 6 guesses and the hits
+// whose drawing is timed.
+constexpr char kWord[] = "BENCH";
+constexpr char kFirstMisses[] = "QZXJV";
+constexpr char kLastMiss = 'W';
+constexpr char kHits[] = "BENC";
+constexpr char kLastHit = 'H';
+
+// A pause is one DelayMilliseconds: Sleep calls that follow each other
+// within this gap, each asking for no more than what is left, belong to
+// the same pause.
+constexpr double kSleepGapMs = 2.0;
+// A pause this far off its nominal length is named in the bench's log.
+constexpr double kPauseReportMs = 15.0;
+
+int64_t Now() {
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return counter.QuadPart;
+}
+
+double Frequency() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart);
+}
+
+double Ms(int64_t ticks) { return 1000.0 * static_cast<double>(ticks) / Frequency(); }
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<std::pair<DWORD, HWND>*>(data);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == search->first && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr) {
+        search->second = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Starts a program and returns the milliseconds from CreateProcess until
+// it waits for input with its window shown; then closes it. -1 on failure.
+double TimedStart(const std::string& path) {
+    std::string commandLine = "\"" + path + "\"";
+    std::string folder = path.substr(0, path.find_last_of("\\/"));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    const int64_t start = Now();
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process)) {
+        Fail("cannot start %s (error %lu)", path.c_str(), GetLastError());
+        return -1;
+    }
+    const DWORD idle = WaitForInputIdle(process.hProcess, 20000);
+    const double ms = Ms(Now() - start);
+    std::pair<DWORD, HWND> search(process.dwProcessId, nullptr);
+    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    double result = ms;
+    if (idle != 0 || search.second == nullptr) {
+        Fail("%s: no window shown when it was idle (wait result %lu)", path.c_str(), idle);
+        result = -1;
+    } else {
+        PostMessageA(search.second, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
+        Fail("%s did not end after WM_CLOSE", path.c_str());
+        TerminateProcess(process.hProcess, 1);
+        result = -1;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return result;
+}
+
+bool ProcessTime(const Program& program, ProbeProcessTime& time) {
+    const void* answer = AskProbeData(program, kProbeProcessTime, 0, nullptr);
+    if (answer == nullptr) return false;
+    std::memcpy(&time, answer, sizeof time);
+    return true;
+}
+
+bool StartLog(const Program& program) {
+    return Expect(AskProbeData(program, kProbeStartLog, 0, nullptr) != nullptr,
+                  "the probe could not watch the program's pauses and drawing");
+}
+
+// Stops the log and hands over its events.
+std::vector<ProbeEvent> StopLog(const Program& program) {
+    int32_t count = 0;
+    const void* answer = AskProbeData(program, kProbeStopLog, 0, &count);
+    if (answer == nullptr) {
+        Fail("the probe did not stop its log");
+        return {};
+    }
+    const ProbeEventLog* log = static_cast<const ProbeEventLog*>(answer);
+    return std::vector<ProbeEvent>(log->Events, log->Events + count);
+}
+
+// Each pause's measured length minus its nominal length.
+void AddPauseErrors(const std::vector<ProbeEvent>& events, std::vector<double>& errors) {
+    bool open = false;
+    int64_t pauseStart = 0, pauseEnd = 0;
+    double nominal = 0;
+    auto close = [&]() {
+        if (!open) return;
+        const double error = Ms(pauseEnd - pauseStart) - nominal;
+        errors.push_back(error);
+        if (error > kPauseReportMs || error < -kPauseReportMs)
+            std::fprintf(stderr, "pause of %.0f ms took %.1f ms\n", nominal, Ms(pauseEnd - pauseStart));
+        open = false;
+    };
+    for (const ProbeEvent& e : events) {
+        if (e.Kind != kProbeEventSleep) continue;
+        const double left = nominal - Ms(e.Start - pauseStart);
+        const bool continues = open && Ms(e.Start - pauseEnd) <= kSleepGapMs && e.Argument <= left + 1;
+        if (!continues) {
+            close();
+            open = true;
+            pauseStart = e.Start;
+            nominal = e.Argument;
+        }
+        pauseEnd = e.End;
+    }
+    close();
+}
+
+}  // namespace
+
+std::vector<unsigned char> BenchPreferences() {
+    return CustomWordPreferences({{kWord, "A word for measuring"}}, 6, 0);
+}
+
+void MeasureStartUp(const std::string& bareWindowPath, int round, BenchSamples& samples) {
+    double bare, wordloft;
+    if (round % 2 == 0) {
+        bare = TimedStart(bareWindowPath);
+        wordloft = TimedStart(Settings.ProgramPath);
+    } else {
+        wordloft = TimedStart(Settings.ProgramPath);
+        bare = TimedStart(bareWindowPath);
+    }
+    std::fprintf(stderr, "start-up round %d: bare window %.1f ms, Wordloft %.1f ms\n", round, bare, wordloft);
+    if (bare <= 0 || wordloft <= 0) return;
+    samples.StartRatio.push_back(wordloft / bare);
+    samples.StartMs.push_back(wordloft);
+    samples.BareStartMs.push_back(bare);
+}
+
+void MeasurePainting(const Program& program, BenchSamples& samples) {
+    constexpr int kRounds = 25;
+    const void* answer = AskProbeData(program, kProbeTimePainting, kRounds, nullptr);
+    if (!Expect(answer != nullptr, "the probe could not time painting")) return;
+    const ProbePaintTimes* times = static_cast<const ProbePaintTimes*>(answer);
+    std::vector<double> paint, blit;
+    for (int r = 0; r < times->Rounds; ++r) {
+        paint.push_back(1e6 * static_cast<double>(times->PaintTicks[r]) / static_cast<double>(times->Frequency));
+        blit.push_back(1e6 * static_cast<double>(times->BlitTicks[r]) / static_cast<double>(times->Frequency));
+    }
+    const double paintUs = SpreadOf(paint).Median, blitUs = SpreadOf(blit).Median;
+    if (!Expect(blitUs > 0, "a BitBlt took no measurable time")) return;
+    samples.PaintRatio.push_back(paintUs / blitUs);
+    samples.PaintUs.push_back(paintUs);
+    samples.BlitUs.push_back(blitUs);
+}
+
+void MeasureLoss(const Program& program, BenchSamples& samples) {
+    if (!TypeLetters(program, kFirstMisses)) return;
+    ProbeProcessTime before = {}, after = {};
+    if (!Expect(ProcessTime(program, before), "no processor time before the loss")) return;
+    if (!StartLog(program)) return;
+    PostCharacter(program, kLastMiss);
+    const bool settled = Settle(program);
+    const std::vector<ProbeEvent> events = StopLog(program);
+    if (!Expect(settled, "the loss sequence did not end within 30 s")) return;
+    if (!Expect(ProcessTime(program, after), "no processor time after the loss")) return;
+    const double wallMs = 1000.0 * static_cast<double>(after.Counter - before.Counter) /
+                          static_cast<double>(after.Frequency);
+    const double cpuMs = (after.CpuTime100ns - before.CpuTime100ns) / 1e4;
+    samples.LossCpuPercent.push_back(100.0 * cpuMs / wallMs);
+    samples.LossWallMs.push_back(wallMs);
+    const size_t before_count = samples.PauseErrorMs.size();
+    AddPauseErrors(events, samples.PauseErrorMs);
+    Expect(samples.PauseErrorMs.size() > before_count, "the loss sequence made no pause");
+}
+
+void MeasureKeyToLetter(const Program& program, BenchSamples& samples) {
+    for (const char* c = kHits; *c != '\0'; ++c) {
+        if (!StartLog(program)) return;
+        const int64_t pressed = Now();
+        PostCharacter(program, *c);
+        const bool settled = Settle(program);
+        const std::vector<ProbeEvent> events = StopLog(program);
+        if (!Expect(settled, "typing '%c' was not handled", *c)) return;
+        // The letter's cell is drawn on a window DC that is released once
+        // the drawing has been flushed: the first release after the press.
+        bool found = false;
+        for (const ProbeEvent& e : events) {
+            if (e.Kind != kProbeEventReleaseDC || e.Start < pressed) continue;
+            samples.KeyToLetterMs.push_back(Ms(e.End - pressed));
+            found = true;
+            break;
+        }
+        Expect(found, "typing '%c' drew nothing", *c);
+    }
+    TypeCharacter(program, kLastHit);  // the word is won; the next game starts
+}

@@ -1,0 +1,38 @@
+// The bench's measurements. Each runs one round and adds its samples; a
+// round that could not be measured records a failure through check.h.
+#ifndef WORDLOFT_TESTS_BENCH_MEASURES_H
+#define WORDLOFT_TESTS_BENCH_MEASURES_H
+
+#include <string>
+#include <vector>
+
+#include "program.h"
+
+struct BenchSamples {
+    std::vector<double> StartRatio;      // Wordloft's start-up / the bare window's
+    std::vector<double> StartMs;         // Wordloft's start-up
+    std::vector<double> BareStartMs;     // the bare window's start-up
+    std::vector<double> PaintRatio;      // PaintAll / one BitBlt of the client area
+    std::vector<double> PaintUs;         // PaintAll
+    std::vector<double> BlitUs;          // one BitBlt
+    std::vector<double> LossCpuPercent;  // processor time / wall time of a loss
+    std::vector<double> LossWallMs;      // wall time of a loss
+    std::vector<double> PauseErrorMs;    // a pause's length - its nominal length
+    std::vector<double> KeyToLetterMs;   // key press to the letter drawn
+};
+
+// Starts the bare window and Wordloft once each (in turn first or second)
+// and records how long each took to be up, painted and idle.
+void MeasureStartUp(const std::string& bareWindowPath, int round, BenchSamples& samples);
+
+// In a running Wordloft playing the bench's word: PaintAll against a
+// BitBlt, a full loss, and key presses to the letters drawn.
+void MeasurePainting(const Program& program, BenchSamples& samples);
+void MeasureLoss(const Program& program, BenchSamples& samples);
+void MeasureKeyToLetter(const Program& program, BenchSamples& samples);
+
+// The preference file the bench plays from: sound off, scoring off,
+// MaxGuesses 6, one custom word.
+std::vector<unsigned char> BenchPreferences();
+
+#endif

@@ -1,0 +1,171 @@
+// Timing inside the program. The pauses and the drawing of the program are
+// observed by redirecting the program's own import slots of Sleep and
+// ReleaseDC to timed wrappers while a log runs; the slots are put back
+// when it stops, so the program is left as it was.
+#include "probe_timing.h"
+
+#include <cstring>
+
+namespace {
+
+using SleepFunction = VOID(WINAPI*)(DWORD);
+using ReleaseDCFunction = int(WINAPI*)(HWND, HDC);
+
+ProbeEventLog* Log = nullptr;
+void** SleepSlot = nullptr;
+void** ReleaseDCSlot = nullptr;
+SleepFunction RealSleep = nullptr;
+ReleaseDCFunction RealReleaseDC = nullptr;
+
+int64_t Now() {
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return counter.QuadPart;
+}
+
+int64_t Frequency() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart;
+}
+
+void Record(int32_t kind, int32_t argument, int64_t start, int64_t end) {
+    ProbeEventLog* log = Log;
+    if (log == nullptr || log->Count >= kProbeMaxEvents) return;
+    log->Events[log->Count] = {kind, argument, start, end};
+    ++log->Count;
+}
+
+VOID WINAPI TimedSleep(DWORD ms) {
+    const int64_t start = Now();
+    RealSleep(ms);
+    Record(kProbeEventSleep, static_cast<int32_t>(ms), start, Now());
+}
+
+int WINAPI TimedReleaseDC(HWND window, HDC dc) {
+    const int64_t start = Now();
+    const int result = RealReleaseDC(window, dc);
+    Record(kProbeEventReleaseDC, 0, start, Now());
+    return result;
+}
+
+// The import slot through which the program calls dll!name, found by name
+// in the program's import table; nullptr when it does not import it.
+void** ImportSlot(const char* dll, const char* name) {
+    BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& directory =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (directory.VirtualAddress == 0) return nullptr;
+    for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+         import->Name != 0; ++import) {
+        if (lstrcmpiA(reinterpret_cast<const char*>(base + import->Name), dll) != 0) continue;
+        if (import->OriginalFirstThunk == 0) continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
+        for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) == 0)
+                return reinterpret_cast<void**>(&slots->u1.Function);
+        }
+    }
+    return nullptr;
+}
+
+bool WriteSlot(void** slot, void* value) {
+    DWORD old;
+    if (!VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old)) return false;
+    *slot = value;
+    VirtualProtect(slot, sizeof *slot, old, &old);
+    return true;
+}
+
+ProbeEventLog* LogOf(ProbeBlock* block) { return reinterpret_cast<ProbeEventLog*>(block + 1); }
+
+}  // namespace
+
+int32_t TimePainting(HWND window, ProbeBlock* block) {
+    ProbePaintTimes* times = reinterpret_cast<ProbePaintTimes*>(block + 1);
+    const int rounds = block->Argument < 1 ? 1
+                       : block->Argument > kProbeMaxRounds ? kProbeMaxRounds
+                                                           : block->Argument;
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    if (dc == nullptr) return 0;
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP picture = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    if (memory == nullptr || picture == nullptr) {
+        if (picture != nullptr) DeleteObject(picture);
+        if (memory != nullptr) DeleteDC(memory);
+        ReleaseDC(window, dc);
+        return 0;
+    }
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    for (int r = 0; r < rounds; ++r) {
+        int64_t start = Now();
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        GdiFlush();
+        times->PaintTicks[r] = Now() - start;
+        start = Now();
+        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+        GdiFlush();
+        times->BlitTicks[r] = Now() - start;
+    }
+    SelectObject(memory, old);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(window, dc);
+    times->Frequency = Frequency();
+    times->Rounds = rounds;
+    block->Width = client.right;
+    block->Height = client.bottom;
+    return 1;
+}
+
+int32_t StartEventLog(ProbeBlock* block) {
+    if (SleepSlot == nullptr) {
+        SleepSlot = ImportSlot("kernel32.dll", "Sleep");
+        ReleaseDCSlot = ImportSlot("user32.dll", "ReleaseDC");
+        if (SleepSlot == nullptr || ReleaseDCSlot == nullptr) {
+            SleepSlot = ReleaseDCSlot = nullptr;
+            return 0;
+        }
+        RealSleep = reinterpret_cast<SleepFunction>(*SleepSlot);
+        RealReleaseDC = reinterpret_cast<ReleaseDCFunction>(*ReleaseDCSlot);
+    }
+    ProbeEventLog* log = LogOf(block);
+    log->Frequency = Frequency();
+    log->Count = 0;
+    Log = log;
+    if (!WriteSlot(SleepSlot, reinterpret_cast<void*>(&TimedSleep)) ||
+        !WriteSlot(ReleaseDCSlot, reinterpret_cast<void*>(&TimedReleaseDC))) {
+        StopEventLog(block);
+        return 0;
+    }
+    return 1;
+}
+
+int32_t StopEventLog(ProbeBlock* block) {
+    if (SleepSlot != nullptr) WriteSlot(SleepSlot, reinterpret_cast<void*>(RealSleep));
+    if (ReleaseDCSlot != nullptr) WriteSlot(ReleaseDCSlot, reinterpret_cast<void*>(RealReleaseDC));
+    Log = nullptr;
+    block->Value = LogOf(block)->Count;
+    return 1;
+}
+
+int32_t ReadProcessTime(ProbeBlock* block) {
+    ProbeProcessTime* answer = reinterpret_cast<ProbeProcessTime*>(block + 1);
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+    const auto ticks = [](const FILETIME& t) {
+        return static_cast<int64_t>((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
+    };
+    answer->CpuTime100ns = ticks(kernel) + ticks(user);
+    answer->Counter = Now();
+    answer->Frequency = Frequency();
+    return 1;
+}
