@@ -99,8 +99,8 @@ HRESULT CreateShortcut(const char* target, const char* linkPath, const char* des
         ReportShortcutError("Create Shortcut Error - (SetDescription failed)");
     if (workingDirectory[0] != '\0' && FAILED(link->SetWorkingDirectory(workingDirectory)))
         ReportShortcutError("Create Shortcut Error - (SetWorkingDirectory failed)");
-    WCHAR widePath[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, MAX_PATH);
+    WCHAR widePath[kTextSize] = {};
+    MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, kTextSize);
     result = file->Save(widePath, TRUE);
     if (FAILED(result)) ReportShortcutError("Create Shortcut Error - (Save shortcut failed)");
     file->Release();

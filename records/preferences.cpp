@@ -114,7 +114,7 @@ void BringCounterIntoRange(int32_t& counter) {
     if (counter < 0) counter = 0;
 }
 
-// A score below 1 is an empty row; the rows are then put back in order,
+// A negative score empties its row; the rows are then put back in order,
 // highest first, as the scoreboard keeps them.
 void BringScoreboardIntoRange(PreferencesRecord& p) {
     for (int m = 0; m < kBoardCount; ++m) {
