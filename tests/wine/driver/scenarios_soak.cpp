@@ -214,27 +214,31 @@ bool Answers(const Program& program) {
     }
 }
 
+struct WindowListing {
+    DWORD ProcessId;
+    std::string Text;
+};
+
+// A named callback: a lambda would convert only to the default calling
+// convention, which on 32-bit Windows is not the stdcall EnumWindows uses.
+BOOL CALLBACK ListWindowOfProcess(HWND window, LPARAM data) {
+    WindowListing* s = reinterpret_cast<WindowListing*>(data);
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    if (id != s->ProcessId) return TRUE;
+    char className[64] = "", caption[128] = "";
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, caption, sizeof caption);
+    s->Text += std::string(s->Text.empty() ? "" : "; ") + className + " \"" + caption + "\"" +
+               (IsWindowVisible(window) ? " visible" : "") + (IsWindowEnabled(window) ? "" : " disabled");
+    return TRUE;
+}
+
 // The program's top-level windows, for a failure message.
 std::string DescribeWindows(DWORD processId) {
-    struct Search {
-        DWORD Id;
-        std::string Text;
-    } search = {processId, ""};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            Search* s = reinterpret_cast<Search*>(data);
-            DWORD id = 0;
-            GetWindowThreadProcessId(window, &id);
-            if (id != s->Id) return TRUE;
-            char className[64] = "", caption[128] = "";
-            GetClassNameA(window, className, sizeof className);
-            GetWindowTextA(window, caption, sizeof caption);
-            s->Text += std::string(s->Text.empty() ? "" : "; ") + className + " \"" + caption + "\"" +
-                       (IsWindowVisible(window) ? " visible" : "") + (IsWindowEnabled(window) ? "" : " disabled");
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.Text;
+    WindowListing listing = {processId, ""};
+    EnumWindows(ListWindowOfProcess, reinterpret_cast<LPARAM>(&listing));
+    return listing.Text;
 }
 
 // Processor time the program used in the last second, in milliseconds: a
