@@ -1,14 +1,13 @@
 #!/usr/bin/env python3
 """Builds Wordloft's release from a built Windows program.
 
-    build_dist.py PROGRAM OUT-FOLDER [--arch x86|amd64] [--work FOLDER]
+    build_dist.py PROGRAM OUT-FOLDER [--work FOLDER]
 
-writes into OUT-FOLDER, for the 32-bit program (--arch x86, the default):
+writes into OUT-FOLDER, for the 32-bit program that players download:
     wordloft-VERSION-win32.zip   the stripped program, wlthelp.hlp, its HTML
                                  twin wlthelp.htm, README.txt and LICENSE.txt
     wordloft-VERSION-setup.exe   the installer (NSIS, packaging/wordloft.nsi)
     SHA256SUMS                   the checksums of both, as sha256sum -c reads
-and for the 64-bit program (--arch amd64) the same with "win64" in both names.
 
 The same sources give the same bytes: the program is stripped and every
 date (the PE header's, the files' in the zip and the installer) is the
@@ -34,10 +33,7 @@ HERE = os.path.join(ROOT, 'packaging')
 
 RELEASE_EPOCH = calendar.timegm((2026, 12, 8, 12, 0, 0))
 
-ARCHES = {
-    'x86': {'triplet': 'i686-w64-mingw32', 'zip': 'win32', 'setup': 'setup'},
-    'amd64': {'triplet': 'x86_64-w64-mingw32', 'zip': 'win64', 'setup': 'win64-setup'},
-}
+STRIP = 'i686-w64-mingw32-strip'
 
 # The files of a release, in the order of the zip (sorted by name).
 RELEASE_FILES = ['LICENSE.txt', 'README.txt', 'wlthelp.hlp', 'wlthelp.htm', 'wordloft.exe']
@@ -67,10 +63,8 @@ def read_version(header=os.path.join(ROOT, 'resources', 'version.h')):
     return full, short
 
 
-def release_names(short, arch):
-    names = ARCHES[arch]
-    return ('wordloft-%s-%s.zip' % (short, names['zip']),
-            'wordloft-%s-%s.exe' % (short, names['setup']))
+def release_names(short):
+    return 'wordloft-%s-win32.zip' % short, 'wordloft-%s-setup.exe' % short
 
 
 def run(command, **kwargs):
@@ -86,13 +80,13 @@ def windows_text(source, version):
     return text.replace('\r\n', '\n').replace('\n', '\r\n').encode('cp1252')
 
 
-def stage_files(program, arch, stage, short, epoch):
+def stage_files(program, stage, short, epoch):
     """Puts the five release files into the stage folder, dated epoch."""
     shutil.rmtree(stage, ignore_errors=True)
     os.makedirs(stage)
     # strip writes SOURCE_DATE_EPOCH into the PE header instead of the time.
     env = dict(os.environ, SOURCE_DATE_EPOCH=str(epoch))
-    run([ARCHES[arch]['triplet'] + '-strip', '-o', os.path.join(stage, 'wordloft.exe'), program],
+    run([STRIP, '-o', os.path.join(stage, 'wordloft.exe'), program],
         env=env)
     helpgen = os.path.join(ROOT, 'tools', 'helpgen', 'helpgen.py')
     if not os.path.exists(helpgen):
@@ -124,9 +118,9 @@ def write_zip(stage, target, epoch):
                 z.writestr(info, f.read(), compresslevel=9)
 
 
-def write_installer(stage, target, arch, full, short):
+def write_installer(stage, target, full, short):
     run(['makensis', '-V2', '-NOCD',
-         '-DVERSION=' + short, '-DVERSION_FULL=' + full, '-DARCH=' + arch,
+         '-DVERSION=' + short, '-DVERSION_FULL=' + full,
          '-DSTAGE=' + os.path.abspath(stage),
          '-DICON=' + os.path.join(ROOT, 'resources', 'icons', 'wordloft.ico'),
          '-DOUTFILE=' + os.path.abspath(target),
@@ -138,7 +132,7 @@ def sha256(path):
         return hashlib.sha256(f.read()).hexdigest()
 
 
-def build(program, out, arch='x86', work=None):
+def build(program, out, work=None):
     """Builds the release of program into out; returns the paths written."""
     if not os.path.isfile(program):
         raise DistError('%s does not exist' % program)
@@ -146,13 +140,13 @@ def build(program, out, arch='x86', work=None):
     epoch = int(os.environ.get('SOURCE_DATE_EPOCH', RELEASE_EPOCH))
     if work is None:
         with tempfile.TemporaryDirectory() as temporary:
-            return build(program, out, arch, temporary)
-    stage = os.path.join(work, 'stage-' + arch)
-    stage_files(program, arch, stage, short, epoch)
+            return build(program, out, temporary)
+    stage = os.path.join(work, 'stage')
+    stage_files(program, stage, short, epoch)
     os.makedirs(out, exist_ok=True)
-    zip_name, setup_name = release_names(short, arch)
+    zip_name, setup_name = release_names(short)
     write_zip(stage, os.path.join(out, zip_name), epoch)
-    write_installer(stage, os.path.join(out, setup_name), arch, full, short)
+    write_installer(stage, os.path.join(out, setup_name), full, short)
     sums = os.path.join(out, 'SHA256SUMS')
     with open(sums, 'w', newline='\n') as f:
         for name in sorted((zip_name, setup_name)):
@@ -164,12 +158,11 @@ def main(argv):
     parser = argparse.ArgumentParser(description='Builds the release of Wordloft.')
     parser.add_argument('program', help='the built wordloft.exe')
     parser.add_argument('out', help='the folder to write the release into')
-    parser.add_argument('--arch', choices=sorted(ARCHES), default='x86')
     parser.add_argument('--work', help='a folder for intermediate files (default: a '
                         'temporary one)')
     args = parser.parse_args(argv)
     try:
-        written = build(args.program, args.out, args.arch, args.work)
+        written = build(args.program, args.out, args.work)
     except DistError as e:
         print('build_dist: %s' % e, file=sys.stderr)
         return 1

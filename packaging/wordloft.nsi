@@ -2,26 +2,21 @@
 ; defines on the makensis command line:
 ;   VERSION       the version players see ("1.2")
 ;   VERSION_FULL  the four-part version ("1.2.0.0")
-;   ARCH          x86 for the players' 32-bit program, amd64 for the 64-bit one
 ;   STAGE         the folder holding wordloft.exe, wlthelp.hlp, wlthelp.htm,
 ;                 README.txt and LICENSE.txt
 ;   ICON          the program's icon
 ;   OUTFILE       the installer to write
 ;
-; It installs into Program Files\Wordloft for all users, adds a Start Menu
-; folder with the game and its HTML help, optionally a Desktop shortcut,
-; and registers an uninstaller in Add/Remove Programs. /S installs and
+; It installs the 32-bit program for all users into Program Files\Wordloft
+; (Program Files (x86) on 64-bit Windows), adds a Start Menu folder with the
+; game and its HTML help, optionally a Desktop shortcut, and registers an
+; uninstaller in Add/Remove Programs (in the 32-bit view of the registry). /S installs and
 ; uninstalls silently. The player's preference file, WWLT.DAT in the
 ; Windows directory or the player's own folder, is no file of the
 ; installer's and is never touched.
 
-!if "${ARCH}" == "amd64"
-    Target amd64-unicode
-    InstallDir "$PROGRAMFILES64\Wordloft"
-!else
-    Target x86-unicode
-    InstallDir "$PROGRAMFILES\Wordloft"
-!endif
+Target x86-unicode
+InstallDir "$PROGRAMFILES\Wordloft"
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"

@@ -1,37 +1,68 @@
 #!/usr/bin/env bash
 # Runs every test of Wordloft against the builds in the given folder and
-# ends with one summary line: "N passed, M failed" (one count per test).
+# ends with one summary line: "N passed, M failed, K skipped" (one count
+# per test), naming every skipped test. The Wine scenarios run against
+# both programs, the 32-bit one (the players') and the 64-bit one; the
+# 32-bit scenarios go on in the background while the native suites run,
+# since most of their time is the game's own pauses.
 set -uo pipefail
 build=${1:-build}
 cd "$(dirname "$0")/.."
+logs="$build/test-logs"
+mkdir -p "$logs"
+started=$(date +%s)
 
 passed=0
 failed=0
-add() { passed=$((passed + $1)); failed=$((failed + $2)); }
+skipped=0
+skipped_names=()
 
-# A suite that prints its own "N passed, M failed" line adds its counts;
-# one that does not counts as a single test by its exit status.
-run_suite() {
-    local name=$1; shift
-    local log="$build/test-logs/$name.log"
-    mkdir -p "$build/test-logs"
+# Adds a finished suite's counts. A suite that prints its own
+# "N passed, M failed[, K skipped]" line adds those counts and names its
+# skipped tests on "SKIP name" lines; one that does not counts as a single
+# test by its exit status.
+collect() {
+    local name=$1 status=$2 log="$logs/$1.log"
+    local counts p f k
     echo "== $name"
-    "$@" >"$log" 2>&1
-    local status=$?
-    local counts
-    counts=$(grep -Eo '^[0-9]+ passed, [0-9]+ failed' "$log" | tail -n 1)
+    counts=$(grep -Eo '^[0-9]+ passed, [0-9]+ failed(, [0-9]+ skipped)?' "$log" | tail -n 1)
     tail -n 5 "$log" | sed 's/^/   /'
     if [ -n "$counts" ]; then
-        local p f
-        p=${counts%% passed*}; f=${counts##*, }; f=${f%% failed}
+        p=${counts%% passed*}
+        f=${counts#*, }; f=${f%% failed*}
+        k=0
+        [[ $counts == *skipped ]] && { k=${counts##*, }; k=${k%% skipped}; }
         [ "$status" -ne 0 ] && [ "$f" -eq 0 ] && f=1
-        add "$p" "$f"
+        passed=$((passed + p)); failed=$((failed + f)); skipped=$((skipped + k))
+        while read -r skip; do
+            skipped_names+=("$name/$skip")
+        done < <(sed -n 's/^SKIP \([^ ]*\).*/\1/p' "$log")
     elif [ "$status" -eq 0 ]; then
-        add 1 0
+        passed=$((passed + 1))
     else
-        add 0 1
+        failed=$((failed + 1))
     fi
     [ "$status" -eq 0 ] || echo "   FAILED: $name (log: $log)"
+}
+
+run_suite() {
+    local name=$1; shift
+    "$@" >"$logs/$name.log" 2>&1
+    collect "$name" $?
+}
+
+# Background suites: started now, collected by finish_suite.
+declare -A background=()
+start_suite() {
+    local name=$1; shift
+    "$@" >"$logs/$name.log" 2>&1 &
+    background[$name]=$!
+}
+finish_suite() {
+    local status
+    wait "${background[$1]}"
+    status=$?
+    collect "$1" "$status"
 }
 
 ctest_counts() {
@@ -46,6 +77,12 @@ ctest_counts() {
     return $status
 }
 
+# The Wine scenarios share one template prefix; it is made (or found
+# current) before the first of them starts.
+scripts/wine-template.sh "$build/wine-prefix-template" >"$logs/wine-prefix.log" 2>&1 \
+    || echo "   the template Wine prefix could not be made (log: $logs/wine-prefix.log)"
+start_suite wine-win32 tests/wine/run.sh "$build/win32/wordloft.exe" "$build/wine32"
+
 run_suite unit ctest_counts
 run_suite fuzz scripts/fuzz.sh 20 "$build"
 for script in tests/assets/test_*.py; do
@@ -57,15 +94,20 @@ for script in tests/assets/test_*.py; do
         run_suite "$name" python3 "$script"
     fi
 done
-[ -e tests/assets/check_resources.py ] && run_suite resources-win64 python3 tests/assets/check_resources.py "$build/win64/wordloft.exe"
-[ -e tests/assets/check_resources.py ] && run_suite resources-win32 python3 tests/assets/check_resources.py "$build/win32/wordloft.exe"
+run_suite resources-win64 python3 tests/assets/check_resources.py "$build/win64/wordloft.exe"
+run_suite resources-win32 python3 tests/assets/check_resources.py "$build/win32/wordloft.exe"
 run_suite manifest python3 tests/assets/check_manifest.py "$build/win64/wordloft.exe" "$build/win32/wordloft.exe"
-[ -x tests/wine/run.sh ] && run_suite wine tests/wine/run.sh "$build/win64/wordloft.exe" "$build/wine"
-# The release: the zip and installers built and checked, the 64-bit
-# installer installed and removed under Wine.
-[ -e tests/dist/test_dist.py ] && run_suite dist \
-    timeout 300 scripts/with-display.sh python3 tests/dist/test_dist.py "$build"
+run_suite wine-win64 tests/wine/run.sh "$build/win64/wordloft.exe" "$build/wine64"
+finish_suite wine-win32
+# The release: the zip and the installer built and checked, the players'
+# 32-bit installer installed and removed under Wine.
+run_suite dist timeout 300 scripts/with-display.sh python3 tests/dist/test_dist.py "$build"
 
 echo
-echo "$passed passed, $failed failed"
+echo "tests took $(( $(date +%s) - started )) s"
+summary="$passed passed, $failed failed, $skipped skipped"
+if [ ${#skipped_names[@]} -gt 0 ]; then
+    summary+=": ${skipped_names[*]}"
+fi
+echo "$summary"
 [ "$failed" -eq 0 ]

@@ -1,11 +1,18 @@
-// The Wordloft bench. It runs under Wine beside the program:
+// The Wordloft bench for one program. It runs under Wine beside the
+// program, built with the same bitness (its probe is a hook DLL):
 //
-//   wordloft_bench.exe PROGRAM PROBE-DLL BARE-WINDOW-PROGRAM STRIPPED-32-BIT-SIZE RUNS
+//   wordloft_bench.exe PROGRAM PROBE-DLL BARE-WINDOW-PROGRAM STRIPPED-SIZE RUNS
 //
-// and prints every figure as a ratio to a yardstick measured in the same
-// run (or against its fixed goal), with the minimum, median and maximum
-// over the runs. The exit code is 0 when everything could be measured,
-// whether or not the goals were met.
+// and prints one tab-separated row per figure, a ratio to a yardstick
+// measured in the same run (or a value against its fixed goal), with the
+// minimum, median and maximum over the runs:
+//
+//   FIGURE  name  goal  unit  min  median  max  verdict  samples
+//   INFO    name        unit  min  median  max
+//
+// tests/bench/run.sh sets the rows of both programs side by side. Failures
+// to measure are printed as plain lines. The exit code is 0 when
+// everything could be measured, whether or not the goals were met.
 #include <windows.h>
 
 #include <cstdio>
@@ -24,24 +31,20 @@ constexpr double kMegabyte = 1024.0 * 1024.0;
 bool PrintRow(const char* name, const std::vector<double>& samples, const char* unit,
               const char* goalText, bool (*meets)(const Spread&)) {
     const Spread s = SpreadOf(samples);
-    if (s.Count == 0) {
-        std::printf("%-44s %9s %9s %9s  %-10s %s\n", name, "-", "-", "-", goalText, "NOT MEASURED");
-        return false;
-    }
-    const bool met = meets(s);
-    std::printf("%-44s %9.3f %9.3f %9.3f  %-10s %s  (%s, n=%zu)\n", name, s.Min, s.Median, s.Max,
-                goalText, met ? "met" : "MISSED", unit, s.Count);
-    return true;
+    const char* verdict = s.Count == 0 ? "NOT MEASURED" : meets(s) ? "met" : "MISSED";
+    std::printf("FIGURE\t%s\t%s\t%s\t%.3f\t%.3f\t%.3f\t%s\t%zu\n", name, goalText, unit, s.Min,
+                s.Median, s.Max, verdict, s.Count);
+    return s.Count != 0;
 }
 
 void PrintInfo(const char* name, const std::vector<double>& samples, const char* unit) {
     const Spread s = SpreadOf(samples);
     if (s.Count == 0) return;
-    std::printf("  %-42s %9.3f %9.3f %9.3f  %s\n", name, s.Min, s.Median, s.Max, unit);
+    std::printf("INFO\t%s\t\t%s\t%.3f\t%.3f\t%.3f\n", name, unit, s.Min, s.Median, s.Max);
 }
 
 void ReportFailures(const char* what) {
-    for (const std::string& failure : TakeFailures()) std::printf("  %s: %s\n", what, failure.c_str());
+    for (const std::string& failure : TakeFailures()) std::printf("%s: %s\n", what, failure.c_str());
 }
 
 }  // namespace
@@ -84,7 +87,6 @@ int main(int argc, char** argv) {
         ReportFailures("playing");
     }
 
-    std::printf("%-44s %9s %9s %9s  %-10s\n", "figure (yardstick)", "min", "median", "max", "goal");
     bool measured = true;
     measured &= PrintRow("start-up to first paint (bare window)", samples.StartRatio, "ratio",
                          "<= 1.1", [](const Spread& s) { return s.Median <= 1.1; });
@@ -102,7 +104,7 @@ int main(int argc, char** argv) {
     measured &= PrintRow("key press to letter drawn", samples.KeyToLetterMs, "ms", "< 16 ms",
                          [](const Spread& s) { return s.Max < 16; });
     const std::vector<double> size = {strippedBytes / kMegabyte};
-    measured &= PrintRow("stripped 32-bit program (1.5 MB)", size, "MB", "<= 1.5 MB",
+    measured &= PrintRow("stripped program", size, "MB", "<= 1.5 MB",
                          [](const Spread& s) { return s.Max <= 1.5; });
     return measured ? 0 : 1;
 }

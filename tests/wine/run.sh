@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Runs the Wine tests of Wordloft: with the test driver and its probe that
-# the build put beside the program, makes a fresh Wine prefix, runs every scenario against the given program under Xvfb
-# (or the display in DISPLAY) and prints one line per scenario, "PASS name"
-# or "FAIL name" with the reasons, then "N passed, M failed". Exits non-zero
-# when a scenario failed. Screenshots are left in OUTPUT/screenshots, Wine's
+# Runs the Wine tests of Wordloft against one program, the 32-bit or the
+# 64-bit build: with the test driver and its probe that the same build put
+# beside the program (a hook DLL goes only into a process of its own
+# bitness), in a fresh Wine prefix under Xvfb (or the display in DISPLAY).
+# Prints one line per scenario, "PASS name" or "FAIL name" with the
+# reasons, then "N passed, M failed". Exits non-zero when a scenario
+# failed. Where this machine cannot run a 32-bit program, a 32-bit one's
+# scenarios are each reported "SKIP name". Screenshots are left in OUTPUT/screenshots, Wine's
 # messages in OUTPUT/wine.log.
 #
 #   tests/wine/run.sh PROGRAM OUTPUT-FOLDER [SCENARIO...]
@@ -34,27 +37,32 @@ if [ ! -f "$program" ]; then
 fi
 mkdir -p "$out"
 
+# PE machine 0x014C: a 32-bit program. Where this machine cannot run one,
+# every scenario is reported skipped, by name, instead of failing.
+machine=$(od -An -tx2 -j $(( $(od -An -tu4 -j 60 -N 4 "$program") + 4 )) -N 2 "$program" | tr -d ' ')
+if [ "$machine" = 014c ] && ! reason=$("$root/scripts/win32-support.sh" wine); then
+    echo "$reason"
+    names=$(sed -n 's/^ *{"\([a-z0-9-]*\)", .*/\1/p' "$here/driver/main.cpp")
+    for name in $names; do echo "SKIP $name"; done
+    echo "0 passed, 0 failed, $(echo "$names" | wc -w) skipped"
+    exit 0
+fi
+
 driver=$(dirname "$program")/wordloft_driver.exe
 probe=$(dirname "$program")/wordloft_probe.dll
 if [ ! -f "$driver" ] || [ ! -f "$probe" ]; then
     echo "FAIL driver"
-    echo "    $driver or $probe is missing (built with the win64 program)"
+    echo "    $driver or $probe is missing (built with the program)"
     finish 0 1
 fi
 
-# One prefix per run, copied from a template that is made once per Wine
-# version and prefix recipe.
-template="$out/prefix-template"
-recipe="$(wine --version 2>/dev/null) $(sha1sum <"$root/scripts/wine-prefix.sh")"
-if [ "$(cat "$template/recipe" 2>/dev/null)" != "$recipe" ]; then
-    rm -rf "$template"
-    if ! "$root/scripts/wine-prefix.sh" "$template" >"$out/prefix.log" 2>&1; then
-        echo "FAIL wine-prefix"
-        sed 's/^/    /' "$out/prefix.log" | tail -30
-        rm -rf "$template"
-        finish 0 1
-    fi
-    echo "$recipe" >"$template/recipe"
+# One prefix per run, copied from a template that the runs of the same
+# build folder share.
+template="$(dirname "$out")/wine-prefix-template"
+if ! "$root/scripts/wine-template.sh" "$template" >"$out/prefix.log" 2>&1; then
+    echo "FAIL wine-prefix"
+    sed 's/^/    /' "$out/prefix.log" | tail -30
+    finish 0 1
 fi
 rm -rf "$out/prefix" "$out/screenshots"
 cp -a "$template" "$out/prefix"
