@@ -1,15 +1,17 @@
 # Wordloft: the only commands anyone needs.
 #   make run    - install what is missing, build win64 and play it under Wine
+#                 (BITS=32: the 32-bit program)
 #   make test   - install what is missing, build all three targets, run every test
-#   make bench  - build win64 and win32 and measure the program under Wine
+#   make bench  - build win64 and win32 and measure both programs under Wine
 #   make native / make win64 / make win32 - one build alone
 #   make dist   - the players' release in dist/: zip, installer, SHA256SUMS
 #   make fuzz   - run each fuzz target SECONDS seconds (default 600)
-#   make soak   - play the Windows program with random input MINUTES minutes
-#                 (default 20; SEED=n repeats a run)
+#   make soak   - play the 32-bit program with random input MINUTES minutes
+#                 (default 20; SEED=n repeats a run; BITS=64 the 64-bit one)
 BUILD ?= build
 JOBS ?= 2
 RUNS ?= 7
+BITS ?=
 
 .PHONY: all deps native win64 win32 dist test run bench clean fuzz soak
 
@@ -45,15 +47,15 @@ fuzz: deps
 
 MINUTES ?= 20
 SEED ?=
-soak: win64
+soak: win$(or $(BITS),32)
 	@WORDLOFT_SOAK_MINUTES=$(MINUTES) WORDLOFT_SOAK_SEED=$(SEED) \
-	    tests/wine/run.sh $(BUILD)/win64/wordloft.exe $(BUILD)/soak soak
+	    tests/wine/run.sh $(BUILD)/win$(or $(BITS),32)/wordloft.exe $(BUILD)/soak soak
 
 bench: win64 win32
 	@tests/bench/run.sh $(BUILD) $(RUNS)
 
-run: win64
-	@scripts/run-game.sh $(BUILD)/win64/wordloft.exe $(BUILD)/play
+run: win$(or $(BITS),64)
+	@scripts/run-game.sh $(BUILD)/win$(or $(BITS),64)/wordloft.exe $(BUILD)/play
 
 clean:
 	rm -rf $(BUILD) dist

@@ -14,10 +14,23 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# A prefix made before the 32-bit Wine was installed has no 32-bit system
+# files (syswow64) and cannot run the 32-bit program: it is made again,
+# keeping the player's preference file.
+preferences="$WINEPREFIX/drive_c/windows/WWLT.DAT"
+if [ -e "$WINEPREFIX/system.reg" ] && "$here/win32-support.sh" wine >/dev/null &&
+    [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+    echo "The Wine prefix in $WINEPREFIX has no 32-bit system files: making it again."
+    [ -f "$preferences" ] && cp -p "$preferences" "$folder/WWLT.DAT.kept"
+    rm -rf "$WINEPREFIX"
+fi
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
     echo "Preparing the Wine prefix in $WINEPREFIX (once)..."
     rm -rf "$WINEPREFIX"
     "$here/wine-prefix.sh" "$WINEPREFIX"
+    if [ -f "$folder/WWLT.DAT.kept" ]; then
+        mv "$folder/WWLT.DAT.kept" "$preferences"
+    fi
     # Players want to hear the game: give the audio driver back.
     wine reg delete 'HKEY_CURRENT_USER\Software\Wine\Drivers' /v Audio /f >/dev/null 2>&1 || true
     wineserver -w
