@@ -2,9 +2,9 @@
 # Runs every test of Wordloft against the builds in the given folder and
 # ends with one summary line: "N passed, M failed, K skipped" (one count
 # per test), naming every skipped test. The Wine scenarios run against
-# both programs, the 32-bit one (the players') and the 64-bit one; the
-# 32-bit scenarios go on in the background while the native suites run,
-# since most of their time is the game's own pauses.
+# both programs, the 32-bit one (the players') and the 64-bit one, each in
+# a prefix and display of its own; both go on in the background while the
+# other suites run, since most of their time is the game's own pauses.
 set -uo pipefail
 build=${1:-build}
 cd "$(dirname "$0")/.."
@@ -22,9 +22,9 @@ skipped_names=()
 # skipped tests on "SKIP name" lines; one that does not counts as a single
 # test by its exit status.
 collect() {
-    local name=$1 status=$2 log="$logs/$1.log"
+    local name=$1 status=$2 seconds=$3 log="$logs/$1.log"
     local counts p f k
-    echo "== $name"
+    echo "== $name ($seconds s)"
     counts=$(grep -Eo '^[0-9]+ passed, [0-9]+ failed(, [0-9]+ skipped)?' "$log" | tail -n 1)
     tail -n 5 "$log" | sed 's/^/   /'
     if [ -n "$counts" ]; then
@@ -46,23 +46,27 @@ collect() {
 }
 
 run_suite() {
-    local name=$1; shift
+    local name=$1 began status; shift
+    began=$(date +%s)
     "$@" >"$logs/$name.log" 2>&1
-    collect "$name" $?
+    status=$?
+    collect "$name" "$status" $(( $(date +%s) - began ))
 }
 
-# Background suites: started now, collected by finish_suite.
+# Background suites: started now, collected by finish_suite. A suite's time
+# is until it ended, not until it was collected.
 declare -A background=()
 start_suite() {
     local name=$1; shift
-    "$@" >"$logs/$name.log" 2>&1 &
+    ( began=$(date +%s); "$@"; status=$?
+      echo $(( $(date +%s) - began )) >"$logs/$name.seconds"; exit $status ) >"$logs/$name.log" 2>&1 &
     background[$name]=$!
 }
 finish_suite() {
     local status
     wait "${background[$1]}"
     status=$?
-    collect "$1" "$status"
+    collect "$1" "$status" "$(cat "$logs/$1.seconds" 2>/dev/null)"
 }
 
 ctest_counts() {
@@ -82,6 +86,7 @@ ctest_counts() {
 scripts/wine-template.sh "$build/wine-prefix-template" >"$logs/wine-prefix.log" 2>&1 \
     || echo "   the template Wine prefix could not be made (log: $logs/wine-prefix.log)"
 start_suite wine-win32 tests/wine/run.sh "$build/win32/wordloft.exe" "$build/wine32"
+start_suite wine-win64 tests/wine/run.sh "$build/win64/wordloft.exe" "$build/wine64"
 
 run_suite unit ctest_counts
 run_suite fuzz scripts/fuzz.sh 20 "$build"
@@ -97,11 +102,11 @@ done
 run_suite resources-win64 python3 tests/assets/check_resources.py "$build/win64/wordloft.exe"
 run_suite resources-win32 python3 tests/assets/check_resources.py "$build/win32/wordloft.exe"
 run_suite manifest python3 tests/assets/check_manifest.py "$build/win64/wordloft.exe" "$build/win32/wordloft.exe"
-run_suite wine-win64 tests/wine/run.sh "$build/win64/wordloft.exe" "$build/wine64"
-finish_suite wine-win32
 # The release: the zip and the installer built and checked, the players'
 # 32-bit installer installed and removed under Wine.
 run_suite dist timeout 300 scripts/with-display.sh python3 tests/dist/test_dist.py "$build"
+finish_suite wine-win32
+finish_suite wine-win64
 
 echo
 echo "tests took $(( $(date +%s) - started )) s"
