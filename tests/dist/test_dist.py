@@ -410,7 +410,6 @@ def main(argv):
         ctx['preferences'] = on_disk(ctx, r'C:\windows\WWLT.DAT')
         checks += under_wine
     else:
-        print(support.stdout.strip())
         skipped = [name for name, _ in under_wine]
     passed = failed = 0
     try:
@@ -431,6 +430,8 @@ def main(argv):
             subprocess.run(['wineserver', '-k'], env=ctx['env'])
     for name in skipped:
         print('SKIP %s' % name)
+    if skipped:
+        print(support.stdout.strip())
     print('release tests took %d s' % (time.time() - started))
     print('%d passed, %d failed, %d skipped' % (passed, failed, len(skipped)))
     return 1 if failed else 0

@@ -41,9 +41,9 @@ mkdir -p "$out"
 # every scenario is reported skipped, by name, instead of failing.
 machine=$(od -An -tx2 -j $(( $(od -An -tu4 -j 60 -N 4 "$program") + 4 )) -N 2 "$program" | tr -d ' ')
 if [ "$machine" = 014c ] && ! reason=$("$root/scripts/win32-support.sh" wine); then
-    echo "$reason"
     names=$(sed -n 's/^ *{"\([a-z0-9-]*\)", .*/\1/p' "$here/driver/main.cpp")
     for name in $names; do echo "SKIP $name"; done
+    echo "$reason"
     echo "0 passed, 0 failed, $(echo "$names" | wc -w) skipped"
     exit 0
 fi
