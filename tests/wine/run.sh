@@ -24,7 +24,10 @@ root=$(cd "$here/../.." && pwd)
 started=$(date +%s)
 
 finish() {  # passed failed
-    echo "wine tests took $(( $(date +%s) - started )) s"
+    local checks
+    checks=$(sed -n 's/^\(PASS\|FAIL\) .* (\([0-9]*\) checks)$/\2/p' "$out/driver.out" 2>/dev/null |
+             awk '{n += $1} END {print n + 0}')
+    echo "wine tests took $(( $(date +%s) - started )) s, $checks checks"
     echo "$1 passed, $2 failed"
     [ "$2" -eq 0 ]
     exit $?

@@ -7,6 +7,7 @@
 namespace {
 
 std::vector<std::string> Failures;
+int Checks = 0;
 
 void Record(const char* format, va_list args) {
     char text[1024];
@@ -17,6 +18,7 @@ void Record(const char* format, va_list args) {
 }  // namespace
 
 void Fail(const char* format, ...) {
+    ++Checks;
     va_list args;
     va_start(args, format);
     Record(format, args);
@@ -24,6 +26,7 @@ void Fail(const char* format, ...) {
 }
 
 bool Expect(bool condition, const char* format, ...) {
+    ++Checks;
     if (!condition) {
         va_list args;
         va_start(args, format);
@@ -45,6 +48,12 @@ bool ExpectText(const std::string& got, const std::string& expected, const char*
 std::vector<std::string> TakeFailures() {
     std::vector<std::string> taken;
     taken.swap(Failures);
+    return taken;
+}
+
+int TakeCheckCount() {
+    const int taken = Checks;
+    Checks = 0;
     return taken;
 }
 

@@ -19,6 +19,10 @@ bool ExpectText(const std::string& got, const std::string& expected, const char*
 // The failures recorded since the last call, handed over and cleared.
 std::vector<std::string> TakeFailures();
 
+// The number of expectations checked since the last call, passed or not;
+// the count restarts at 0.
+int TakeCheckCount();
+
 // Text with non-printable and non-ASCII bytes shown as \xNN.
 std::string Printable(const std::string& text);
 

@@ -2,8 +2,8 @@
 //
 //   wordloft_driver.exe PROGRAM PROBE-DLL SCREENSHOT-FOLDER [SCENARIO...]
 //
-// and prints one line per scenario, "PASS name" or "FAIL name" followed by
-// the failures, indented; the time each took goes to the standard error.
+// and prints one line per scenario, "PASS name (N checks)" or "FAIL name
+// (N checks)" followed by the failures, indented; the time each took goes to the standard error.
 // The exit code is the number of failed scenarios.
 #include <windows.h>
 
@@ -72,7 +72,8 @@ int main(int argc, char** argv) {
         DWORD start = GetTickCount();
         scenario.Run();
         std::vector<std::string> failures = TakeFailures();
-        std::printf("%s %s\n", failures.empty() ? "PASS" : "FAIL", scenario.Name);
+        std::printf("%s %s (%d checks)\n", failures.empty() ? "PASS" : "FAIL", scenario.Name,
+                    TakeCheckCount());
         std::fprintf(stderr, "%s took %.1f s\n", scenario.Name, (GetTickCount() - start) / 1000.0);
         for (const std::string& failure : failures) std::printf("    %s\n", failure.c_str());
         std::fflush(stdout);
