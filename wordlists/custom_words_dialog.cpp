@@ -20,10 +20,12 @@
 
 namespace {
 
-// Typed texts longer than an entry's fields are cut: 26 phrase characters
-// and 100 of information.
+// Typed texts longer than an entry's rules allow are cut: 26 phrase
+// characters and 100 of information (the information field's 102 bytes
+// hold one more, which the list never uses).
 constexpr int kPhraseBufferSize = kMaxPhraseLength + 1;
-constexpr int kInformationBufferSize = kInformationFieldSize - 1;
+constexpr int kMaxInformationLength = 100;
+static_assert(kMaxInformationLength < kInformationFieldSize, "the information fits its field");
 // Room to the right of a line's text when the list scrolls sideways.
 constexpr int kLineMargin = 8;
 constexpr int16_t kSortPauseMs = 200;
@@ -101,7 +103,7 @@ void AddWord(HWND dialog) {
         ShowErrorMessage("Word Error: please re-enter.");
         return;
     }
-    char information[kInformationBufferSize + 1] = "";
+    char information[kMaxInformationLength + 1] = "";
     GetDlgItemTextA(dialog, IDC_CUSTOM_INFORMATION, information, sizeof information);
     AddCustomWord(phrase, information);
     if (!AddListLine(ListOf(dialog), Preferences.CustomWords[Preferences.CustomWordCount - 1])) return;

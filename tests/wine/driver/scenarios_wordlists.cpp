@@ -293,8 +293,10 @@ void CustomWordsAreAddedAndPlayed() {
                "a phrase of 30 letters");
     Press(program, dialog, kDeleteWord);
 
-    AddEntry(program, dialog, "paris", "");
-    ExpectText(AllLines(dialog), "NEW YORK: Big Apple|PARIS", "list before Done");
+    // An information of 101 characters keeps its first 100.
+    AddEntry(program, dialog, "paris", (std::string(kLongInformation) + "!").c_str());
+    ExpectText(AllLines(dialog), std::string("NEW YORK: Big Apple|PARIS: ") + kLongInformation,
+               "list before Done");
     Press(program, dialog, kDone);
     if (!Expect(WaitForDialogGone(dialog, 3000), "Done did not close the dialog"))
         return KillProgram(program);
@@ -303,7 +305,7 @@ void CustomWordsAreAddedAndPlayed() {
     if (Expect(ReadPreferenceFile(file), "no preference file after Done")) {
         ExpectEqual(GetI16(file, CustomWordCount), 2, "CustomWordCount saved after Done");
         ExpectEntry(file, CustomWords, 0, "NEW YORK", "Big Apple", "saved");
-        ExpectEntry(file, CustomWords, 1, "PARIS", "", "saved");
+        ExpectEntry(file, CustomWords, 1, "PARIS", kLongInformation, "saved");
     }
     Expect(!IsGreyed(program, kCommandUseCustomWords),
            "Use Custom Words is still greyed after Done");
