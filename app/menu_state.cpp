@@ -43,9 +43,8 @@ void SetGameMenusEnabled(bool on) {
 // The caption's name of a word source: the scoreboard's label, but
 // "Entered Word" in the singular; nullptr for a source the program does
 // not know.
-const char* CaptionSourceName(uint32_t source) {
+const char* CaptionSourceName(uint32_t source, const char* label) {
     if (source == kSourceEnteredWord) return "Entered Word";
-    const char* label = SourceLabelOf(source);
     return std::strcmp(label, kUnknownSourceLabel) == 0 ? nullptr : label;
 }
 
@@ -85,7 +84,8 @@ void CheckWordSourceItem(uint32_t command) {
 
 void SetSourceTitle() {
     char caption[sizeof ProductTitle + 16 + kCategoryMenuTextSize];
-    const char* source = CaptionSourceName(Preferences.WordSource);
+    SetSourceLabel(Preferences.WordSource);
+    const char* source = CaptionSourceName(Preferences.WordSource, SourceLabel);
     if (source != nullptr) {
         std::snprintf(caption, sizeof caption, "%s - Category: %s", ProductTitle, source);
     } else {

@@ -3,6 +3,7 @@
 // positions not yet played in the current cycle.
 #include "game/categories.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "game/game_state.h"
@@ -108,6 +109,12 @@ void DrawCategoryPhrase(const char* resourceName, int16_t listId) {
     if (count == 0) return;
     const int16_t i = PickUnusedIndex(listId, count);
     SetGamePhrase(entries[i].Phrase, entries[i].Information);
+}
+
+char SourceLabel[kCategoryMenuTextSize] = "";
+
+void SetSourceLabel(uint32_t wordSource) {
+    std::snprintf(SourceLabel, sizeof SourceLabel, "%s", SourceLabelOf(wordSource));
 }
 
 const char* SourceLabelOf(uint32_t wordSource) {

@@ -54,4 +54,11 @@ constexpr char kUnknownSourceLabel[] = "???";
 constexpr int kCategoryMenuTextSize = 32;
 const char* SourceLabelOf(uint32_t wordSource);
 
+// The label of the word source the caption names, set together with the
+// caption (SetSourceTitle). The scoreboard files a streak under it, so a
+// source that moved on without a new caption (an emptied custom list gives
+// way to Entered Word) does not rename the streak the player saw.
+extern char SourceLabel[kCategoryMenuTextSize];
+void SetSourceLabel(uint32_t wordSource);
+
 #endif

@@ -40,7 +40,7 @@ void StreakCategory(char* text, size_t size) {
         LoadResourceString(IDS_VARIOUS_CATEGORIES, text, size);
         return;
     }
-    std::snprintf(text, size, "%s", SourceLabelOf(Preferences.WordSource));
+    std::snprintf(text, size, "%s", SourceLabel);
 }
 
 void AcceptStreakName(HWND dialog) {

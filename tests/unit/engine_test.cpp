@@ -8,6 +8,7 @@
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "game/random_choice.h"
+#include "game/requests.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
 #include "tests/unit/fake_requests.h"
@@ -29,6 +30,7 @@ void StartCustomGame(const char* phrase, const char* information = "INFO", uint1
     GameState.MaxGuesses = maxGuesses;
     GameState.MaxGuessesIndex = MaxGuessesIndexOf(maxGuesses);
     GameState.GuessesLeft = static_cast<int16_t>(maxGuesses);
+    SetSourceTitle();  // as start-up names the source in the caption
     NewGame(kSourceCustomWords, 0);
     Fake.Calls.clear();
 }

@@ -34,6 +34,7 @@ void ResetFake() {
     NewestScore = 0;
     NewestName[0] = '\0';
     LastTypedName[0] = '\0';
+    SourceLabel[0] = '\0';
 }
 
 std::vector<std::string> CallsStartingWith(const std::string& prefix) {
@@ -48,7 +49,11 @@ void PlaySoundCue(int16_t id) {
     if (Preferences.SoundOn) Log("PlaySoundCue(" + Number(id) + ")");
 }
 void CheckWordSourceItem(uint32_t command) { Log("CheckWordSourceItem(" + Number(command) + ")"); }
-void SetSourceTitle() { Log("SetSourceTitle"); }
+// The shell sets the scoreboard's label with the caption.
+void SetSourceTitle() {
+    SetSourceLabel(Preferences.WordSource);
+    Log("SetSourceTitle");
+}
 void DisableGameMenus() { Log("DisableGameMenus"); }
 void EnableGameMenus() { Log("EnableGameMenus"); }
 void SetUseCustomWordsEnabled(bool on) { Log(std::string("SetUseCustomWordsEnabled(") + (on ? "1" : "0") + ")"); }
@@ -117,7 +122,7 @@ int16_t AskEnteredWord() {
 void AskStreakName() {
     Log("AskStreakName");
     const uint16_t m = GameState.MaxGuessesIndex;
-    const char* category = GameState.StreakMixed ? "Various Categories" : SourceLabelOf(Preferences.WordSource);
+    const char* category = GameState.StreakMixed ? "Various Categories" : SourceLabel;
     EnterScoreboard(m, Fake.StreakName.c_str(), GameState.EndedStreak, category);
 }
 void ShowScoreboard(int16_t afterStreakEntry) { Log("ShowScoreboard(" + Number(afterStreakEntry) + ")"); }

@@ -10,6 +10,11 @@ using namespace PrefOffset;
 
 namespace {
 
+constexpr int kCommandEditCustomWords = 32782;
+constexpr char kCustomWordsCaption[] = "Wordloft Custom Word Dialog";
+constexpr int kDeleteAllWords = 1004;
+constexpr int kCustomWordsDone = 1013;
+
 // The rows of the board area that are shown inverted, as ten characters:
 // '#' inverted, '.' not. The space left of each rank number is white on an
 // ordinary row and black on the inverted one.
@@ -148,6 +153,18 @@ void ClosingOffersRunningStreak() {
     Program program;
     if (!Launch(program, &prefs)) return;
     WinGames(program, 2);
+    // Emptying the custom list gives the source to Entered Word but leaves
+    // the caption on Custom Words, under which the streak was played.
+    PostCommand(program, kCommandEditCustomWords);
+    if (HWND dialog = ExpectDialog(program, kCustomWordsCaption, 5000)) {
+        PressButton(dialog, kDeleteAllWords);
+        if (HWND box = ExpectDialog(program, kProductTitle, 5000)) PressButton(box, IDYES);
+        Settle(program);
+        PressButton(dialog, kCustomWordsDone);
+        Expect(WaitForDialogGone(dialog, 3000), "the Custom Words dialog did not close");
+    }
+    Settle(program);
+    ExpectText(Caption(program), "Wordloft - Category: Custom Words", "caption after emptying the list");
     PostMessageA(program.Window, WM_CLOSE, 0, 0);
     if (EnterName(program, "Closer")) {
         if (HWND board = ExpectDialog(program, kScoreboardCaption, 5000)) {
@@ -162,6 +179,7 @@ void ClosingOffersRunningStreak() {
         return;
     ExpectEntry(file, 1, 0, 2, "Closer", "Custom Words");
     ExpectEqual(GetI32(file, TotalWins), 2, "TotalWins");
+    ExpectEqual(GetU32(file, WordSource), 32781, "WordSource after emptying the list");
 }
 
 void ScoringOffEntersNothing() {
