@@ -4,7 +4,7 @@
 ;   VERSION_FULL  the four-part version ("1.2.0.0")
 ;   ARCH          x86 for the players' 32-bit program, amd64 for the 64-bit one
 ;   STAGE         the folder holding wordloft.exe, wlthelp.hlp, wlthelp.htm,
-;                 README.txt and LICENSE.txt
+;                 wlthelp-104.htm, README.txt and LICENSE.txt
 ;   ICON          the program's icon
 ;   OUTFILE       the installer to write
 ;
@@ -96,6 +96,7 @@ Section "Wordloft (game, help and read-me)" SecGame
     File "${STAGE}\wordloft.exe"
     File "${STAGE}\wlthelp.hlp"
     File "${STAGE}\wlthelp.htm"
+    File "${STAGE}\wlthelp-104.htm"
     File "${STAGE}\README.txt"
     File "${STAGE}\LICENSE.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -144,6 +145,7 @@ Section "Uninstall"
     Delete "$INSTDIR\wordloft.exe"
     Delete "$INSTDIR\wlthelp.hlp"
     Delete "$INSTDIR\wlthelp.htm"
+    Delete "$INSTDIR\wlthelp-104.htm"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"
