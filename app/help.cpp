@@ -79,7 +79,8 @@ void ReportWebHelp(const char* format, const std::string& path) {
 // expects the calling thread to have; this thread keeps it until QuitHelp.
 void StartComForShell() {
     if (ComStarted) return;
-    const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    const HRESULT result =
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     ComStarted = result == S_OK || result == S_FALSE;
 }
 

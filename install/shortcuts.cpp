@@ -84,9 +84,10 @@ bool BuildShortcutTexts(ShortcutTexts& t) {
     t.StartMenuFolder[0] = '\0';
     const bool desktop = ReadShellFolder(CSIDL_DESKTOPDIRECTORY, t.DesktopFolder) ||
                          Format(t.DesktopFolder, "%s\\DeskTop", t.WindowsDirectory);
-    const bool programs = ReadShellFolder(CSIDL_PROGRAMS, t.ProgramsFolder) ||
-                          (Format(t.StartMenuFolder, "%s\\Start Menu", t.WindowsDirectory) &&
-                           Format(t.ProgramsFolder, "%s\\Start Menu\\programs", t.WindowsDirectory));
+    const bool programs =
+        ReadShellFolder(CSIDL_PROGRAMS, t.ProgramsFolder) ||
+        (Format(t.StartMenuFolder, "%s\\Start Menu", t.WindowsDirectory) &&
+         Format(t.ProgramsFolder, "%s\\Start Menu\\programs", t.WindowsDirectory));
     return desktop && programs &&
            Format(t.GroupFolder, "%s\\%s", t.ProgramsFolder, kProductName) &&
            Format(t.DesktopShortcut, "%s\\shortcut to %s.lnk", t.DesktopFolder, kProductName) &&

@@ -276,7 +276,8 @@ class HelpFileTest(unittest.TestCase):
         self.assertEqual(self.hlp, self.again[0], "wlthelp.hlp differs between two runs")
         self.assertEqual(self.htm, self.again[1], "wlthelp.htm differs between two runs")
         self.assertEqual(self.topic_pages, self.again[2], "the topic pages differ between two runs")
-        files = [("wlthelp.hlp", self.hlp), ("wlthelp.htm", self.htm)] + sorted(self.topic_pages.items())
+        files = [("wlthelp.hlp", self.hlp), ("wlthelp.htm", self.htm)]
+        files += sorted(self.topic_pages.items())
         for target in ("win64", "win32"):
             for name, data in files:
                 built = BUILD / target / name

@@ -181,7 +181,8 @@ std::string VersionOfNewProgram() {
     PROCESS_INFORMATION process = {};
     char commandLine[] = "cmd.exe /c ver";
     const bool started = CreateProcessA(nullptr, commandLine, nullptr, nullptr, TRUE,
-                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process) != 0;
+                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                                        &process) != 0;
     CloseHandle(writer);
     std::string output;
     char chunk[256];

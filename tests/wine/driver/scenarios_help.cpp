@@ -335,7 +335,8 @@ PageRecorder::~PageRecorder() {
 std::vector<std::string> PageRecorder::Pages() const {
     std::vector<std::string> pages;
     const std::string text = ReadText(kPageRecord);
-    for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
         pages.push_back(text.substr(start, end - start));
     return pages;
 }
@@ -352,8 +353,8 @@ void ExpectPageOpened(PageRecorder& recorder, const std::string& page, const cha
                       const std::string& when) {
     const std::string got = recorder.NextPage(10000);
     if (!Expect(!got.empty(), "%s: no page reached the browser", when.c_str())) return;
-    Expect(lstrcmpiA(got.c_str(), page.c_str()) == 0, "%s: the browser was given \"%s\", not \"%s\"",
-           when.c_str(), got.c_str(), page.c_str());
+    Expect(lstrcmpiA(got.c_str(), page.c_str()) == 0,
+           "%s: the browser was given \"%s\", not \"%s\"", when.c_str(), got.c_str(), page.c_str());
     ExpectText(PlaceShownFor(got), place, (when + ": where the page leads").c_str());
 }
 
@@ -496,7 +497,8 @@ void UsingHelpNeedsNoHelpFile() {
     const char* missing =
         "The help file C:\\nohelp\\wlthelp.htm is missing. Keep it in the same folder as the game.";
     PostKey(program, VK_F1);
-    if (HWND box = ExpectDialog(program, kErrorCaption, 5000)) SaveWindowPicture(box, "help-page-missing");
+    if (HWND box = ExpectDialog(program, kErrorCaption, 5000))
+        SaveWindowPicture(box, "help-page-missing");
     AnswerBox(program, kErrorCaption, missing, IDOK);
     PostCommand(program, kCommandUsingHelp);
     AnswerBox(program, kErrorCaption, missing, IDOK);

@@ -189,7 +189,8 @@ ShellFoldersAt::ShellFoldersAt(const std::string& desktop, const std::string& pr
         char value[1024] = "";
         DWORD size = sizeof value - 1, type = REG_EXPAND_SZ;
         const bool present = RegQueryValueExA(key, name, nullptr, &type,
-                                              reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
+                                              reinterpret_cast<BYTE*>(value),
+                                              &size) == ERROR_SUCCESS;
         Old.push_back({name, type, value, present});
         RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
                        static_cast<DWORD>(path.size() + 1));
