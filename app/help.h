@@ -1,6 +1,7 @@
-// The help file "wlthelp.hlp" beside the program, opened through the
-// platform's help viewer. With no viewer or no file the requests fail
-// quietly.
+// The help beside the program: "wlthelp.hlp" in the platform's help viewer
+// where the system has one (without the file those requests fail quietly),
+// else the same help as a web page, "wlthelp.htm", in the player's browser
+// (a missing page is reported).
 #ifndef WORDLOFT_APP_HELP_H
 #define WORDLOFT_APP_HELP_H
 
@@ -17,9 +18,10 @@ void BuildHelpFilePath(char* buffer);
 void ShowHelpIndex();
 // The page on entering and editing words (the word dialogs' Help buttons).
 void ShowWordEntryHelp();
-// How to use the help viewer itself.
+// How to use the help viewer itself; in a browser, the help's contents.
 void ShowHelpOnHelp();
-// Tells the help viewer the program is done with its file.
+// Tells the help viewer, if the program used one, that it is done with its
+// file.
 void QuitHelp();
 
 #endif

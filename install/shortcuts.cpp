@@ -1,8 +1,11 @@
 // Shortcut installation through the shell's link object (IShellLinkA,
-// saved through IPersistFile). Every text is built in a buffer of
-// MAX_PATH + 1 bytes; directories whose names would not fit are refused
-// with a message instead of being cut, so no shortcut ever points at a
-// shortened path.
+// saved through IPersistFile). The shortcuts go into the current user's
+// Desktop and Start Menu Programs folders as the shell reports them; only
+// a system that reports none gets them in the Windows directory's DeskTop
+// and Start Menu\programs folders instead, where Windows before 2000 kept
+// them. Every text is built in a buffer of MAX_PATH + 1 bytes; names that
+// would not fit are refused with a message instead of being cut, so no
+// shortcut ever points at a shortened path.
 #include "install/shortcuts.h"
 
 #include <objbase.h>
@@ -13,6 +16,7 @@
 #include <cstdio>
 
 #include "game/requests.h"
+#include "platform/windows_version.h"
 
 int16_t ShortcutErrorCount = 0;
 
@@ -22,12 +26,13 @@ constexpr int kTextSize = MAX_PATH + 1;
 constexpr char kProductName[] = "Wordloft";
 constexpr char kProgramFileName[] = "wordloft.exe";
 constexpr char kHelpFileName[] = "wlthelp.hlp";
+constexpr char kWebHelpFileName[] = "wlthelp.htm";
 
 struct ShortcutTexts {
     char CurrentDirectory[kTextSize];
     char WindowsDirectory[kTextSize];
     char DesktopFolder[kTextSize];
-    char StartMenuFolder[kTextSize];
+    char StartMenuFolder[kTextSize];    // empty when the shell reports the Programs folder
     char ProgramsFolder[kTextSize];
     char ProgramTarget[kTextSize];
     char GroupFolder[kTextSize];
@@ -55,18 +60,39 @@ bool ReadDirectories(ShortcutTexts& t) {
     return current != 0 && current < kTextSize - 1 && windows != 0 && windows < kTextSize - 1;
 }
 
-bool BuildTexts(ShortcutTexts& t) {
+// The texts that name the program's own files.
+bool BuildProgramTexts(ShortcutTexts& t) {
+    // The help shortcut opens the help this system can show.
+    const char* helpFile = SystemShowsWinHelp() ? kHelpFileName : kWebHelpFileName;
     return ReadDirectories(t) &&
-           Format(t.DesktopFolder, "%s\\DeskTop", t.WindowsDirectory) &&
-           Format(t.StartMenuFolder, "%s\\Start Menu", t.WindowsDirectory) &&
-           Format(t.ProgramsFolder, "%s\\Start Menu\\programs", t.WindowsDirectory) &&
            Format(t.ProgramTarget, "%s\\%s", t.CurrentDirectory, kProgramFileName) &&
-           Format(t.GroupFolder, "%s\\%s", t.ProgramsFolder, kProductName) &&
            Format(t.Description, "Shortcut to %s", kProductName) &&
+           Format(t.HelpTarget, "%s\\%s", t.CurrentDirectory, helpFile);
+}
+
+// One of the current user's folders as the shell reports it, created when
+// missing; false when the shell reports none.
+bool ReadShellFolder(int folder, char* path) {
+    static_assert(kTextSize >= MAX_PATH, "SHGetFolderPathA writes up to MAX_PATH characters");
+    return SHGetFolderPathA(nullptr, folder | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                            path) == S_OK &&
+           path[0] != '\0';
+}
+
+// The folders and the shortcut files in them.
+bool BuildShortcutTexts(ShortcutTexts& t) {
+    t.StartMenuFolder[0] = '\0';
+    const bool desktop = ReadShellFolder(CSIDL_DESKTOPDIRECTORY, t.DesktopFolder) ||
+                         Format(t.DesktopFolder, "%s\\DeskTop", t.WindowsDirectory);
+    const bool programs =
+        ReadShellFolder(CSIDL_PROGRAMS, t.ProgramsFolder) ||
+        (Format(t.StartMenuFolder, "%s\\Start Menu", t.WindowsDirectory) &&
+         Format(t.ProgramsFolder, "%s\\Start Menu\\programs", t.WindowsDirectory));
+    return desktop && programs &&
+           Format(t.GroupFolder, "%s\\%s", t.ProgramsFolder, kProductName) &&
            Format(t.DesktopShortcut, "%s\\shortcut to %s.lnk", t.DesktopFolder, kProductName) &&
            Format(t.ProgramShortcut, "%s\\%s.lnk", t.GroupFolder, kProductName) &&
-           Format(t.HelpShortcut, "%s\\%s Help.lnk", t.GroupFolder, kProductName) &&
-           Format(t.HelpTarget, "%s\\%s", t.CurrentDirectory, kHelpFileName);
+           Format(t.HelpShortcut, "%s\\%s Help.lnk", t.GroupFolder, kProductName);
 }
 
 // Reports a failed method call and counts it.
@@ -110,10 +136,16 @@ HRESULT CreateShortcut(const char* target, const char* linkPath, const char* des
 
 int16_t InstallShortcuts() {
     static ShortcutTexts t;
-    if (!BuildTexts(t)) {
+    if (!BuildProgramTexts(t)) {
         ShowInfoMessage(
             "The name of the Windows directory or of the current directory is too long "
             "for the shortcuts. (Shortcuts not created.)");
+        return 0;
+    }
+    if (!BuildShortcutTexts(t)) {
+        ShowInfoMessage(
+            "The name of the Desktop or Start Menu folder is too long for the shortcuts. "
+            "(Shortcuts not created.)");
         return 0;
     }
     const HRESULT ole = OleInitialize(nullptr);
@@ -121,11 +153,11 @@ int16_t InstallShortcuts() {
         ShowInfoMessage("Error initializing OLE (Shortcuts not created.)");
         return 0;
     }
-    // A new Windows directory may lack these folders; the link object
-    // cannot save into a folder that does not exist. Existing ones are fine.
+    // A new Windows directory may lack its folders; the link object cannot
+    // save into a folder that does not exist. Existing ones are fine.
     CreateDirectoryA(t.DesktopFolder, nullptr);
     CreateShortcut(t.ProgramTarget, t.DesktopShortcut, t.Description, t.CurrentDirectory);
-    CreateDirectoryA(t.StartMenuFolder, nullptr);
+    if (t.StartMenuFolder[0] != '\0') CreateDirectoryA(t.StartMenuFolder, nullptr);
     CreateDirectoryA(t.ProgramsFolder, nullptr);
     CreateDirectoryA(t.GroupFolder, nullptr);
     CreateShortcut(t.ProgramTarget, t.ProgramShortcut, t.Description, t.CurrentDirectory);

@@ -1,8 +1,8 @@
 // Shortcut installation. Started with a command line that ends in "SETUP",
-// the program opens no window: it puts a shortcut to itself on the Desktop
-// and a program group with shortcuts to itself and to its help file in the
-// Start Menu (both folders inside the Windows directory), reports the
-// outcome and ends. The program and its help file are taken to lie in the
+// the program opens no window: it puts a shortcut to itself on the current
+// user's Desktop and a program group with shortcuts to itself and to its
+// help (the one the system can show) in the user's Start Menu, reports the
+// outcome and ends. The program and its help files are taken to lie in the
 // current directory.
 #ifndef WORDLOFT_INSTALL_SHORTCUTS_H
 #define WORDLOFT_INSTALL_SHORTCUTS_H
@@ -14,9 +14,9 @@
 // Failed shortcut steps of this run; 0 at program start.
 extern int16_t ShortcutErrorCount;
 
-// 1 when it got as far as creating shortcuts; 0 when the directory names
-// are too long for the shortcut texts or OLE cannot be initialised (both
-// reported in a message box).
+// 1 when it got as far as creating shortcuts; 0 when the directory or
+// folder names are too long for the shortcut texts or OLE cannot be
+// initialised (each reported in a message box).
 int16_t InstallShortcuts();
 
 // Saves a shell link at linkPath pointing at target, with the description

@@ -5,7 +5,8 @@
 
 writes into OUT-FOLDER, for the 32-bit program that players download:
     wordloft-VERSION-win32.zip   the stripped program, wlthelp.hlp, its HTML
-                                 twin wlthelp.htm, README.txt and LICENSE.txt
+                                 twin wlthelp.htm with the topic page
+                                 wlthelp-104.htm, README.txt and LICENSE.txt
     wordloft-VERSION-setup.exe   the installer (NSIS, packaging/wordloft.nsi)
     SHA256SUMS                   the checksums of both, as sha256sum -c reads
 
@@ -36,7 +37,8 @@ RELEASE_EPOCH = calendar.timegm((2026, 12, 8, 12, 0, 0))
 STRIP = 'i686-w64-mingw32-strip'
 
 # The files of a release, in the order of the zip (sorted by name).
-RELEASE_FILES = ['LICENSE.txt', 'README.txt', 'wlthelp.hlp', 'wlthelp.htm', 'wordloft.exe']
+RELEASE_FILES = ['LICENSE.txt', 'README.txt', 'wlthelp-104.htm', 'wlthelp.hlp', 'wlthelp.htm',
+                 'wordloft.exe']
 
 
 class DistError(Exception):
@@ -81,7 +83,7 @@ def windows_text(source, version):
 
 
 def stage_files(program, stage, short, epoch):
-    """Puts the five release files into the stage folder, dated epoch."""
+    """Puts the release files into the stage folder, dated epoch."""
     shutil.rmtree(stage, ignore_errors=True)
     os.makedirs(stage)
     # strip writes SOURCE_DATE_EPOCH into the PE header instead of the time.

@@ -3,7 +3,7 @@
 ;   VERSION       the version players see ("1.2")
 ;   VERSION_FULL  the four-part version ("1.2.0.0")
 ;   STAGE         the folder holding wordloft.exe, wlthelp.hlp, wlthelp.htm,
-;                 README.txt and LICENSE.txt
+;                 wlthelp-104.htm, README.txt and LICENSE.txt
 ;   ICON          the program's icon
 ;   OUTFILE       the installer to write
 ;
@@ -91,6 +91,7 @@ Section "Wordloft (game, help and read-me)" SecGame
     File "${STAGE}\wordloft.exe"
     File "${STAGE}\wlthelp.hlp"
     File "${STAGE}\wlthelp.htm"
+    File "${STAGE}\wlthelp-104.htm"
     File "${STAGE}\README.txt"
     File "${STAGE}\LICENSE.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -139,6 +140,7 @@ Section "Uninstall"
     Delete "$INSTDIR\wordloft.exe"
     Delete "$INSTDIR\wlthelp.hlp"
     Delete "$INSTDIR\wlthelp.htm"
+    Delete "$INSTDIR\wlthelp-104.htm"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"

@@ -6,6 +6,11 @@
 #   - no audio device, so sounds return at once and quietly,
 #   - "Times New Roman" replaced by the metric-compatible Liberation Serif,
 #   - no crash dialog: a program that crashes ends instead of waiting,
+#   - no menu builder: shortcuts saved in the prefix's Desktop and Start
+#     Menu stay there instead of becoming entries of the Linux desktop,
+#   - the user's Desktop, Documents and other folders are folders of the
+#     prefix, not links into the home folder (wineboot links them there),
+#     so that nothing a test writes there lands among the user's files,
 #   - Wine's own fonts copied into windows/Fonts, where dialog fonts such as
 #     MS Sans Serif and Tahoma are looked up.
 # Needs wine, fonts-liberation and fonts-wine. wineboot needs no display.
@@ -51,9 +56,19 @@ printf '%s\r\n' \
     '' \
     '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' \
     '"ShowCrashDialog"=dword:00000000' \
+    '' \
+    '[HKEY_CURRENT_USER\Software\Wine\DllOverrides]' \
+    '"winemenubuilder.exe"=""' \
     '' >"$settings"
 wine reg import "Z:${settings//\//\\}" >>"$log" 2>&1 \
     || { cat "$log" >&2; exit 1; }
+
+for folder in "$prefix"/drive_c/users/*/*; do
+    if [ -L "$folder" ]; then
+        rm "$folder"
+        mkdir "$folder"
+    fi
+done
 
 fonts="$prefix/drive_c/windows/Fonts"
 mkdir -p "$fonts"

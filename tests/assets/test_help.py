@@ -2,15 +2,16 @@
 
     python3 tests/assets/test_help.py [--build BUILD-FOLDER]
 
-Builds wlthelp.hlp and wlthelp.htm from resources/help twice, in separate
-processes with different hash seeds, and compares them byte for byte with
-each other and with the files the build placed beside the programs. Then
-reads the .hlp file with a reader of its own, the way a WinHelp viewer
-does (header, directory, internal files, |SYSTEM, |FONT, the topic blocks
-and their records, |CONTEXT, |CTXOMAP, the keyword index), and checks that
-every link leads to a topic, that context 100 opens the contents and 104
-the word dialogs, and that the HTML page has the same topics and working
-links.
+Builds wlthelp.hlp, wlthelp.htm and its topic pages from resources/help
+twice, in separate processes with different hash seeds, and compares them
+byte for byte with each other and with the files the build placed beside
+the programs. Then reads the .hlp file with a reader of its own, the way a
+WinHelp viewer does (header, directory, internal files, |SYSTEM, |FONT, the
+topic blocks and their records, |CONTEXT, |CTXOMAP, the keyword index), and
+checks that every link leads to a topic, that context 100 opens the
+contents and 104 the word dialogs, that the HTML page has the same topics
+and working links, and that the topic page of context 104 sends a browser
+to the word dialogs' topic of the page.
 """
 
 import html.parser
@@ -32,11 +33,14 @@ WORD_DIALOGS_TITLE = "Entering and Editing Words"
 
 
 def generate(folder, seed):
+    """The .hlp file, the .htm page and {name: bytes} of every other file
+    the generator wrote (the topic pages)."""
     hlp, htm = folder / "wlthelp.hlp", folder / "wlthelp.htm"
     env = dict(os.environ, PYTHONHASHSEED=str(seed))
     subprocess.run([sys.executable, str(GENERATOR), str(SOURCE), "--hlp", str(hlp),
                     "--htm", str(htm)], check=True, env=env)
-    return hlp.read_bytes(), htm.read_bytes()
+    pages = {p.name: p.read_bytes() for p in folder.iterdir() if p not in (hlp, htm)}
+    return hlp.read_bytes(), htm.read_bytes(), pages
 
 
 def u16(b, at):
@@ -227,12 +231,19 @@ class PageParser(html.parser.HTMLParser):
     def __init__(self):
         super().__init__()
         self.ids, self.links, self.headings, self.external = set(), [], [], []
+        self.refresh = None
+        self.first_id = self.last_id = None
+        self.titles = {}            # id: the title of the heading under it
         self.in_heading = False
 
     def handle_starttag(self, tag, attrs):
         attrs = dict(attrs)
+        if tag == "meta" and attrs.get("http-equiv", "").lower() == "refresh":
+            self.refresh = attrs.get("content", "")
         if "id" in attrs:
             self.ids.add(attrs["id"])
+            self.last_id = attrs["id"]
+            self.first_id = self.first_id or attrs["id"]
         if tag == "a" and "href" in attrs:
             self.links.append(attrs["href"])
         if "src" in attrs or (tag == "link" and "href" in attrs):
@@ -244,6 +255,7 @@ class PageParser(html.parser.HTMLParser):
     def handle_endtag(self, tag):
         if tag in ("h1", "h2"):
             self.in_heading = False
+            self.titles[self.last_id] = self.headings[-1]
 
     def handle_data(self, data):
         if self.in_heading:
@@ -254,7 +266,7 @@ class HelpFileTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         with tempfile.TemporaryDirectory() as first, tempfile.TemporaryDirectory() as second:
-            cls.hlp, cls.htm = generate(pathlib.Path(first), 1)
+            cls.hlp, cls.htm, cls.topic_pages = generate(pathlib.Path(first), 1)
             cls.again = generate(pathlib.Path(second), 2)
         cls.help = HelpFile(cls.hlp)
         cls.pages = cls.help.topics()
@@ -263,8 +275,11 @@ class HelpFileTest(unittest.TestCase):
     def test_same_source_gives_same_bytes(self):
         self.assertEqual(self.hlp, self.again[0], "wlthelp.hlp differs between two runs")
         self.assertEqual(self.htm, self.again[1], "wlthelp.htm differs between two runs")
+        self.assertEqual(self.topic_pages, self.again[2], "the topic pages differ between two runs")
+        files = [("wlthelp.hlp", self.hlp), ("wlthelp.htm", self.htm)]
+        files += sorted(self.topic_pages.items())
         for target in ("win64", "win32"):
-            for name, data in (("wlthelp.hlp", self.hlp), ("wlthelp.htm", self.htm)):
+            for name, data in files:
                 built = BUILD / target / name
                 self.assertTrue(built.exists(), f"the build left no {built}")
                 self.assertEqual(built.read_bytes(), data, f"{built} is not the current help")
@@ -339,6 +354,32 @@ class HelpFileTest(unittest.TestCase):
             self.assertTrue(link.startswith("#") and link[1:] in page.ids, f"link {link}")
         self.assertIn("worddialogs", page.ids)
 
+    def test_topic_pages_lead_to_their_topics(self):
+        # The program opens a topic through the page of its context number,
+        # and the contents (context 100) at the top of wlthelp.htm itself; the
+        # build and the release name the one such page, wlthelp-104.htm.
+        contexts = {n: self.by_offset.get(o) for n, o in self.help.context_map().items()}
+        self.assertEqual(sorted(self.topic_pages),
+                         sorted(f"wlthelp-{n}.htm" for n in contexts if n != 100))
+        self.assertEqual(sorted(self.topic_pages), ["wlthelp-104.htm"])
+        page = PageParser()
+        page.feed(self.htm.decode("utf-8"))
+        self.assertEqual(page.first_id, "contents", "wlthelp.htm does not open at its contents")
+        for name, data in self.topic_pages.items():
+            topic_page = PageParser()
+            topic_page.feed(data.decode("utf-8"))
+            delay, _, url = (topic_page.refresh or "").partition(";")
+            self.assertEqual(delay.strip(), "0", f"{name} does not send the browser on at once")
+            self.assertTrue(url.strip().lower().startswith("url="), f"{name}: {topic_page.refresh}")
+            target = url.strip()[4:]
+            self.assertEqual(topic_page.links, [target], f"{name} offers no link to its topic")
+            self.assertFalse(topic_page.external, f"{name} loads other files")
+            file, _, anchor = target.partition("#")
+            self.assertEqual(file, "wlthelp.htm")
+            number = int(name[len("wlthelp-"):-len(".htm")])
+            self.assertEqual(page.titles.get(anchor), contexts[number],
+                             f"{name} leads elsewhere than context {number}")
+        self.assertEqual(page.titles.get("worddialogs"), WORD_DIALOGS_TITLE)
 
 if __name__ == "__main__":
     for i, arg in enumerate(sys.argv):

@@ -45,9 +45,10 @@ import shell_link  # noqa: E402
 
 INSTALL_DIR = r'C:\Program Files (x86)\Wordloft'
 UNINSTALL_KEY = r'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Wordloft'
-ZIPPED = ['LICENSE.txt', 'README.txt', 'wlthelp.hlp', 'wlthelp.htm', 'wordloft.exe']
-INSTALLED = ['LICENSE.txt', 'README.txt', 'uninstall.exe', 'wlthelp.hlp', 'wlthelp.htm',
-             'wordloft.exe']
+ZIPPED = ['LICENSE.txt', 'README.txt', 'wlthelp-104.htm', 'wlthelp.hlp', 'wlthelp.htm',
+          'wordloft.exe']
+INSTALLED = ['LICENSE.txt', 'README.txt', 'uninstall.exe', 'wlthelp-104.htm', 'wlthelp.hlp',
+             'wlthelp.htm', 'wordloft.exe']
 WINE_TIMEOUT = 120
 
 

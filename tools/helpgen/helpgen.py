@@ -3,8 +3,9 @@
     python3 tools/helpgen/helpgen.py SOURCE [--hlp OUT.hlp] [--htm OUT.htm]
 
 writes the Windows Help file (WinHelp 3.1 format, opened by the game's
-F1 and Help buttons) and/or a single HTML page with the same topics and
-links. The markup of SOURCE is described in markup.py. The output depends
+F1 and Help buttons where Windows can show it) and/or a single HTML page
+with the same topics and links, with its topic pages beside it (see
+htmlpage.py). The markup of SOURCE is described in markup.py. The output depends
 only on SOURCE: the same source gives the same bytes. Mistakes in the
 source (a link to a missing topic, a context number used twice) stop the
 build with a message naming the line.
@@ -38,6 +39,7 @@ def main():
         document = markup.parse(pathlib.Path(args.source).read_text(encoding="utf-8"))
         hlp = winhelp.write(document) if args.hlp else None
         htm = htmlpage.write(document) if args.htm else None
+        pages = htmlpage.topic_pages(document, pathlib.Path(args.htm).stem) if args.htm else {}
     except (markup.SourceError, ValueError, UnicodeError) as error:
         print(f"{args.source}: {error}", file=sys.stderr)
         return 1
@@ -45,6 +47,8 @@ def main():
         write(args.hlp, hlp)
     if htm is not None:
         write(args.htm, htm)
+    for name, data in pages.items():
+        write(pathlib.Path(args.htm).parent / name, data)
     return 0
 
 

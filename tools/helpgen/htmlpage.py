@@ -1,6 +1,13 @@
 """Writes a document of markup.py as one self-contained HTML page: every
 topic is a section whose id is its context name, links jump inside the
-page, and a contents list opens it. For systems without a WinHelp viewer."""
+page, and a contents list opens it. For systems without a WinHelp viewer.
+
+Beside it go the topic pages: for every context number of a topic other
+than the first, a small page NAME-NUMBER.htm (wlthelp-104.htm) that sends
+the browser on to NAME.htm#topic. The program opens a topic through such a
+page because it hands the browser a plain file path: an address with
+"#topic" can lose its anchor on its way through a file association. The
+first topic is the top of the page itself and needs none."""
 
 import html
 
@@ -62,3 +69,23 @@ def write(document):
         out.append(f"<hr><p>{html.escape(document.settings['copyright'])}</p>")
     out += ["</body>", "</html>", ""]
     return "\n".join(out).encode("utf-8")
+
+
+def topic_page_name(stem, number):
+    return f"{stem}-{number}.htm"
+
+
+def topic_pages(document, stem):
+    """{file name: bytes} of the topic pages that lead into STEM.htm."""
+    pages = {}
+    for topic in document.topics[1:]:
+        target = html.escape(f"{stem}.htm#{topic.name}")
+        title = html.escape(topic.title)
+        caption = html.escape(f"{topic.title} - {document.settings['title']}")
+        for number in topic.numbers:
+            out = ["<!DOCTYPE html>", '<html lang="en">', "<head>", '<meta charset="utf-8">',
+                   f'<meta http-equiv="refresh" content="0; url={target}">',
+                   f"<title>{caption}</title>", "</head>", "<body>",
+                   f'<p><a href="{target}">{title}</a></p>', "</body>", "</html>", ""]
+            pages[topic_page_name(stem, number)] = "\n".join(out).encode("utf-8")
+    return pages

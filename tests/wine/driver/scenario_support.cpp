@@ -106,6 +106,15 @@ void ExpectNoDialog(const Program& program, DWORD waitMs, const char* when) {
     }
 }
 
+void AnswerBox(const Program& program, const char* caption, const char* text, int button) {
+    HWND box = ExpectDialog(program, caption, 5000);
+    if (box == nullptr) return;
+    ExpectText(MessageBoxText(box), text, caption);
+    PressButton(box, button);
+    Expect(WaitForDialogGone(box, 3000), "the box \"%s\" did not close", text);
+    Settle(program);
+}
+
 void FinishGameWithoutDialog(const Program& program, char letter) {
     PostCharacter(program, letter);
     DWORD start = GetTickCount();
@@ -144,4 +153,85 @@ bool ExpectSameBytes(const Bytes& got, const Bytes& expected, const char* what) 
 void SaveMismatch(const Image& a, const Image& b, const std::string& name) {
     SaveScreenshot(a, "mismatch-" + name + "-before");
     SaveScreenshot(b, "mismatch-" + name + "-after");
+}
+
+namespace {
+
+constexpr char kWineKey[] = "Software\\Wine";
+
+// Wine's version names and the numbers a program is told.
+const char* VersionNumberOf(const std::string& name) {
+    if (name == "win10") return "10.0";
+    if (name == "win7") return "6.1";
+    if (name == "winxp") return "5.1";
+    return "";
+}
+
+// "MAJOR.MINOR" of the Windows a newly started program sees, as cmd's
+// "ver" prints it ("Microsoft Windows 10.0.18362").
+std::string VersionOfNewProgram() {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE reader = nullptr, writer = nullptr;
+    if (!CreatePipe(&reader, &writer, &inherit, 0)) return "";
+    SetHandleInformation(reader, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = writer;
+    PROCESS_INFORMATION process = {};
+    char commandLine[] = "cmd.exe /c ver";
+    const bool started = CreateProcessA(nullptr, commandLine, nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                                        &process) != 0;
+    CloseHandle(writer);
+    std::string output;
+    char chunk[256];
+    DWORD got = 0;
+    while (started && ReadFile(reader, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        output.append(chunk, got);
+    CloseHandle(reader);
+    if (started) {
+        WaitForSingleObject(process.hProcess, 10000);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    const size_t start = output.find_first_of("0123456789");
+    if (start == std::string::npos) return output;
+    const size_t second = output.find('.', output.find('.', start) + 1);
+    return output.substr(start, second == std::string::npos ? std::string::npos : second - start);
+}
+
+}  // namespace
+
+PrefixWindowsVersion::PrefixWindowsVersion(const char* version) {
+    HKEY key = nullptr;
+    if (!Expect(RegCreateKeyExA(HKEY_CURRENT_USER, kWineKey, 0, nullptr, 0, KEY_READ | KEY_WRITE,
+                                nullptr, &key, nullptr) == ERROR_SUCCESS,
+                "cannot open HKCU\\%s", kWineKey))
+        return;
+    char old[64] = "";
+    DWORD size = sizeof old - 1, type = 0;
+    HadSetting = RegQueryValueExA(key, "Version", nullptr, &type, reinterpret_cast<BYTE*>(old),
+                                  &size) == ERROR_SUCCESS;
+    Setting = old;
+    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                   static_cast<DWORD>(lstrlenA(version) + 1));
+    RegCloseKey(key);
+    const std::string seen = VersionOfNewProgram();
+    Applied = Expect(seen == VersionNumberOf(version),
+                     "with the prefix at %s a new program sees Windows \"%s\"", version,
+                     Printable(seen).c_str());
+}
+
+PrefixWindowsVersion::~PrefixWindowsVersion() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kWineKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
+    if (HadSetting)
+        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(Setting.c_str()),
+                       static_cast<DWORD>(Setting.size() + 1));
+    else
+        RegDeleteValueA(key, "Version");
+    RegCloseKey(key);
+    if (!HadSetting)
+        ExpectText(VersionOfNewProgram(), VersionNumberOf("win7"), "the prefix's own version");
 }

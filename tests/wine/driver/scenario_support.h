@@ -22,6 +22,8 @@ constexpr int kCommandScoringOnOff = 33002;
 constexpr int kCommandUseCustomWords = 32783;
 constexpr int kCommandUseRandomWords = 32785;
 constexpr int kCommandFourGuesses = 32786;  // 32786..32790: 4..12 guesses
+constexpr int kCommandEditCustomWords = 32782;
+constexpr int kCommandEditRandomCategories = 32784;
 // Menu bar positions.
 constexpr int kWordsMenu = 2;
 constexpr int kMaxGuessesMenu = 3;
@@ -31,6 +33,9 @@ constexpr char kProductTitle[] = "Wordloft";
 constexpr char kEnterWordCaption[] = "Wordloft Enter Word Dialog";
 constexpr char kStreakNameCaption[] = "Wordloft - Winning Streak Name Dialog";
 constexpr char kScoreboardCaption[] = "Wordloft Winning Streak Scoreboard";
+constexpr char kCustomWordsCaption[] = "Wordloft Custom Word Dialog";
+constexpr char kRandomCategoriesCaption[] = "Wordloft Random Word Categories Dialog";
+constexpr char kErrorCaption[] = "Error";
 constexpr int kPhraseField = 1000;
 constexpr int kInformationField = 1001;
 constexpr int kFirstBoardButton = 1003;  // 1003..1007: 4..12 guesses
@@ -86,6 +91,10 @@ HWND ExpectDialog(const Program& program, const char* caption, DWORD timeoutMs);
 // posted so far is handled, or opens within waitMs after that.
 void ExpectNoDialog(const Program& program, DWORD waitMs, const char* when);
 
+// A message box of the program must show the text; it is answered with the
+// button.
+void AnswerBox(const Program& program, const char* caption, const char* text, int button);
+
 // Posts the letter that ends a game and waits for the end-of-game sequence
 // to finish; a dialog opening meanwhile is recorded and dismissed.
 void FinishGameWithoutDialog(const Program& program, char letter);
@@ -95,5 +104,21 @@ bool ExpectSameBytes(const Bytes& got, const Bytes& expected, const char* what);
 
 // Saves both pictures for a person to compare when a pixel check fails.
 void SaveMismatch(const Image& a, const Image& b, const std::string& name);
+
+// While one lives, the programs started from then on see the Windows
+// version given in Wine's names ("win10", "winxp"): the prefix-wide
+// setting HKCU\Software\Wine "Version", read when a process starts. At its
+// end the prefix has its own setting back (none: Windows 7). Applied is
+// false (recorded) when a program started meanwhile does not report the
+// version.
+struct PrefixWindowsVersion {
+    explicit PrefixWindowsVersion(const char* version);
+    ~PrefixWindowsVersion();
+    PrefixWindowsVersion(const PrefixWindowsVersion&) = delete;
+    PrefixWindowsVersion& operator=(const PrefixWindowsVersion&) = delete;
+    bool Applied = false;
+    bool HadSetting = false;
+    std::string Setting;
+};
 
 #endif

@@ -1,8 +1,15 @@
-// Help: F1 and the Enter Word dialog's Help button open the help viewer on
+// Help: F1 and the word dialogs' Help buttons open the help viewer on
 // their topics, the viewer's index and links work, Using Help reaches the
 // viewer (with or without the game's help file), help needs room for its
-// name in the path, and the viewer is told to quit when the game ends.
+// name in the path, and the viewer is told to quit when the game ends; all
+// of it with the prefix at Windows 7 (its default) and at Windows XP. With
+// the prefix at Windows 10, which has no viewer, the same requests open the
+// web page help through the .htm file association, at the same topics, and
+// a missing or unopenable page is reported by name.
+#include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "check.h"
 #include "dialogs.h"
@@ -14,14 +21,31 @@ using namespace PrefOffset;
 namespace {
 
 constexpr int kCommandEnterWord = 32781;
+constexpr int kCommandHelpIndex = 32794;
 constexpr int kCommandUsingHelp = 32795;
-constexpr int kEnterWordHelpButton = 1017;
 constexpr char kViewerClass[] = "MS_WINHELP";
 constexpr char kViewerCaption[] = "Wordloft Help";
 // The titles of the topics for context 100 and 104, as the help source has them.
 constexpr char kContentsTitle[] = "Wordloft Help";
 constexpr char kWordDialogsTitle[] = "Entering and Editing Words";
 constexpr char kFirstLinkTitle[] = "How to Play";
+// Where a browser showing the web help goes for contexts 100 (the top of
+// the page, its contents) and 104.
+constexpr char kContentsPlace[] = "wlthelp.htm";
+constexpr char kWordDialogsPlace[] = "wlthelp.htm#worddialogs";
+
+struct WordDialog {
+    const char* Name;
+    int Command;
+    const char* Caption;
+    int HelpButton;
+};
+
+const WordDialog kWordDialogs[] = {
+    {"Enter Word", kCommandEnterWord, kEnterWordCaption, 1017},
+    {"Custom Words", kCommandEditCustomWords, kCustomWordsCaption, 1011},
+    {"Random Categories", kCommandEditRandomCategories, kRandomCategoriesCaption, 1012},
+};
 
 BOOL CALLBACK MatchViewer(HWND window, LPARAM data) {
     char className[64] = "";
@@ -83,25 +107,25 @@ bool WaitForTopic(HWND viewer, const std::string& title, DWORD timeoutMs) {
     return true;
 }
 
-void ExpectTopic(HWND viewer, const char* title, const char* when) {
+void ExpectTopic(HWND viewer, const char* title, const std::string& when) {
     if (!Expect(WaitForTopic(viewer, title, 5000), "%s: the viewer does not show \"%s\" but \"%s\"",
-                when, title, Printable(ViewerText(viewer).substr(0, 80)).c_str()))
+                when.c_str(), title, Printable(ViewerText(viewer).substr(0, 80)).c_str()))
         return;
     ExpectText(WindowText(viewer), kViewerCaption, "help viewer caption");
 }
 
-// The viewer's window as it is on the screen, brought in front of the game
-// for the moment.
-void SaveViewerPicture(HWND viewer, const char* name) {
+// A window (the viewer's, a message box) as it is on the screen, brought in
+// front of the game for the moment.
+void SaveWindowPicture(HWND window, const char* name) {
     const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-    SetWindowPos(viewer, HWND_TOPMOST, 0, 0, 0, 0, flags);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, flags);
     RECT area;
-    GetWindowRect(viewer, &area);
+    GetWindowRect(window, &area);
     Image image;
     Sleep(200);
-    if (Expect(GrabScreenSettled(area, image), "cannot grab the help viewer's picture"))
+    if (Expect(GrabScreenSettled(area, image), "cannot grab the picture %s", name))
         SaveScreenshot(image, name);
-    SetWindowPos(viewer, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
 }
 
 // True once no help viewer window is left.
@@ -190,7 +214,7 @@ void ExpectIndexListsKeywords(const Program& program, HWND viewer) {
 
 // Clicks the first link the viewer shows (links are green) with the real
 // mouse and expects the topic it leads to.
-void ExpectFirstLinkLeadsTo(HWND viewer, const char* title) {
+void ExpectFirstLinkLeadsTo(HWND viewer, const char* title, const std::string& when) {
     const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     SetWindowPos(viewer, HWND_TOPMOST, 0, 0, 0, 0, flags);
     RECT area;
@@ -213,10 +237,128 @@ void ExpectFirstLinkLeadsTo(HWND viewer, const char* title) {
         clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
         clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
         SendInput(2, clicks, sizeof(INPUT));
-        ExpectTopic(viewer, title, "after clicking the first link of the contents");
+        ExpectTopic(viewer, title, when + ": after clicking the first link of the contents");
     }
     SetWindowPos(viewer, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
 }
+
+// Opens a word dialog, presses its Help button, runs the check while the
+// dialog is open, and cancels the dialog.
+void PressDialogHelp(const Program& program, const WordDialog& word,
+                     const std::function<void(const std::string& when)>& check) {
+    PostCommand(program, word.Command);
+    HWND dialog = ExpectDialog(program, word.Caption, 5000);
+    if (dialog == nullptr) return;
+    PressButton(dialog, word.HelpButton);
+    check(std::string("after the ") + word.Name + " dialog's Help button");
+    PressButton(dialog, IDCANCEL);
+    Expect(WaitForDialogGone(dialog, 3000), "the %s dialog did not close", word.Name);
+}
+
+std::string ReadText(const std::string& path) {
+    std::string text;
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (in == nullptr) return text;
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, got);
+    std::fclose(in);
+    return text;
+}
+
+std::string Folder(const std::string& path) { return path.substr(0, path.rfind('\\')); }
+std::string FileName(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
+
+// Where a browser given the page goes: the address its refresh sends it on
+// to, or else the page itself (which opens at its top).
+std::string PlaceShownFor(const std::string& page) {
+    const std::string text = ReadText(page);
+    const size_t refresh = text.find("http-equiv=\"refresh\"");
+    const size_t url = text.find("url=", refresh);
+    if (text.empty() || refresh == std::string::npos || url == std::string::npos)
+        return text.empty() ? "(nothing)" : FileName(page);
+    return text.substr(url + 4, text.find('"', url) - url - 4);
+}
+
+// A stand-in browser registered for .htm pages while one lives: every page
+// the program opens through the file association is recorded. With broken
+// set, the association names a program that does not exist, so opening a
+// page fails. The prefix has no .htm association of its own; one it has
+// is put back at the end.
+struct PageRecorder {
+    explicit PageRecorder(bool broken = false);
+    ~PageRecorder();
+    PageRecorder(const PageRecorder&) = delete;
+    PageRecorder& operator=(const PageRecorder&) = delete;
+    // The next page the browser was given, waiting up to timeoutMs; empty
+    // when none came.
+    std::string NextPage(DWORD timeoutMs);
+    std::vector<std::string> Pages() const;
+
+    bool Registered = false;
+    size_t Seen = 0;
+    bool HadClass = false;
+    std::string OldClass;
+};
+
+constexpr char kPageClass[] = "Wordloft.TestPage";
+constexpr char kPageRecord[] = "C:\\help-pages.txt";
+
+PageRecorder::PageRecorder(bool broken) {
+    DeleteFileA(kPageRecord);
+    char driver[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, driver, sizeof driver);
+    const std::string recorder =
+        broken ? "C:\\no-browser\\browser.exe" : Folder(driver) + "\\wordloft_page_recorder.exe";
+    if (!broken && !Expect(GetFileAttributesA(recorder.c_str()) != INVALID_FILE_ATTRIBUTES,
+                           "%s is missing (built with the driver)", recorder.c_str()))
+        return;
+    char old[128] = "";
+    LONG size = sizeof old;
+    HadClass = RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", old, &size) == ERROR_SUCCESS;
+    OldClass = old;
+    const std::string command = "\"" + recorder + "\" \"" + kPageRecord + "\" \"%1\"";
+    const std::string commandKey = std::string(kPageClass) + "\\shell\\open\\command";
+    Registered = Expect(
+        RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, kPageClass, 0) == ERROR_SUCCESS &&
+            RegSetValueA(HKEY_CLASSES_ROOT, commandKey.c_str(), REG_SZ, command.c_str(), 0) ==
+                ERROR_SUCCESS,
+        "cannot register the stand-in browser for .htm pages");
+}
+
+PageRecorder::~PageRecorder() {
+    if (HadClass) RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, OldClass.c_str(), 0);
+    else RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, kPageClass);
+}
+
+std::vector<std::string> PageRecorder::Pages() const {
+    std::vector<std::string> pages;
+    const std::string text = ReadText(kPageRecord);
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        pages.push_back(text.substr(start, end - start));
+    return pages;
+}
+
+std::string PageRecorder::NextPage(DWORD timeoutMs) {
+    std::vector<std::string> pages;
+    for (DWORD start = GetTickCount(); (pages = Pages()).size() <= Seen; Sleep(50))
+        if (GetTickCount() - start >= timeoutMs) return "";
+    return pages[Seen++];
+}
+
+// The browser must be given the page, and showing it must end at the place.
+void ExpectPageOpened(PageRecorder& recorder, const std::string& page, const char* place,
+                      const std::string& when) {
+    const std::string got = recorder.NextPage(10000);
+    if (!Expect(!got.empty(), "%s: no page reached the browser", when.c_str())) return;
+    Expect(lstrcmpiA(got.c_str(), page.c_str()) == 0,
+           "%s: the browser was given \"%s\", not \"%s\"", when.c_str(), got.c_str(), page.c_str());
+    ExpectText(PlaceShownFor(got), place, (when + ": where the page leads").c_str());
+}
+
+std::string ProgramFolder() { return Folder(Settings.ProgramPath); }
 
 Bytes QuietPreferences() {
     Bytes prefs = DefaultPreferences();
@@ -254,40 +396,85 @@ void ExpectNoViewer(const Program& program, const char* when) {
            "%s opened the help viewer", when);
 }
 
-}  // namespace
-
-void HelpOpensOnItsTopics() {
-    Expect(WaitForViewerGone(5000), "a help viewer was open before the program started");
+// Windows before 10: the viewer shows every topic the program asks for, and
+// is told to quit when the program ends. Pictures are kept of one run.
+void ViewerShowsTopics(const std::string& windows, bool pictures) {
+    Expect(WaitForViewerGone(5000), "%s: a help viewer was open before the program started",
+           windows.c_str());
     Program program;
     Bytes prefs = QuietPreferences();
     if (!Launch(program, &prefs)) return;
 
     PostKey(program, VK_F1);
     HWND viewer = WaitForViewer(15000);
-    if (!Expect(viewer != nullptr, "F1 opened no help viewer")) {
+    if (!Expect(viewer != nullptr, "%s: F1 opened no help viewer", windows.c_str())) {
         KillProgram(program);
         return;
     }
-    ExpectTopic(viewer, kContentsTitle, "after F1");
-    SaveViewerPicture(viewer, "help-contents");
+    ExpectTopic(viewer, kContentsTitle, windows + ": after F1");
+    if (pictures) SaveWindowPicture(viewer, "help-contents");
     ExpectIndexListsKeywords(program, viewer);
-    ExpectFirstLinkLeadsTo(viewer, kFirstLinkTitle);
+    ExpectFirstLinkLeadsTo(viewer, kFirstLinkTitle, windows);
 
-    PostCommand(program, kCommandEnterWord);
-    HWND dialog = ExpectDialog(program, kEnterWordCaption, 5000);
-    if (dialog != nullptr) {
-        PressButton(dialog, kEnterWordHelpButton);
-        ExpectTopic(viewer, kWordDialogsTitle, "after the Enter Word dialog's Help button");
-        PressButton(dialog, IDCANCEL);
-        Expect(WaitForDialogGone(dialog, 3000), "the Enter Word dialog did not close");
-        SaveViewerPicture(viewer, "help-word-dialogs");
+    for (const WordDialog& word : kWordDialogs) {
+        if (&word != &kWordDialogs[0]) {
+            PostKey(program, VK_F1);
+            ExpectTopic(viewer, kContentsTitle, windows + ": after F1 again");
+        }
+        PressDialogHelp(program, word, [&](const std::string& when) {
+            ExpectTopic(viewer, kWordDialogsTitle, windows + ": " + when);
+        });
+        if (pictures && &word == &kWordDialogs[0]) SaveWindowPicture(viewer, "help-word-dialogs");
     }
 
     PostCommand(program, kCommandUsingHelp);
     ExpectHelpOnHelp(program);
 
     CloseProgram(program);
-    Expect(WaitForViewerGone(10000), "the help viewer stayed open after the program ended");
+    Expect(WaitForViewerGone(10000), "%s: the help viewer stayed open after the program ended",
+           windows.c_str());
+}
+
+// Windows 10: no viewer; F1, Index and Using Help give the browser
+// wlthelp.htm, the Help buttons the page that leads to the word dialogs'
+// topic.
+void BrowserShowsTopics() {
+    PageRecorder browser;
+    if (!browser.Registered) return;
+    Program program;
+    Bytes prefs = QuietPreferences();
+    if (!Launch(program, &prefs)) return;
+    const std::string contents = ProgramFolder() + "\\wlthelp.htm";
+    const std::string wordDialogs = ProgramFolder() + "\\wlthelp-104.htm";
+
+    PostKey(program, VK_F1);
+    ExpectPageOpened(browser, contents, kContentsPlace, "Windows 10: F1");
+    PostCommand(program, kCommandHelpIndex);
+    ExpectPageOpened(browser, contents, kContentsPlace, "Windows 10: Help > Index");
+    PostCommand(program, kCommandUsingHelp);
+    ExpectPageOpened(browser, contents, kContentsPlace, "Windows 10: Help > Using Help");
+    for (const WordDialog& word : kWordDialogs)
+        PressDialogHelp(program, word, [&](const std::string& when) {
+            ExpectPageOpened(browser, wordDialogs, kWordDialogsPlace, "Windows 10: " + when);
+        });
+
+    ExpectNoDialog(program, 0, "Windows 10: after the help requests");
+    CloseProgram(program);
+    Expect(FindWindowA(kViewerClass, nullptr) == nullptr, "Windows 10: a help viewer was started");
+    ExpectEqual(static_cast<long long>(browser.Pages().size()), 6,
+                "Windows 10: pages given to the browser");
+}
+
+}  // namespace
+
+void HelpOpensOnItsTopics() {
+    ViewerShowsTopics("Windows 7", true);
+    {
+        PrefixWindowsVersion windowsXp("winxp");
+        if (windowsXp.Applied) ViewerShowsTopics("Windows XP", false);
+    }
+    PrefixWindowsVersion windows10("win10");
+    if (windows10.Applied) BrowserShowsTopics();
 }
 
 void UsingHelpNeedsNoHelpFile() {
@@ -300,6 +487,38 @@ void UsingHelpNeedsNoHelpFile() {
     ExpectHelpOnHelp(program);
     CloseProgram(program);
     Expect(WaitForViewerGone(10000), "the help viewer stayed open after the program ended");
+
+    // Windows 10 has no viewer to ask: every request needs the web pages,
+    // and says which one is missing, or that no browser opened it.
+    PrefixWindowsVersion windows10("win10");
+    PageRecorder noBrowser(true);
+    if (!windows10.Applied || !noBrowser.Registered || !LaunchCopy(program, "C:\\nohelp", false))
+        return;
+    const char* missing =
+        "The help file C:\\nohelp\\wlthelp.htm is missing. Keep it in the same folder as the game.";
+    PostKey(program, VK_F1);
+    if (HWND box = ExpectDialog(program, kErrorCaption, 5000))
+        SaveWindowPicture(box, "help-page-missing");
+    AnswerBox(program, kErrorCaption, missing, IDOK);
+    PostCommand(program, kCommandUsingHelp);
+    AnswerBox(program, kErrorCaption, missing, IDOK);
+    PressDialogHelp(program, kWordDialogs[0], [&](const std::string&) {
+        AnswerBox(program, kErrorCaption, missing, IDOK);
+    });
+    const std::string page = "C:\\nohelp\\wlthelp.htm";
+    CopyFileA((ProgramFolder() + "\\wlthelp.htm").c_str(), page.c_str(), FALSE);
+    PressDialogHelp(program, kWordDialogs[0], [&](const std::string&) {
+        AnswerBox(program, kErrorCaption,
+                  "The help file C:\\nohelp\\wlthelp-104.htm is missing. Keep it in the same "
+                  "folder as the game.",
+                  IDOK);
+    });
+    PostKey(program, VK_F1);
+    AnswerBox(program, kErrorCaption,
+              "The help file C:\\nohelp\\wlthelp.htm could not be opened in a web browser.", IDOK);
+    ExpectNoViewer(program, "Windows 10: help without its web pages");
+    CloseProgram(program);
+    DeleteFileA(page.c_str());
 }
 
 void HelpFileNeedsRoomInItsPath() {

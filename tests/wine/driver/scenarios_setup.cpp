@@ -1,9 +1,14 @@
 // SETUP: started with a command line ending in "SETUP", the program makes
-// its three shortcuts inside the Windows directory and ends; the shortcut
-// files are read back in the Shell Link format (target, description and
-// working directory). A second run replaces them; "SETUP2" plays the game.
+// its three shortcuts in the user's Desktop and Start Menu Programs folders
+// and ends; the shortcut files are read back in the Shell Link format
+// (target, description and working directory). A second run replaces them;
+// with the prefix at Windows 10 the help shortcut opens the web page help;
+// where the shell reports no such folders the shortcuts go into the Windows
+// directory's; "SETUP2" plays the game.
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "check.h"
 #include "dialogs.h"
@@ -18,6 +23,11 @@ constexpr char kTooLong[] =
     "shortcuts. (Shortcuts not created.)";
 constexpr char kThanks[] =
     "Thanks for installing Wordloft. Start Menu and Desktop Shortcuts are ready for use.";
+constexpr char kFolderTooLong[] =
+    "The name of the Desktop or Start Menu folder is too long for the shortcuts. (Shortcuts not "
+    "created.)";
+constexpr char kShellFoldersKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
 struct ShellLink {
     bool Read = false;
@@ -88,22 +98,47 @@ std::string WindowsDirectory() {
     return std::string(directory, length);
 }
 
+std::string Environment(const char* name) {
+    char value[MAX_PATH] = "";
+    DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length < sizeof value ? std::string(value, length) : std::string();
+}
+
+// The Desktop and the Start Menu's Programs folder shortcuts go into.
+struct ShortcutFolders {
+    std::string Desktop;
+    std::string Programs;
+};
+
+// The user's own, where Windows keeps them since Vista.
+ShortcutFolders UserFolders() {
+    return {Environment("USERPROFILE") + "\\Desktop",
+            Environment("APPDATA") + "\\Microsoft\\Windows\\Start Menu\\Programs"};
+}
+
+// The Windows directory's, for a shell that reports none.
+ShortcutFolders WindowsFolders() {
+    const std::string windows = WindowsDirectory();
+    return {windows + "\\DeskTop", windows + "\\Start Menu\\programs"};
+}
+
 struct ShortcutFile {
     std::string Path;
     std::string Target;
 };
 
-std::vector<ShortcutFile> ExpectedShortcuts() {
-    const std::string windows = WindowsDirectory();
-    const std::string group = windows + "\\Start Menu\\programs\\Wordloft";
+std::vector<ShortcutFile> ExpectedShortcuts(const ShortcutFolders& folders,
+                                            const char* helpFile = "wlthelp.hlp") {
+    const std::string group = folders.Programs + "\\Wordloft";
     const std::string game = std::string(kGameFolder) + "\\wordloft.exe";
-    return {{windows + "\\DeskTop\\shortcut to Wordloft.lnk", game},
+    return {{folders.Desktop + "\\shortcut to Wordloft.lnk", game},
             {group + "\\Wordloft.lnk", game},
-            {group + "\\Wordloft Help.lnk", std::string(kGameFolder) + "\\wlthelp.hlp"}};
+            {group + "\\Wordloft Help.lnk", std::string(kGameFolder) + "\\" + helpFile}};
 }
 
-void ExpectShortcuts(const char* when) {
-    for (const ShortcutFile& file : ExpectedShortcuts()) {
+void ExpectShortcuts(const char* when, const ShortcutFolders& folders,
+                     const char* helpFile = "wlthelp.hlp") {
+    for (const ShortcutFile& file : ExpectedShortcuts(folders, helpFile)) {
         ShellLink link = ReadShellLink(file.Path);
         if (!Expect(link.Read, "%s: %s is missing or no shell link", when, file.Path.c_str()))
             continue;
@@ -116,13 +151,75 @@ void ExpectShortcuts(const char* when) {
     }
 }
 
-// The folder with the program and its help file, as a player unpacks it.
+void DeleteShortcuts(const ShortcutFolders& folders) {
+    for (const ShortcutFile& file : ExpectedShortcuts(folders)) DeleteFileA(file.Path.c_str());
+}
+
+void ExpectNoShortcuts(const char* when, const ShortcutFolders& folders) {
+    for (const ShortcutFile& file : ExpectedShortcuts(folders))
+        Expect(GetFileAttributesA(file.Path.c_str()) == INVALID_FILE_ATTRIBUTES, "%s: %s was made",
+               when, file.Path.c_str());
+}
+
+// While one lives, the shell reports the user's Desktop and Programs
+// folders as the given paths (kept in User Shell Folders); at its end they
+// are what they were.
+struct ShellFoldersAt {
+    ShellFoldersAt(const std::string& desktop, const std::string& programs);
+    ~ShellFoldersAt();
+    ShellFoldersAt(const ShellFoldersAt&) = delete;
+    ShellFoldersAt& operator=(const ShellFoldersAt&) = delete;
+    struct Saved {
+        const char* Name;
+        DWORD Type;
+        std::string Value;
+        bool Present;
+    };
+    std::vector<Saved> Old;
+};
+
+ShellFoldersAt::ShellFoldersAt(const std::string& desktop, const std::string& programs) {
+    HKEY key = nullptr;
+    if (!Expect(RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_READ | KEY_WRITE, &key) ==
+                    ERROR_SUCCESS,
+                "cannot open HKCU\\%s", kShellFoldersKey))
+        return;
+    for (const auto& [name, path] : {std::pair<const char*, std::string>("Desktop", desktop),
+                                     std::pair<const char*, std::string>("Programs", programs)}) {
+        char value[1024] = "";
+        DWORD size = sizeof value - 1, type = REG_EXPAND_SZ;
+        const bool present = RegQueryValueExA(key, name, nullptr, &type,
+                                              reinterpret_cast<BYTE*>(value),
+                                              &size) == ERROR_SUCCESS;
+        Old.push_back({name, type, value, present});
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
+                       static_cast<DWORD>(path.size() + 1));
+    }
+    RegCloseKey(key);
+}
+
+ShellFoldersAt::~ShellFoldersAt() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFoldersKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS)
+        return;
+    for (const Saved& saved : Old) {
+        if (saved.Present)
+            RegSetValueExA(key, saved.Name, 0, saved.Type,
+                           reinterpret_cast<const BYTE*>(saved.Value.c_str()),
+                           static_cast<DWORD>(saved.Value.size() + 1));
+        else
+            RegDeleteValueA(key, saved.Name);
+    }
+    RegCloseKey(key);
+}
+
+// The folder with the program and its help files, as a player unpacks it.
 bool PrepareGameFolder() {
     const std::string source = Settings.ProgramPath.substr(0, Settings.ProgramPath.rfind('\\'));
     CreateDirectoryA("C:\\Games", nullptr);
     CreateDirectoryA(kGameFolder, nullptr);
     bool ok = true;
-    for (const char* name : {"wordloft.exe", "wlthelp.hlp"}) {
+    for (const char* name : {"wordloft.exe", "wlthelp.hlp", "wlthelp.htm"}) {
         std::string from = source + "\\" + name, to = std::string(kGameFolder) + "\\" + name;
         ok = Expect(CopyFileA(from.c_str(), to.c_str(), FALSE) != 0, "cannot copy %s to %s",
                     from.c_str(), to.c_str()) && ok;
@@ -172,12 +269,16 @@ void RunSetup(const char* arguments, const char* message = kThanks,
 
 void SetupCreatesShortcuts() {
     if (!PrepareGameFolder()) return;
-    for (const ShortcutFile& file : ExpectedShortcuts()) DeleteFileA(file.Path.c_str());
+    const ShortcutFolders user = UserFolders();
+    const ShortcutFolders windows = WindowsFolders();
+    DeleteShortcuts(user);
+    DeleteShortcuts(windows);
     RunSetup("SETUP");
-    ExpectShortcuts("after SETUP");
+    ExpectShortcuts("after SETUP", user);
+    ExpectNoShortcuts("after SETUP, in the Windows directory", windows);
 
     // A second run replaces whatever the files hold.
-    for (const ShortcutFile& file : ExpectedShortcuts()) {
+    for (const ShortcutFile& file : ExpectedShortcuts(user)) {
         FILE* out = std::fopen(file.Path.c_str(), "wb");
         if (out != nullptr) {
             std::fputs("not a shortcut", out);
@@ -185,19 +286,44 @@ void SetupCreatesShortcuts() {
         }
     }
     RunSetup("setup");
-    ExpectShortcuts("after the second run (setup)");
+    ExpectShortcuts("after the second run (setup)", user);
     RunSetup("/setup");
-    ExpectShortcuts("after /setup");
+    ExpectShortcuts("after /setup", user);
+
+    // Windows 10 cannot show wlthelp.hlp: the help shortcut opens the web page.
+    {
+        PrefixWindowsVersion windows10("win10");
+        if (windows10.Applied) {
+            RunSetup("SETUP");
+            ExpectShortcuts("Windows 10", user, "wlthelp.htm");
+        }
+    }
 
     // A current directory whose shortcut texts would not fit is refused,
     // and no shortcut is made with a cut path.
     const std::string longFolder = "C:\\Games\\" + std::string(240, 'L');
     CreateDirectoryA(longFolder.c_str(), nullptr);
-    for (const ShortcutFile& file : ExpectedShortcuts()) DeleteFileA(file.Path.c_str());
+    DeleteShortcuts(user);
     RunSetup("SETUP", kTooLong, longFolder.c_str());
-    for (const ShortcutFile& file : ExpectedShortcuts())
-        Expect(GetFileAttributesA(file.Path.c_str()) == INVALID_FILE_ATTRIBUTES,
-               "%s was made from a directory too long for it", file.Path.c_str());
+    ExpectNoShortcuts("from a directory too long for them", user);
+
+    // So is a Desktop folder too long for the shortcut's name.
+    const std::string longDesktop = "C:\\" + std::string(235, 'D');
+    {
+        ShellFoldersAt deep(longDesktop, user.Programs);
+        RunSetup("SETUP", kFolderTooLong);
+    }
+    ExpectNoShortcuts("with a Desktop folder too long for them", {longDesktop, user.Programs});
+
+    // A shell that cannot report the folders (here: they would lie inside a
+    // file) leaves the Windows directory's.
+    {
+        const std::string inFile = std::string(kGameFolder) + "\\wordloft.exe";
+        ShellFoldersAt none(inFile + "\\Desktop", inFile + "\\Programs");
+        RunSetup("SETUP");
+    }
+    ExpectShortcuts("where the shell reports no folders", windows);
+    ExpectNoShortcuts("where the shell reports no folders, in the user's folders", user);
 
     // SETUP2 does not end in SETUP: the game starts.
     PROCESS_INFORMATION process;

@@ -13,11 +13,6 @@ using namespace PrefOffset;
 
 namespace {
 
-constexpr int kCommandEditCustomWords = 32782;
-constexpr int kCommandEditRandomCategories = 32784;
-constexpr char kCustomWordsCaption[] = "Wordloft Custom Word Dialog";
-constexpr char kRandomCategoriesCaption[] = "Wordloft Random Word Categories Dialog";
-constexpr char kErrorCaption[] = "Error";
 constexpr char kOpenCaption[] = "Open";
 constexpr char kSaveCaption[] = "Save Wordloft Word List as...";
 constexpr char kListFolder[] = "C:\\wordlists";
@@ -106,16 +101,6 @@ void Press(const Program& program, HWND dialog, int id) {
 HWND OpenCustomWords(const Program& program) {
     PostCommand(program, kCommandEditCustomWords);
     return ExpectDialog(program, kCustomWordsCaption, 5000);
-}
-
-// A message box must show the text; it is answered with the button.
-void AnswerBox(const Program& program, const char* caption, const char* text, int button) {
-    HWND box = ExpectDialog(program, caption, 5000);
-    if (box == nullptr) return;
-    ExpectText(MessageBoxText(box), text, caption);
-    PressButton(box, button);
-    Expect(WaitForDialogGone(box, 3000), "the box \"%s\" did not close", text);
-    Settle(program);
 }
 
 // The file-name field of the system's file dialog: the combo box 1148 (its
