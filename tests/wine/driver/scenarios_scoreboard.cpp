@@ -10,8 +10,6 @@ using namespace PrefOffset;
 
 namespace {
 
-constexpr int kCommandEditCustomWords = 32782;
-constexpr char kCustomWordsCaption[] = "Wordloft Custom Word Dialog";
 constexpr int kDeleteAllWords = 1004;
 constexpr int kCustomWordsDone = 1013;
 
@@ -158,8 +156,7 @@ void ClosingOffersRunningStreak() {
     PostCommand(program, kCommandEditCustomWords);
     if (HWND dialog = ExpectDialog(program, kCustomWordsCaption, 5000)) {
         PressButton(dialog, kDeleteAllWords);
-        if (HWND box = ExpectDialog(program, kProductTitle, 5000)) PressButton(box, IDYES);
-        Settle(program);
+        AnswerBox(program, kProductTitle, "Delete all words?", IDYES);
         PressButton(dialog, kCustomWordsDone);
         Expect(WaitForDialogGone(dialog, 3000), "the Custom Words dialog did not close");
     }
