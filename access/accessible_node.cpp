@@ -164,30 +164,26 @@ STDMETHODIMP AccessibleNode::get_accDefaultAction(VARIANT child, BSTR* action) {
     return AnswerText(child, &AccessibleItem::DefaultAction, action, &IAccessible::get_accDefaultAction);
 }
 
-STDMETHODIMP AccessibleNode::get_accRole(VARIANT child, VARIANT* role) {
-    if (!role) return E_POINTER;
-    VariantInit(role);
+HRESULT AccessibleNode::AnswerNumber(const VARIANT& child, long AccessibleItem::*field, VARIANT* number,
+                                     HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, VARIANT*)) {
+    if (!number) return E_POINTER;
+    VariantInit(number);
     AccessibleItem item;
     if (Find(child, item)) {
-        role->vt = VT_I4;
-        role->lVal = item.Role;
+        number->vt = VT_I4;
+        number->lVal = item.*field;
         return S_OK;
     }
-    if (IsSelf(child) && Standard) return Standard->get_accRole(child, role);
+    if (IsSelf(child) && Standard) return (Standard->*standard)(child, number);
     return E_INVALIDARG;
 }
 
+STDMETHODIMP AccessibleNode::get_accRole(VARIANT child, VARIANT* role) {
+    return AnswerNumber(child, &AccessibleItem::Role, role, &IAccessible::get_accRole);
+}
+
 STDMETHODIMP AccessibleNode::get_accState(VARIANT child, VARIANT* state) {
-    if (!state) return E_POINTER;
-    VariantInit(state);
-    AccessibleItem item;
-    if (Find(child, item)) {
-        state->vt = VT_I4;
-        state->lVal = item.State;
-        return S_OK;
-    }
-    if (IsSelf(child) && Standard) return Standard->get_accState(child, state);
-    return E_INVALIDARG;
+    return AnswerNumber(child, &AccessibleItem::State, state, &IAccessible::get_accState);
 }
 
 STDMETHODIMP AccessibleNode::get_accHelp(VARIANT child, BSTR* help) {

@@ -99,6 +99,8 @@ private:
     bool IsSelf(const VARIANT& child) const;
     HRESULT AnswerText(const VARIANT& child, std::string AccessibleItem::*field, BSTR* text,
                        HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, BSTR*));
+    HRESULT AnswerNumber(const VARIANT& child, long AccessibleItem::*field, VARIANT* number,
+                         HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, VARIANT*));
     void SetChildVariant(long child, VARIANT* out);
 
     LONG References = 1;

@@ -29,6 +29,15 @@ bool PhraseHasLetter(int16_t letterIndex) {
     return false;
 }
 
+// The letter panel as its own object and as a child of the client.
+void DescribeLetterPanel(AccessibleItem& item) {
+    item.Name = "Letters";
+    item.Value = LettersUsedText();
+    item.Role = ROLE_SYSTEM_GROUPING;
+    item.State = 0;
+    item.Area = RectOf(LetterPanel);
+}
+
 class LetterPanelNode : public AccessibleNode {
 public:
     LetterPanelNode(HWND window, IAccessible* parent) : AccessibleNode(window, nullptr), Parent(parent) {}
@@ -37,10 +46,7 @@ protected:
     long ChildCount() override { return kLetterCount; }
 
     bool DescribeSelf(AccessibleItem& item) override {
-        item.Name = "Letters";
-        item.Value = LettersUsedText();
-        item.Role = ROLE_SYSTEM_GROUPING;
-        item.Area = RectOf(LetterPanel);
+        DescribeLetterPanel(item);
         return true;
     }
 
@@ -105,11 +111,7 @@ protected:
             item.Area = RectOf(PhraseBand);
             return true;
         case kAccessLetters:
-            item.Name = "Letters";
-            item.Value = LettersUsedText();
-            item.Role = ROLE_SYSTEM_GROUPING;
-            item.State = 0;
-            item.Area = RectOf(LetterPanel);
+            DescribeLetterPanel(item);
             return true;
         case kAccessGuessesLeft:
             item.Name = "Guesses left";

@@ -192,7 +192,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_LBUTTONUP: return OnLeftButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_CAPTURECHANGED: return OnCaptureLost();
         case WM_GETOBJECT: return AnswerGameObject(window, wParam, lParam);
-        case WM_SETFOCUS: NoteGameFocus(); return 0;
+        case WM_SETFOCUS: NoteGameFocus(); return DefWindowProcA(window, message, wParam, lParam);
         default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

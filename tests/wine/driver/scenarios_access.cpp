@@ -5,7 +5,8 @@
 // out-of-context SetWinEventHook. One short game is won and one lost; after
 // each step the children's names, values, states and places are checked
 // together with the events that came, and at the end the scoreboard's
-// rows are read the same way.
+// rows are read the same way. (MinGW's liboleacc.a defines IID_IAccessible as
+// a code stub, not the interface id: __uuidof(IAccessible) is used instead.)
 #include <oleacc.h>
 
 #include <string>
@@ -262,10 +263,13 @@ void PlayTheShortGames(const Program& program, IAccessible* game, IAccessible* l
     ExpectChild(game, kGuessesLeft, "Guesses left", "3 of 4", "guesses left after Z");
     ExpectChild(game, kLetters, "Letters", "Used: O, Z", "letters after Z");
     ExpectLetter(letters, 'Z', "not in the phrase", false);
+    ExpectEqual(letters->accDoDefaultAction(Child('Z' - 'A' + 1)), DISP_E_MEMBERNOTFOUND, "action of a used letter");
     // Space tells the whole game again, and changes nothing.
     PostKey(program, VK_SPACE);
     Step(program, game, "", {"alert: O blank, blank O blank. 5 letters in 2 words. 3 guesses left. Used: O, Z."});
-    Step(program, game, "XB", {"state X", "value letters", "value phrase", "alert: X, 1 found.", "state B",
+    // A letter's action guesses it as a click on its cell does.
+    Expect(letters->accDoDefaultAction(Child('X' - 'A' + 1)) == S_OK, "the letter X has no action");
+    Step(program, game, "B", {"state X", "value letters", "value phrase", "alert: X, 1 found.", "state B",
                                "value letters", "value phrase", "alert: B, 1 found."});
     LogTree(game, "before the winning letter");
     Step(program, game, "W",
