@@ -1,7 +1,7 @@
 // The main window procedure: window creation and destruction, painting,
 // typed letters, the press-and-release of letter cells, the clicks on the
-// case toggle, statistics panel, guess meter and face, and the menu
-// commands. Each case forwards to one operation.
+// case toggle, statistics panel, guess meter and face, the menu commands,
+// and the requests of screen readers. Each case forwards to one operation.
 #include "app/main_window.h"
 
 #include <windowsx.h>
@@ -9,6 +9,7 @@
 #include "app/app_globals.h"
 #include "app/help.h"
 #include "app/menu_commands.h"
+#include "access/game_access.h"
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
@@ -55,6 +56,7 @@ LRESULT OnCreate(HWND window) {
 }
 
 LRESULT OnDestroy() {
+    ReleaseGameObjects();
     SavePreferences();
     QuitHelp();
     DeleteDrawingResources();
@@ -75,8 +77,11 @@ LRESULT OnPrintClient(HDC dc) {
     return 0;
 }
 
+// F1 opens the help; Space, which is no letter and no accelerator, has a
+// screen reader tell the whole game once more.
 LRESULT OnKeyDown(WPARAM key) {
     if (key == VK_F1) ShowHelpIndex();
+    if (key == VK_SPACE && !GuessUnderWay) RepeatGameState();
     return 0;
 }
 
@@ -112,12 +117,15 @@ LRESULT OnLeftButtonDown(HWND window, int x, int y) {
         PressLetterCell(window, x, y);
     } else if (RegionContains(CaseToggleBox, x, y)) {
         ToggleLetterCase();
+        NoteRegionChanged(kRegionCaseToggleBox);
     } else if (RegionContains(StatisticsPanel, x, y)) {
         ToggleStatisticsPanel();
+        NoteRegionChanged(kRegionStatisticsPanel);
     } else if (RegionContains(GuessMeter, x, y)) {
         RecolourGuessMeter();
     } else if (RegionContains(FaceBox, x, y)) {
         CycleFaceColour();
+        NoteRegionChanged(kRegionFaceBox);
     }
     return 0;
 }
@@ -183,6 +191,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_MOUSEMOVE: return OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_LBUTTONUP: return OnLeftButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         case WM_CAPTURECHANGED: return OnCaptureLost();
+        case WM_GETOBJECT: return AnswerGameObject(window, wParam, lParam);
+        case WM_SETFOCUS: NoteGameFocus(); return DefWindowProcA(window, message, wParam, lParam);
         default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -36,6 +36,8 @@ void PlayCustomWord() {
     SetGamePhrase(phrase, information);
 }
 
+void ChoosePhrase(uint32_t command);
+
 // Random Words: a category drawn among the selected ones, each with the
 // same chance whatever its size, then a phrase of it.
 void PlayRandomCategory() {
@@ -48,7 +50,33 @@ void PlayRandomCategory() {
     }
     if (m == 0) return;
     const int16_t r = RandomInRange(0, static_cast<int16_t>(m - 1));
-    NewGame(kSourceFirstCategory + static_cast<uint32_t>(selected[r]), 0);
+    ChoosePhrase(kSourceFirstCategory + static_cast<uint32_t>(selected[r]));
+}
+
+// The phrase of a game from a word source command; any other command
+// plays the default phrase, never the last game's.
+void ChoosePhrase(uint32_t command) {
+    if (command == kSourceEnteredWord) {
+        if (!AskEnteredWord()) SetDefaultPhrase();
+    } else if (command == kSourceCustomWords) {
+        PlayCustomWord();
+    } else if (command == kSourceRandomWords) {
+        PlayRandomCategory();
+    } else if (command >= kSourceFirstCategory && command <= kSourceLastCategory) {
+        const int16_t k = static_cast<int16_t>(command - kSourceFirstCategory);
+        DrawCategoryPhrase(Categories[k].ResourceName, k);
+    } else {
+        SetDefaultPhrase();
+    }
+}
+
+// How many positions of the phrase hold the letter.
+int16_t CountPositionsOf(int16_t letterIndex) {
+    int16_t found = 0;
+    for (uint16_t p = 0; p < GameState.PhraseLength; ++p) {
+        if (LetterIndexOf(GameState.Phrase[p]) == letterIndex) ++found;
+    }
+    return found;
 }
 
 bool IsPhraseComplete() {
@@ -84,6 +112,7 @@ void RunWinSequence() {
     InvalidateRegion(kRegionStatisticsPanel, -2);
     PlaySoundCue(kSoundWinGame);
     ShowInformation(GameState.Information);
+    AnnounceGameEnd(1);
     FlashPhraseBand();
     StartNextGame();
     FlushPendingInput();
@@ -96,6 +125,7 @@ void RunLossSequence() {
     PlaySoundCue(kSoundLoseGame);
     RevealMissingLetters();
     ShowInformation(GameState.Information);
+    AnnounceGameEnd(0);
     FlashPhraseBand();
     if (GameState.Streak == -1) OfferEndedStreak();
     GameState.StreakMixed = 0;
@@ -106,19 +136,7 @@ void RunLossSequence() {
 }  // namespace
 
 void NewGame(uint32_t command, int16_t remember) {
-    if (command == kSourceEnteredWord) {
-        if (!AskEnteredWord()) SetDefaultPhrase();
-    } else if (command == kSourceCustomWords) {
-        PlayCustomWord();
-    } else if (command == kSourceRandomWords) {
-        PlayRandomCategory();
-    } else if (command >= kSourceFirstCategory && command <= kSourceLastCategory) {
-        const int16_t k = static_cast<int16_t>(command - kSourceFirstCategory);
-        DrawCategoryPhrase(Categories[k].ResourceName, k);
-    } else {
-        // No word source: the default phrase, never the last game's.
-        SetDefaultPhrase();
-    }
+    ChoosePhrase(command);
     if (remember) {
         CheckWordSourceItem(command);
         Preferences.WordSource = command;
@@ -127,6 +145,7 @@ void NewGame(uint32_t command, int16_t remember) {
     std::memset(GameState.LettersUsed, 0, sizeof GameState.LettersUsed);
     ClearPhraseBand();
     DrawPhrase();
+    AnnounceNewGame();
 }
 
 void StartNextGame() {
@@ -147,7 +166,9 @@ void GuessLetter(int16_t letterIndex) {
     GameState.LettersUsed[letterIndex] = 1;
     DrawLetterCellUsed(letterIndex);
     DrawPhrase();
+    const int16_t found = CountPositionsOf(letterIndex);
     const int16_t result = EvaluateGuess(letterIndex);
+    AnnounceGuess(letterIndex, found);
     if (result == kGuessWins) RunWinSequence();
     if (result == kGuessLoses) RunLossSequence();
 }
@@ -197,6 +218,7 @@ void OfferEndedStreak() {
     if (Preferences.ScoringOn == 0) return;
     if (!StreakEntersScoreboard(GameState.MaxGuessesIndex, GameState.EndedStreak)) return;
     PlaySoundCue(kSoundGetName);
+    AnnounceStreakOffer();
     AskStreakName();
     ShowScoreboard(1);
 }

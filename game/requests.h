@@ -102,6 +102,20 @@ int16_t AskEnteredWord();
 void AskStreakName();
 void ShowScoreboard(int16_t afterStreakEntry);
 
+// ---- What a screen reader is told ----
+// The moments of a game, told to assistive technology. Nothing is composed
+// or sent while no screen reader has asked the window for its contents.
+// A fresh game is set up and its phrase drawn.
+void AnnounceNewGame();
+// A guess the engine accepted and judged: found is the number of phrase
+// positions the letter filled, 0 for a miss (GuessesLeft already lowered).
+void AnnounceGuess(int16_t letterIndex, int16_t found);
+// A game ended (won 1, lost 0): the phrase is complete on the band and the
+// information line shows the game's information.
+void AnnounceGameEnd(int16_t won);
+// An ended winning streak is about to be offered to the scoreboard.
+void AnnounceStreakOffer();
+
 // ---- Resources and the system ----
 // Copies the text of a built-in category into buffer, zero-terminated,
 // dropping the text's last byte; reports failure with the message of

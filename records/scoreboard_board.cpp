@@ -87,6 +87,15 @@ void DrawBoard(HDC dc, const RECT& client) {
 
 }  // namespace
 
+RECT ScoreboardRowArea(HWND area, int r) {
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(area, &client);
+    const int y = kFirstRowY + kRowHeight * r;
+    return RECT{kHighlightInset, y, client.right - kHighlightInset, y + kRowHeight};
+}
+
+int HighlightedScoreboardRow() { return HighlightedRow(); }
+
 void DrawScoreboard(HWND area) {
     HDC dc = GetDC(area);
     if (dc == nullptr) {

@@ -17,6 +17,11 @@ extern uint8_t AfterStreakEntry;
 // with the newest entry inverted right after it was made.
 void DrawScoreboard(HWND area);
 
+// The band of rank r (0..9) across the board area, in its client
+// coordinates, and the rank shown inverted (-1 for none).
+RECT ScoreboardRowArea(HWND area, int r);
+int HighlightedScoreboardRow();
+
 // Erases the board area, lets it repaint at once, then draws the board.
 void RedrawScoreboard(HWND area);
 

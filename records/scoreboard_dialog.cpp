@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "app/app_globals.h"
+#include "access/scoreboard_access.h"
 #include "app/utilities.h"
 #include "game/categories.h"
 #include "game/game_state.h"
@@ -82,8 +83,12 @@ INT_PTR CALLBACK StreakNameDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 }
 
 // The board area repaints itself as an empty static and then carries the
-// board again, so that uncovering it alone never leaves it blank.
+// board again, so that uncovering it alone never leaves it blank. A screen
+// reader asking for its contents gets the board's list of ranks.
 LRESULT CALLBACK BoardAreaProc(HWND area, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT answer = 0;
+    if (message == WM_GETOBJECT && AnswerScoreboardObject(area, wParam, lParam, &answer)) return answer;
+    if (message == WM_DESTROY) ReleaseScoreboardObject();
     const LRESULT result = CallWindowProcA(StaticAreaProc, area, message, wParam, lParam);
     if (message == WM_PAINT) DrawScoreboard(area);
     return result;
@@ -119,6 +124,7 @@ void ScoreboardCommand(HWND dialog, int id) {
     } else if (id >= IDC_BOARD_FIRST && id <= IDC_BOARD_LAST) {
         ShowBoard(dialog, static_cast<uint16_t>(id - IDC_BOARD_FIRST));
         RedrawScoreboard(GetDlgItem(dialog, IDC_BOARD_AREA));
+        NoteScoreboardShown(GetDlgItem(dialog, IDC_BOARD_AREA));
     }
 }
 

@@ -52,11 +52,12 @@ long Count(const std::string& call) { return std::count(Fake.Calls.begin(), Fake
 TEST(EngineGuesses, HitMarksTheCellRedrawsAndGreysTheMenusOnce) {
     StartCustomGame("BANANA");
     Guess('A');
-    const Calls expected = {"DrawLetterCellUsed(0)", "DrawPhrase[_A_A_A]", "PlaySoundCue(0)", "DisableGameMenus"};
+    const Calls expected = {"DrawLetterCellUsed(0)", "DrawPhrase[_A_A_A]", "PlaySoundCue(0)", "DisableGameMenus",
+                            "AnnounceGuess(0,3)"};
     EXPECT_EQ(Fake.Calls, expected);
     Fake.Calls.clear();
     Guess('N');
-    const Calls second = {"DrawLetterCellUsed(13)", "DrawPhrase[_ANANA]", "PlaySoundCue(0)"};
+    const Calls second = {"DrawLetterCellUsed(13)", "DrawPhrase[_ANANA]", "PlaySoundCue(0)", "AnnounceGuess(13,2)"};
     EXPECT_EQ(Fake.Calls, second);
     EXPECT_EQ(GameState.GuessesLeft, 6);
 }
@@ -66,7 +67,7 @@ TEST(EngineGuesses, MissLowersTheMeterAndAddsStages) {
     Guess('Z');
     const Calls expected = {"DrawLetterCellUsed(25)", "DrawPhrase[___]",       "PlaySoundCue(1)",
                             "WipeGuessMeter",         "DrawGuessMeter",        "DrawStagesAfterMiss(5)",
-                            "DisableGameMenus"};
+                            "DisableGameMenus",       "AnnounceGuess(25,0)"};
     EXPECT_EQ(Fake.Calls, expected);
     EXPECT_EQ(GameState.GuessesLeft, 5);
 }
@@ -78,15 +79,15 @@ TEST(EngineGuesses, MissLeavingOneGuessGaspsAndLastMissDropsTheDoor) {
     Fake.Calls.clear();
     Guess('Z');
     const Calls gasp = {"DrawLetterCellUsed(25)", "DrawPhrase[___]", "PlaySoundCue(1)",  "WipeGuessMeter",
-                        "DrawGuessMeter",         "DrawStagesAfterMiss(1)", "PlaySoundCue(12)"};
+                        "DrawGuessMeter",         "DrawStagesAfterMiss(1)", "PlaySoundCue(12)", "AnnounceGuess(25,0)"};
     EXPECT_EQ(Fake.Calls, gasp);
     Fake.Calls.clear();
     Guess('Q');
-    // The last miss: the door drops before the stages, no gasp, then the
-    // loss sequence begins with the sad face.
+    // The last miss: the door drops before the stages, no gasp, the miss
+    // is told, then the loss sequence begins with the sad face.
     const Calls last = {"DrawLetterCellUsed(16)", "DrawPhrase[___]",  "PlaySoundCue(1)",
                         "WipeGuessMeter",         "DrawGuessMeter",   "PlaySoundCue(21)",
-                        "DrawStagesAfterMiss(0)", "InvalidateRegion(6,-2)", "InvalidateRegion(1,-2)",
+                        "DrawStagesAfterMiss(0)", "AnnounceGuess(16,0)", "InvalidateRegion(6,-2)", "InvalidateRegion(1,-2)",
                         "PlaySoundCue(3)"};
     ASSERT_GE(Fake.Calls.size(), last.size());
     EXPECT_EQ(Calls(Fake.Calls.begin(), Fake.Calls.begin() + last.size()), last);
@@ -131,18 +132,22 @@ TEST(EngineSequences, WinRunsItsStepsInOrder) {
     Guess('A');
     Fake.Calls.clear();
     Guess('B');
-    Calls expected = {"DrawLetterCellUsed(1)", "DrawPhrase[AB]", "PlaySoundCue(0)",
+    // The guess is told first, the won game once the information line
+    // shows, before the flash.
+    Calls expected = {"DrawLetterCellUsed(1)", "DrawPhrase[AB]", "PlaySoundCue(0)", "AnnounceGuess(1,1)",
                       "InvalidateRegion(6,-2)", "InvalidateRegion(1,-2)", "PlaySoundCue(2)",
-                      "ShowInformation:ABOUT AB"};
+                      "ShowInformation:ABOUT AB", "AnnounceGameEnd(1)"};
     for (int i = 0; i < 10; ++i) {
         expected.push_back("InvertPhraseBand");
         expected.push_back("PlaySoundCue(20)");
         expected.push_back("Delay(250)");
     }
-    // The next game: a fresh phrase from the stored source, menus back,
-    // the scene repainted, and the queued input thrown away.
+    // The next game: a fresh phrase from the stored source, told once it
+    // is drawn, menus back, the scene repainted, and the queued input
+    // thrown away.
     const Calls next = {"ClearPhraseBand",
                         "DrawPhrase[__]",
+                        "AnnounceNewGame",
                         "EnableGameMenus",
                         "InvalidateRegion(4,0)",
                         "InvalidateRegion(2,0)",
@@ -184,6 +189,9 @@ TEST(EngineSequences, LossRevealsMissingLettersInPhraseOrderOnce) {
     const Calls expected = {"PlaySoundCue(3)",        "DrawPhrase[ABBA _AB]", "PlaySoundCue(4)", "Delay(250)",
                             "DrawPhrase[ABBA CAB]", "PlaySoundCue(4)",      "Delay(250)"};
     EXPECT_EQ(reveal, expected);
+    // The lost game is told with the whole phrase shown, before the flash.
+    EXPECT_EQ(Between("ShowInformation:INFO", "InvertPhraseBand"),
+              (Calls{"ShowInformation:INFO", "AnnounceGameEnd(0)"}));
     EXPECT_EQ(Count("InvalidateRegion(6,-2)"), 0);
     EXPECT_EQ(Count("InvertPhraseBand"), 10);
     EXPECT_EQ(Fake.Calls.back(), "FlushPendingInput");
@@ -197,7 +205,7 @@ TEST(EngineSequences, LossEndingAScoredStreakOffersItBeforeTheNextGame) {
     GameState.Streak = 3;
     for (char c : {'W', 'X', 'Y', 'Z'}) Guess(c);
     const Calls offer = Between("PlaySoundCue(19)", "ClearPhraseBand");
-    const Calls expected = {"PlaySoundCue(19)", "AskStreakName", "ShowScoreboard(1)"};
+    const Calls expected = {"PlaySoundCue(19)", "AnnounceStreakOffer", "AskStreakName", "ShowScoreboard(1)"};
     EXPECT_EQ(offer, expected);
     // The offer comes after the flash.
     auto flash = std::find(Fake.Calls.rbegin(), Fake.Calls.rend(), "InvertPhraseBand");
@@ -229,7 +237,7 @@ TEST(EngineSequences, OffersNeedScoringAndAStreakAboveTheTenthScore) {
     EXPECT_TRUE(Fake.Calls.empty());  // the first loss offers 0
     GameState.EndedStreak = 1;
     OfferEndedStreak();
-    EXPECT_EQ(Fake.Calls, (Calls{"PlaySoundCue(19)", "AskStreakName", "ShowScoreboard(1)"}));
+    EXPECT_EQ(Fake.Calls, (Calls{"PlaySoundCue(19)", "AnnounceStreakOffer", "AskStreakName", "ShowScoreboard(1)"}));
     EXPECT_EQ(Preferences.ScoreboardScores[2][0], 1);
 }
 
@@ -248,7 +256,7 @@ TEST(EngineMaxGuesses, ScoredStreakAsksAndNoKeepsEverything) {
     Fake.Calls.clear();
     Fake.AnswerYes = true;
     ChangeMaxGuesses(10);
-    const Calls expected = {Fake.Calls[0],    "PlaySoundCue(19)", "AskStreakName", "ShowScoreboard(1)",
+    const Calls expected = {Fake.Calls[0],    "PlaySoundCue(19)", "AnnounceStreakOffer", "AskStreakName", "ShowScoreboard(1)",
                             "InvalidateRegion(1,-2)", "WipeGuessMeter", "CheckMaxGuessesItem(3)", "DrawGuessMeter", "PlaySoundCue(10)"};
     EXPECT_EQ(Fake.Calls, expected);
     EXPECT_EQ(GameState.Streak, 0);
@@ -284,7 +292,7 @@ TEST(EngineNewGame, RememberedSourcesAndTheDefaultPhrase) {
     Fake.EnteredWordAccepted = false;
     NewGame(kSourceEnteredWord, 1);
     const Calls expected = {"AskEnteredWord", "CheckWordSourceItem(32781)", "SetSourceTitle", "ClearPhraseBand",
-                            "DrawPhrase[____ ____ _______]"};
+                            "DrawPhrase[____ ____ _______]", "AnnounceNewGame"};
     EXPECT_EQ(Fake.Calls, expected);
     EXPECT_STREQ(GameState.Phrase, "WORD LOFT SQUARED");
     EXPECT_STREQ(GameState.Information, "Thanks for playing Wordloft.");
@@ -311,6 +319,8 @@ TEST(EngineNewGame, RandomWordsDrawsOnlySelectedCategoriesAndStaysRemembered) {
     const auto loads = CallsStartingWith("LoadCategoryText:");
     ASSERT_EQ(loads.size(), 4u);
     for (const auto& load : loads) EXPECT_EQ(load, "LoadCategoryText:PLANETS");
+    // The category drawn is no game of its own: each game is told once.
+    EXPECT_EQ(Count("AnnounceNewGame"), 4);
     EXPECT_EQ(Preferences.WordSource, kSourceRandomWords);
     EXPECT_EQ(CallsStartingWith("CheckWordSourceItem(32832)").size(), 0u);
 

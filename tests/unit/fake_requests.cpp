@@ -126,6 +126,12 @@ void AskStreakName() {
     EnterScoreboard(m, Fake.StreakName.c_str(), GameState.EndedStreak, category);
 }
 void ShowScoreboard(int16_t afterStreakEntry) { Log("ShowScoreboard(" + Number(afterStreakEntry) + ")"); }
+void AnnounceNewGame() { Log("AnnounceNewGame"); }
+void AnnounceGuess(int16_t letterIndex, int16_t found) {
+    Log("AnnounceGuess(" + Number(letterIndex) + "," + Number(found) + ")");
+}
+void AnnounceGameEnd(int16_t won) { Log("AnnounceGameEnd(" + Number(won) + ")"); }
+void AnnounceStreakOffer() { Log("AnnounceStreakOffer"); }
 int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size, int16_t errorStringId) {
     Log(std::string("LoadCategoryText:") + resourceName);
     buffer[0] = '\0';

@@ -40,6 +40,8 @@ void SetupCreatesShortcuts();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();
+// What a screen reader reads and hears.
+void ScreenReaderFollowsTheGame();
 // Random play for WORDLOFT_SOAK_MINUTES minutes.
 void SoakWithRandomInput();
 

@@ -1,0 +1,299 @@
+// The game's accessible objects: the main window's client object with one
+// child per painted region, and the letter panel with its 26 letters. They
+// read GameState and Preferences, and what the panels show (current or
+// cumulative statistics, the information line, the face's colour), and
+// place every child on the scene's layout. The engine's announcement
+// requests are answered here too.
+#include "access/game_access.h"
+
+#include <string>
+
+#include "access/accessible_node.h"
+#include "access/announcer.h"
+#include "access/spoken_text.h"
+#include "game/game_state.h"
+#include "game/phrase.h"
+#include "records/preferences.h"
+#include "render/face_and_statistics.h"
+#include "render/phrase_display.h"
+#include "render/scene_layout.h"
+
+namespace {
+
+RECT RectOf(const RegionRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+bool PhraseHasLetter(int16_t letterIndex) {
+    for (uint16_t p = 0; p < GameState.PhraseLength; ++p) {
+        if (LetterIndexOf(GameState.Phrase[p]) == letterIndex) return true;
+    }
+    return false;
+}
+
+// The letter panel as its own object and as a child of the client.
+void DescribeLetterPanel(AccessibleItem& item) {
+    item.Name = "Letters";
+    item.Value = LettersUsedText();
+    item.Role = ROLE_SYSTEM_GROUPING;
+    item.State = 0;
+    item.Area = RectOf(LetterPanel);
+}
+
+class LetterPanelNode : public AccessibleNode {
+public:
+    LetterPanelNode(HWND window, IAccessible* parent) : AccessibleNode(window, nullptr), Parent(parent) {}
+
+protected:
+    long ChildCount() override { return kLetterCount; }
+
+    bool DescribeSelf(AccessibleItem& item) override {
+        DescribeLetterPanel(item);
+        return true;
+    }
+
+    bool DescribeChild(long child, AccessibleItem& item) override {
+        if (child < 1 || child > kLetterCount) return false;
+        const int16_t i = static_cast<int16_t>(child - 1);
+        item.Name = std::string(1, static_cast<char>('A' + i));
+        item.Role = ROLE_SYSTEM_PUSHBUTTON;
+        item.Area = RectOf(LetterCells[i]);
+        if (GameState.LettersUsed[i] == 1) {
+            item.State = STATE_SYSTEM_UNAVAILABLE;
+            item.Value = PhraseHasLetter(i) ? "in the phrase" : "not in the phrase";
+        } else {
+            item.DefaultAction = "Guess";
+        }
+        return true;
+    }
+
+    IDispatch* ParentObject() override {
+        Parent->AddRef();
+        return Parent;
+    }
+
+    long ChildAt(int x, int y) override { return LetterCellAt(x, y) + 1; }
+
+    bool DoDefaultAction(long child) override {
+        if (child < 1 || child > kLetterCount) return false;
+        PostClickAt(Window, RectOf(LetterCells[child - 1]));
+        return true;
+    }
+
+private:
+    // The client object owns the panel; the reference goes the other way.
+    IAccessible* Parent;
+};
+
+class GameClientNode : public AccessibleNode {
+public:
+    GameClientNode(HWND window, IAccessible* standard) : AccessibleNode(window, standard) {
+        Letters = new LetterPanelNode(window, this);
+    }
+    ~GameClientNode() override {
+        if (Letters) Letters->Release();
+    }
+
+    void DisconnectAll() {
+        Letters->Disconnect();
+        Letters = nullptr;
+        Disconnect();
+    }
+
+protected:
+    long ChildCount() override { return kAccessChildCount; }
+
+    bool DescribeChild(long child, AccessibleItem& item) override {
+        item.State = STATE_SYSTEM_READONLY;
+        switch (child) {
+        case kAccessPhrase:
+            item.Name = "Phrase, " + PhraseShape();
+            item.Value = SpokenPhrase();
+            item.State |= STATE_SYSTEM_FOCUSABLE | (GetFocus() == Window ? STATE_SYSTEM_FOCUSED : 0);
+            item.Area = RectOf(PhraseBand);
+            return true;
+        case kAccessLetters:
+            DescribeLetterPanel(item);
+            return true;
+        case kAccessGuessesLeft:
+            item.Name = "Guesses left";
+            item.Value = GuessesLeftText();
+            item.Area = RectOf(GuessMeter);
+            return true;
+        case kAccessStatistics:
+            item.Name = ShowCumulative ? "Cumulative statistics" : "Current statistics";
+            item.Value = StatisticsText(ShowCumulative != 0);
+            item.DefaultAction = ShowCumulative ? "Show current statistics" : "Show cumulative statistics";
+            item.Area = RectOf(StatisticsPanel);
+            return true;
+        case kAccessInformation:
+            item.Name = "Information";
+            item.Value = InformationLineText;
+            item.Area = RectOf(InformationLine);
+            return true;
+        case kAccessFace:
+            item.Name = "Face";
+            item.Value = FaceText(FaceColour);
+            item.Role = ROLE_SYSTEM_GRAPHIC;
+            item.DefaultAction = "Change colour";
+            item.Area = RectOf(FaceBox);
+            return true;
+        case kAccessCaseToggle:
+            item.Name = "Letter case";
+            item.Value = LetterCaseText();
+            item.Role = ROLE_SYSTEM_PUSHBUTTON;
+            item.State = 0;
+            item.DefaultAction = Preferences.UpperCaseLetters ? "Show small letters" : "Show capitals";
+            item.Area = RectOf(CaseToggleBox);
+            return true;
+        default:
+            return DescribeAnnouncement(child, item);
+        }
+    }
+
+    IDispatch* ChildObject(long child) override {
+        if (child != kAccessLetters || !Letters) return nullptr;
+        Letters->AddRef();
+        return Letters;
+    }
+
+    long ChildAt(int x, int y) override {
+        if (RegionContains(LetterPanel, x, y)) return kAccessLetters;
+        if (RegionContains(PhraseBand, x, y)) return kAccessPhrase;
+        if (RegionContains(GuessMeter, x, y)) return kAccessGuessesLeft;
+        if (RegionContains(StatisticsPanel, x, y)) return kAccessStatistics;
+        if (RegionContains(InformationLine, x, y)) return kAccessInformation;
+        if (RegionContains(FaceBox, x, y)) return kAccessFace;
+        if (RegionContains(CaseToggleBox, x, y)) return kAccessCaseToggle;
+        return CHILDID_SELF;
+    }
+
+    long FocusedChild() override { return GetFocus() == Window ? static_cast<long>(kAccessPhrase) : -1; }
+
+    bool DoDefaultAction(long child) override {
+        const RegionRect* region = child == kAccessStatistics ? &StatisticsPanel
+                                   : child == kAccessFace     ? &FaceBox
+                                   : child == kAccessCaseToggle ? &CaseToggleBox
+                                                                : nullptr;
+        if (!region) return false;
+        PostClickAt(Window, RectOf(*region));
+        return true;
+    }
+
+private:
+    // The newest announcement, or the one of its own number; placed over
+    // the whole scene, which it speaks about.
+    bool DescribeAnnouncement(long child, AccessibleItem& item) {
+        const char* text = child == kAccessAnnouncement ? NewestAnnouncement() : AnnouncementNumbered(child);
+        if (!text && child != kAccessAnnouncement) return false;
+        item.Name = text ? text : "";
+        item.Role = ROLE_SYSTEM_ALERT;
+        item.Area = RectOf(SceneRect);
+        return true;
+    }
+
+    LetterPanelNode* Letters;
+};
+
+GameClientNode* ClientObject = nullptr;
+HWND GameWindow = nullptr;
+
+void Notify(DWORD event, LONG object, LONG child) {
+    if (ClientObject) NotifyWinEvent(event, GameWindow, object, child);
+}
+
+void NotifyValue(LONG child) { Notify(EVENT_OBJECT_VALUECHANGE, OBJID_CLIENT, child); }
+
+}  // namespace
+
+LRESULT AnswerGameObject(HWND window, WPARAM wParam, LPARAM lParam) {
+    const LONG id = static_cast<LONG>(lParam);
+    if (id != OBJID_CLIENT && id != kLetterPanelObjectId) return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
+    if (!ClientObject) {
+        IAccessible* standard = nullptr;
+        if (!EnterAccessibleApartment() ||
+            FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&standard)))) {
+            return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
+        }
+        ClientObject = new GameClientNode(window, standard);
+        GameWindow = window;
+        StartAnnouncements(window);
+        // The client has just learnt of the window: where it has the
+        // focus, the phrase is what is focused.
+        if (GetFocus() == window) NoteGameFocus();
+    }
+    IAccessible* answer = ClientObject;
+    IDispatch* letters = nullptr;
+    if (id == kLetterPanelObjectId) {
+        VARIANT child;
+        child.vt = VT_I4;
+        child.lVal = kAccessLetters;
+        if (ClientObject->get_accChild(child, &letters) != S_OK || !letters) return 0;
+        answer = static_cast<IAccessible*>(letters);
+    }
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, answer);
+    if (letters) letters->Release();
+    return result;
+}
+
+void NoteGameFocus() {
+    if (!ClientObject) return;
+    Notify(EVENT_OBJECT_FOCUS, OBJID_CLIENT, kAccessPhrase);
+}
+
+void NoteRegionChanged(SceneRegionId region) {
+    if (region == kRegionStatisticsPanel) {
+        Notify(EVENT_OBJECT_NAMECHANGE, OBJID_CLIENT, kAccessStatistics);
+        NotifyValue(kAccessStatistics);
+    } else if (region == kRegionFaceBox) {
+        NotifyValue(kAccessFace);
+    } else if (region == kRegionCaseToggleBox) {
+        NotifyValue(kAccessCaseToggle);
+    }
+}
+
+void RepeatGameState() {
+    if (ClientObject) Announce(GameStateText(), kAnnounceGuess);
+}
+
+void ReleaseGameObjects() {
+    if (!ClientObject) return;
+    StopAnnouncements();
+    ClientObject->DisconnectAll();
+    ClientObject = nullptr;
+    LeaveAccessibleApartment();
+}
+
+// ---- Requests of the game engine ----
+
+void AnnounceNewGame() {
+    if (!ClientObject) return;
+    Notify(EVENT_OBJECT_NAMECHANGE, OBJID_CLIENT, kAccessPhrase);
+    NotifyValue(kAccessPhrase);
+    NotifyValue(kAccessLetters);
+    NotifyValue(kAccessGuessesLeft);
+    for (LONG letter = 1; letter <= kLetterCount; ++letter) {
+        Notify(EVENT_OBJECT_STATECHANGE, kLetterPanelObjectId, letter);
+    }
+    Announce(NewGameText(), kAnnounceGame);
+}
+
+void AnnounceGuess(int16_t letterIndex, int16_t found) {
+    if (!ClientObject || letterIndex < 0 || letterIndex >= kLetterCount) return;
+    Notify(EVENT_OBJECT_STATECHANGE, kLetterPanelObjectId, letterIndex + 1);
+    NotifyValue(kAccessLetters);
+    NotifyValue(found > 0 ? kAccessPhrase : kAccessGuessesLeft);
+    Announce(GuessText(letterIndex, found), kAnnounceGuess);
+}
+
+void AnnounceGameEnd(int16_t won) {
+    if (!ClientObject) return;
+    NotifyValue(kAccessPhrase);
+    NotifyValue(kAccessStatistics);
+    NotifyValue(kAccessFace);
+    NotifyValue(kAccessInformation);
+    Announce(GameEndText(won != 0, GameState.Information), kAnnounceGameEnd);
+}
+
+void AnnounceStreakOffer() {
+    if (ClientObject) Announce(StreakOfferText(), kAnnounceGameEnd);
+}
