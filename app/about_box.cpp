@@ -3,7 +3,7 @@
 // or the close box ends the dialog.
 #include "app/about_box.h"
 
-#include "app/app_globals.h"
+#include "platform/program_handles.h"
 #include "resource.h"
 
 namespace {

@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/app_globals.h"
-#include "app/help.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
 #include "game/engine.h"
@@ -16,15 +14,13 @@
 #include "game/phrase.h"
 #include "game/requests.h"
 #include "install/shortcuts.h"
+#include "platform/help.h"
+#include "platform/program_handles.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
 #include "render/phrase_display.h"
 #include "render/scene_layout.h"
 #include "resource.h"
-
-HINSTANCE ProgramInstance = nullptr;
-HWND MainWindow = nullptr;
-char ProductTitle[100];
 
 namespace {
 

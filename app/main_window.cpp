@@ -6,13 +6,13 @@
 
 #include <windowsx.h>
 
-#include "app/app_globals.h"
-#include "app/help.h"
-#include "app/menu_commands.h"
 #include "access/game_access.h"
+#include "app/menu_commands.h"
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "platform/help.h"
+#include "platform/program_handles.h"
 #include "records/preferences.h"
 #include "render/drawing_resources.h"
 #include "render/face_and_statistics.h"

@@ -7,18 +7,18 @@
 #include <shellapi.h>
 
 #include "app/about_box.h"
-#include "app/app_globals.h"
 #include "app/author_contact.h"
-#include "app/help.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
-#include "app/utilities.h"
+#include "app/scoreboard_commands.h"
+#include "app/word_list_commands.h"
 #include "game/engine.h"
 #include "game/game_state.h"
+#include "platform/help.h"
+#include "platform/program_handles.h"
+#include "platform/utilities.h"
 #include "records/preferences.h"
-#include "records/scoreboard_commands.h"
 #include "resource.h"
-#include "wordlists/word_list_commands.h"
 
 static_assert(IDM_ENTER_WORD == kSourceEnteredWord, "Enter Word is a word source");
 static_assert(IDM_USE_CUSTOM_WORDS == kSourceCustomWords, "Use Custom Words is a word source");

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/app_globals.h"
 #include "game/categories.h"
 #include "game/game_state.h"
+#include "platform/program_handles.h"
 #include "records/preferences.h"
 #include "resource.h"
 

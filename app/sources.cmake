@@ -1,10 +1,10 @@
-# Program entry, main window, menus, commands and utilities.
+# Program entry, main window, window procedure, menu state and caption,
+# and every menu command.
 list(APPEND WORDLOFT_SHELL_SOURCES
     app/about_box.cpp
-    app/help.cpp
     app/main.cpp
     app/main_window.cpp
     app/menu_commands.cpp
     app/menu_state.cpp
-    app/system_files.cpp
-    app/utilities.cpp)
+    app/scoreboard_commands.cpp
+    app/word_list_commands.cpp)

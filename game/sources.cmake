@@ -1,4 +1,4 @@
-# Portable game rules; the sound playback of the shell lives beside them.
+# Portable game rules.
 list(APPEND WORDLOFT_CORE_SOURCES
     game/categories.cpp
     game/engine.cpp
@@ -7,6 +7,3 @@ list(APPEND WORDLOFT_CORE_SOURCES
     game/phrase.cpp
     game/random_choice.cpp
     game/sound_cues.cpp)
-list(APPEND WORDLOFT_SHELL_SOURCES
-    game/category_resource.cpp
-    game/sound_playback.cpp)

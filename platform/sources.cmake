@@ -1,3 +1,12 @@
-# What the program asks of Windows itself, below every feature folder.
+# The Win32 base under every feature folder: the program's handles, the
+# utilities every part uses, the help, the Windows version, system folders
+# and files, resource loading and sound playback. It stands on the
+# portable core only.
 list(APPEND WORDLOFT_SHELL_SOURCES
+    platform/category_resource.cpp
+    platform/help.cpp
+    platform/program_handles.cpp
+    platform/sound_playback.cpp
+    platform/system_files.cpp
+    platform/utilities.cpp
     platform/windows_version.cpp)

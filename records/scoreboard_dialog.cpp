@@ -11,15 +11,15 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/app_globals.h"
 #include "access/scoreboard_access.h"
-#include "app/utilities.h"
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "platform/program_handles.h"
+#include "platform/utilities.h"
 #include "records/preferences.h"
-#include "records/statistics.h"
 #include "records/scoreboard_board.h"
+#include "records/statistics.h"
 #include "resource.h"
 
 static_assert(IDC_BOARD_LAST - IDC_BOARD_FIRST == kBoardCount - 1,

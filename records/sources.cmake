@@ -4,8 +4,7 @@ list(APPEND WORDLOFT_CORE_SOURCES
     records/statistics.cpp
     records/whole_file.cpp)
 
-# The scoreboard dialogs and the commands that act on the statistics.
+# The scoreboard dialogs and the drawing of the board.
 list(APPEND WORDLOFT_SHELL_SOURCES
     records/scoreboard_dialog.cpp
-    records/scoreboard_board.cpp
-    records/scoreboard_commands.cpp)
+    records/scoreboard_board.cpp)

@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/app_globals.h"
-#include "app/help.h"
-#include "app/utilities.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "platform/help.h"
+#include "platform/program_handles.h"
+#include "platform/utilities.h"
 #include "records/preferences.h"
 #include "resource.h"
 #include "wordlists/custom_word_list.h"

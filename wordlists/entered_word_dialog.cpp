@@ -4,11 +4,11 @@
 // taken as typed.
 #include "wordlists/entered_word_dialog.h"
 
-#include "app/app_globals.h"
-#include "app/help.h"
-#include "app/utilities.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "platform/help.h"
+#include "platform/program_handles.h"
+#include "platform/utilities.h"
 #include "resource.h"
 
 namespace {

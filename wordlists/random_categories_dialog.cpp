@@ -3,9 +3,9 @@
 // become the CategorySelected flags when OK is pressed.
 #include "wordlists/random_categories_dialog.h"
 
-#include "app/app_globals.h"
-#include "app/help.h"
-#include "app/utilities.h"
+#include "platform/help.h"
+#include "platform/program_handles.h"
+#include "platform/utilities.h"
 #include "records/preferences.h"
 #include "resource.h"
 

@@ -2,10 +2,9 @@
 list(APPEND WORDLOFT_CORE_SOURCES
     wordlists/custom_word_list.cpp
     wordlists/wordlist_file.cpp)
-# The word dialogs of the window shell and the commands that open them.
+# The word dialogs of the window shell and the word-list file dialogs.
 list(APPEND WORDLOFT_SHELL_SOURCES
     wordlists/custom_words_dialog.cpp
     wordlists/entered_word_dialog.cpp
     wordlists/random_categories_dialog.cpp
-    wordlists/word_list_commands.cpp
     wordlists/word_list_file_dialogs.cpp)

@@ -7,8 +7,8 @@
 
 #include <cstring>
 
-#include "app/app_globals.h"
-#include "app/utilities.h"
+#include "platform/program_handles.h"
+#include "platform/utilities.h"
 #include "records/preferences.h"
 #include "resource.h"
 #include "wordlists/wordlist_file.h"

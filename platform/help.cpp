@@ -15,7 +15,7 @@
 // anchor on the way, a page of its own cannot. A page that is missing, or
 // that no browser opens, is reported by name. No viewer is used on this
 // path, so none is told to quit.
-#include "app/help.h"
+#include "platform/help.h"
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -24,8 +24,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/app_globals.h"
 #include "game/requests.h"
+#include "platform/program_handles.h"
 #include "platform/windows_version.h"
 
 char HelpFilePath[kHelpFilePathSize];

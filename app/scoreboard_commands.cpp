@@ -1,16 +1,16 @@
 // The statistics resets and the high-score commands of the File menu. The
 // counters and the boards belong to records/statistics; this file asks the
 // player first, and then saves and repaints as each command requires.
-#include "records/scoreboard_commands.h"
+#include "app/scoreboard_commands.h"
 
 #include <windows.h>
 
 #include <cstdio>
 
-#include "app/app_globals.h"
-#include "app/utilities.h"
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "platform/program_handles.h"
+#include "platform/utilities.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
 

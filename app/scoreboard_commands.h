@@ -2,8 +2,8 @@
 // the two statistics resets and Display High Scores, which with Ctrl and
 // Shift held deletes the high scores of the current MaxGuesses instead.
 // Each asks its question first where it has one; only Yes goes on.
-#ifndef WORDLOFT_RECORDS_SCOREBOARD_COMMANDS_H
-#define WORDLOFT_RECORDS_SCOREBOARD_COMMANDS_H
+#ifndef WORDLOFT_APP_SCOREBOARD_COMMANDS_H
+#define WORDLOFT_APP_SCOREBOARD_COMMANDS_H
 
 // "R&eset Current Statistics...": wins, losses and the streak to 0. A
 // running winning streak is dropped without being offered to the board;

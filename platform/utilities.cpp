@@ -2,12 +2,12 @@
 // respects the sound switch, cursors, dialog centring, the pause that paces
 // every animation, the clipboard, the modifier keys, region repaints and
 // the removal of queued input after a game has ended.
-#include "app/utilities.h"
+#include "platform/utilities.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "app/app_globals.h"
+#include "platform/program_handles.h"
 #include "records/preferences.h"
 #include "render/scene_layout.h"
 #include "resource.h"

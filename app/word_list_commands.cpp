@@ -3,14 +3,14 @@
 // offer, greyed otherwise. A greyed source that is the current one gives way
 // to Entered Word, so that no game is drawn from an empty list; the caption
 // and the game in progress stay until the next game.
-#include "wordlists/word_list_commands.h"
+#include "app/word_list_commands.h"
 
 #include <cstdint>
 
-#include "app/app_globals.h"
 #include "app/menu_state.h"
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "platform/program_handles.h"
 #include "records/preferences.h"
 #include "wordlists/custom_words_dialog.h"
 #include "wordlists/random_categories_dialog.h"

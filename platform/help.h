@@ -2,8 +2,8 @@
 // where the system has one (without the file those requests fail quietly),
 // else the same help as a web page, "wlthelp.htm", in the player's browser
 // (a missing page is reported).
-#ifndef WORDLOFT_APP_HELP_H
-#define WORDLOFT_APP_HELP_H
+#ifndef WORDLOFT_PLATFORM_HELP_H
+#define WORDLOFT_PLATFORM_HELP_H
 
 #include <windows.h>
 

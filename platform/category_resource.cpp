@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "app/app_globals.h"
 #include "game/requests.h"
+#include "platform/program_handles.h"
 
 namespace {
 

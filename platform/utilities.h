@@ -3,8 +3,8 @@
 // Shift keys. The message boxes, string loads, the beep, the pause and
 // region repaints that the game also asks for are declared in
 // game/requests.h and defined in utilities.cpp as well.
-#ifndef WORDLOFT_APP_UTILITIES_H
-#define WORDLOFT_APP_UTILITIES_H
+#ifndef WORDLOFT_PLATFORM_UTILITIES_H
+#define WORDLOFT_PLATFORM_UTILITIES_H
 
 #include <windows.h>
 

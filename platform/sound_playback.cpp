@@ -4,9 +4,9 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "app/app_globals.h"
 #include "game/requests.h"
 #include "game/sound_cues.h"
+#include "platform/program_handles.h"
 #include "records/preferences.h"
 
 void PlaySoundCue(int16_t id) {
