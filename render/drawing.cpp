@@ -27,6 +27,10 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp) {
     DeleteDC(memory);
 }
 
+void DrawSceneIcon(HDC dc, HICON icon, int x, int y) {
+    if (dc && icon) DrawIconEx(dc, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL);
+}
+
 void FrameRegion(HDC dc, const RegionRect& r) {
     if (!dc || !DrawingResources.FramePen) return;
     SelectObject(dc, GetStockObject(NULL_BRUSH));

@@ -9,6 +9,11 @@
 #include "render/drawing_resources.h"
 #include "render/scene_layout.h"
 
+// Draws an icon at its own size (DrawIcon would take the system's icon
+// size, which grows with the monitor's scale) with its top-left corner at
+// (x, y). A null icon draws nothing.
+void DrawSceneIcon(HDC dc, HICON icon, int x, int y);
+
 // Copies the whole bitmap with its top-left corner at (x, y).
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp);
 

@@ -35,7 +35,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 mkfifo "$workdir/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp \
     3>"$workdir/displayfd" >"$workdir/xvfb.log" 2>&1 &
 xvfb_pid=$!
 

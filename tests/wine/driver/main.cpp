@@ -41,6 +41,7 @@ const Scenario Scenarios[] = {
     {"setup-creates-shortcuts", SetupCreatesShortcuts},
     {"repaint-matches-drawing", RepaintMatchesAnimatedDrawing},
     {"screenshots-for-review", ScreenshotsForReview},
+    {"display-scales", DisplayScalesKeepTheSceneWhole},
     {"screen-reader-follows-the-game", ScreenReaderFollowsTheGame},
     {"soak", SoakWithRandomInput},
 };

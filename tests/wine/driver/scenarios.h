@@ -40,6 +40,7 @@ void SetupCreatesShortcuts();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();
+void DisplayScalesKeepTheSceneWhole();
 // What a screen reader reads and hears.
 void ScreenReaderFollowsTheGame();
 // Random play for WORDLOFT_SOAK_MINUTES minutes.
