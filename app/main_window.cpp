@@ -36,15 +36,36 @@ bool PressedShown = false;
 // to no game and is dropped, as the game drops what is left afterwards.
 bool GuessUnderWay = false;
 
-// Sizes the window so that its client area shows the scene at the
-// window's scale, whatever the frame, caption and menu bar measure. A
-// menu bar that wraps onto a second line shows only once the window has
-// its size, so the client area is measured and the size corrected once.
+// The largest scale, from the monitor's own down to 100 %, at which the
+// whole window fits the work area of its monitor: a scene enlarged beyond
+// the screen would be cut off.
+int DpiThatFits(HWND window, int dpi) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return dpi;
+    const long width = monitor.rcWork.right - monitor.rcWork.left;
+    const long height = monitor.rcWork.bottom - monitor.rcWork.top;
+    const int frameDpi = dpi;
+    for (; dpi > kSceneDpi; dpi -= kSceneDpi / 4) {
+        const SIZE size = WindowSizeForClient(window, ScaledLength(kSceneWidth, dpi),
+                                              ScaledLength(kSceneHeight, dpi), frameDpi);
+        if (size.cx <= width && size.cy <= height) break;
+    }
+    return dpi > kSceneDpi ? dpi : kSceneDpi;
+}
+
+// Sizes the window so that its client area shows the scene at the scale
+// of its monitor (or the largest that fits there), whatever the frame,
+// caption and menu bar measure. A menu bar that wraps onto a second line
+// shows only once the window has its size, so the client area is measured
+// and the size corrected once.
 void FitWindowToScene(HWND window) {
+    const int dpi = WindowDpi(window);
+    ChangeSceneScale(DpiThatFits(window, dpi));
     const DisplayScale& scale = SceneDisplayScale();
     const int width = scale.X.ClientSize;
     const int height = scale.Y.ClientSize;
-    SIZE size = WindowSizeForClient(window, width, height, WindowDpi(window));
+    SIZE size = WindowSizeForClient(window, width, height, dpi);
     SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
     RECT client;
     if (!GetClientRect(window, &client) || (client.right == width && client.bottom == height)) return;
@@ -74,9 +95,9 @@ LRESULT OnCreate(HWND window) {
 }
 
 // The window is on a monitor of another scale (or the scale was changed):
-// it takes the place Windows suggests, at the size of the scene there.
-LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
-    ChangeSceneScale(HIWORD(wParam));
+// it takes the place Windows suggests, and the scene's scale and size
+// there.
+LRESULT OnDpiChanged(HWND window, WPARAM, LPARAM lParam) {
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
