@@ -15,36 +15,49 @@ long CeilDiv(long a, long b) { return -FloorDiv(-a, b); }
 
 int ClampDpi(int dpi) { return std::min(std::max(dpi, kSceneDpi), kLargestDpi); }
 
-// Client pixel t covers the scene from t * S / C to (t + 1) * S / C; in
-// units of 1 / C scene pixel that is t * S to (t + 1) * S, and scene pixel
-// i lies from i * C to (i + 1) * C. The client is never smaller than the
-// scene, so a client pixel reaches at most two scene pixels.
-void FillAxis(ScaleAxis& axis, int sceneSize, int clientSize) {
+// Scene pixels are dpi / 96 client pixels wide, exactly, so that the
+// pattern of mixed pixels repeats evenly across the scene (at 150 %: one
+// pure, one mixed, one pure for every two scene pixels). Client pixel t
+// covers the scene from t * 96 / dpi to (t + 1) * 96 / dpi; in units of
+// 1 / dpi scene pixel that is t * 96 to (t + 1) * 96, and scene pixel i
+// lies from i * dpi to (i + 1) * dpi. The client is never smaller than
+// the scene, so a client pixel reaches at most two scene pixels; the last
+// one may reach past the scene's edge, which counts as its last pixel.
+void FillAxis(ScaleAxis& axis, int sceneSize, int dpi) {
     axis.SceneSize = sceneSize;
-    axis.ClientSize = clientSize;
-    axis.First.assign(static_cast<size_t>(clientSize), 0);
-    axis.Share.assign(static_cast<size_t>(clientSize), kFullShare);
-    const long s = sceneSize;
-    const long c = clientSize;
-    for (long t = 0; t < c; ++t) {
-        const long first = t * s / c;
-        const long overlap = std::min((first + 1) * c, (t + 1) * s) - t * s;
+    axis.ClientSize = ScaledLength(sceneSize, dpi);
+    axis.Dpi = dpi;
+    axis.First.assign(static_cast<size_t>(axis.ClientSize), 0);
+    axis.Share.assign(static_cast<size_t>(axis.ClientSize), kFullShare);
+    for (long t = 0; t < axis.ClientSize; ++t) {
+        long first = t * kSceneDpi / dpi;
+        const long overlap = std::min((first + 1) * dpi, (t + 1) * kSceneDpi) - t * kSceneDpi;
+        long share = (overlap * kFullShare + kSceneDpi / 2) / kSceneDpi;
+        // A sliver too thin to show leaves the pixel wholly to the next one.
+        if (share == 0) {
+            ++first;
+            share = kFullShare;
+        }
+        if (first >= sceneSize - 1) {
+            first = sceneSize - 1;
+            share = kFullShare;
+        }
         axis.First[static_cast<size_t>(t)] = static_cast<uint16_t>(first);
-        axis.Share[static_cast<size_t>(t)] = static_cast<uint16_t>((overlap * kFullShare + s / 2) / s);
+        axis.Share[static_cast<size_t>(t)] = static_cast<uint16_t>(share);
     }
 }
 
-// The middle of client pixel t lies at (2t + 1) * S / 2C scene pixels.
+// The middle of client pixel t lies at (2t + 1) * 96 / 2dpi scene pixels.
 int SceneCoordinateOf(const ScaleAxis& axis, int client) {
-    return static_cast<int>(FloorDiv((2L * client + 1) * axis.SceneSize, 2L * axis.ClientSize));
+    return static_cast<int>(FloorDiv((2L * client + 1) * kSceneDpi, 2L * axis.Dpi));
 }
 
 int ClientEdgeBelow(const ScaleAxis& axis, int scene) {
-    return static_cast<int>(FloorDiv(static_cast<long>(scene) * axis.ClientSize, axis.SceneSize));
+    return static_cast<int>(FloorDiv(static_cast<long>(scene) * axis.Dpi, kSceneDpi));
 }
 
 int ClientEdgeAbove(const ScaleAxis& axis, int scene) {
-    return static_cast<int>(CeilDiv(static_cast<long>(scene) * axis.ClientSize, axis.SceneSize));
+    return static_cast<int>(CeilDiv(static_cast<long>(scene) * axis.Dpi, kSceneDpi));
 }
 
 int Clamp(int value, int size) { return std::min(std::max(value, 0), size); }
@@ -67,13 +80,11 @@ int ScaledLength(int sceneLength, int dpi) {
 
 void SetDisplayScale(DisplayScale& scale, int dpi) {
     scale.Dpi = ClampDpi(dpi);
-    FillAxis(scale.X, kSceneWidth, ScaledLength(kSceneWidth, scale.Dpi));
-    FillAxis(scale.Y, kSceneHeight, ScaledLength(kSceneHeight, scale.Dpi));
+    FillAxis(scale.X, kSceneWidth, scale.Dpi);
+    FillAxis(scale.Y, kSceneHeight, scale.Dpi);
 }
 
-bool IsUnscaled(const DisplayScale& scale) {
-    return scale.X.ClientSize == scale.X.SceneSize && scale.Y.ClientSize == scale.Y.SceneSize;
-}
+bool IsUnscaled(const DisplayScale& scale) { return scale.Dpi == kSceneDpi; }
 
 int SceneXOf(const DisplayScale& scale, int clientX) { return SceneCoordinateOf(scale.X, clientX); }
 
@@ -88,10 +99,10 @@ RegionRect ClientRectOfScene(const DisplayScale& scale, const RegionRect& scene)
 
 RegionRect SceneRectOfClient(const DisplayScale& scale, const RegionRect& client) {
     const auto below = [](const ScaleAxis& a, int c) {
-        return static_cast<int>(FloorDiv(static_cast<long>(c) * a.SceneSize, a.ClientSize));
+        return static_cast<int>(FloorDiv(static_cast<long>(c) * kSceneDpi, a.Dpi));
     };
     const auto above = [](const ScaleAxis& a, int c) {
-        return static_cast<int>(CeilDiv(static_cast<long>(c) * a.SceneSize, a.ClientSize));
+        return static_cast<int>(CeilDiv(static_cast<long>(c) * kSceneDpi, a.Dpi));
     };
     return {Clamp(below(scale.X, client.left), scale.X.SceneSize),
             Clamp(below(scale.Y, client.top), scale.Y.SceneSize),

@@ -5,13 +5,16 @@
 // inch). On a monitor set to a larger scale the window's client area is
 // the scene times dpi / 96, and every scene pixel covers that many client
 // pixels along each axis. A client pixel takes the colours of the scene
-// pixels under it, each by the share of its area it covers: at whole
-// scales every scene pixel becomes an exact n x n block, and at 125, 150
-// or 175 % each scene pixel keeps a solid core with at most one mixed
-// client pixel at each of its edges, so the pixel art stays sharp and no
-// scene pixel comes out wider than its neighbours. (This is the same
-// picture as enlarging by the next whole number with copied pixels and
-// then reducing it to the target size by area.)
+// pixels under it, each by the share of its area it covers. At whole
+// scales every scene pixel becomes an exact n x n block; between them the
+// edges of the art are softened by at most one mixed client pixel, and no
+// scene pixel comes out wider than its neighbours. At 150 % and 175 % each
+// scene pixel keeps a solid core of its own; at 125 % a scene pixel is
+// only 1.25 client pixels wide, so two in four share every client pixel
+// they reach. This is the picture that enlarging by the next whole number
+// with copied pixels and then reducing to the target size by area gives;
+// it neither blurs like a smooth stretch nor leaves the uneven 1- and
+// 2-pixel columns of a plain nearest-pixel stretch.
 //
 // Portable: pure arithmetic on 32-bit pixels (blue, green, red, unused).
 #ifndef WORDLOFT_RENDER_DISPLAY_SCALE_H
@@ -35,6 +38,7 @@ constexpr int kLargestDpi = 8 * kSceneDpi;
 struct ScaleAxis {
     int SceneSize = 0;
     int ClientSize = 0;
+    int Dpi = kSceneDpi;
     std::vector<uint16_t> First;
     std::vector<uint16_t> Share;
 };

@@ -81,29 +81,29 @@ struct PrefixDisplayScale {
 
 int Scaled(int length, int dpi) { return (length * dpi + 48) / 96; }
 
-// The share of each client pixel, along one axis of length client, in
-// scene pixel x of an axis of length scene: the overlap of the two in
-// client pixels.
-double Overlap(int x, int scene, int u, int client) {
-    const double from = static_cast<double>(x) * client / scene, to = (x + 1.0) * client / scene;
+// The overlap, in client pixels, of client pixel u with scene pixel x,
+// which covers dpi / 96 client pixels.
+double Overlap(int x, int u, int dpi) {
+    const double from = x * dpi / 96.0, to = (x + 1) * dpi / 96.0;
     return std::max(0.0, std::min(to, u + 1.0) - std::max(from, static_cast<double>(u)));
 }
 
-// The picture taken back to the scene's size: each scene pixel the mean
-// of the client pixels over it, each by the area it covers.
-Image ReducedToScene(const Image& picture) {
+// The picture of a window at the resolution taken back to the scene's
+// size: each scene pixel the mean of the client pixels over it, each by
+// the area it covers.
+Image ReducedToScene(const Image& picture, int dpi) {
     Image scene;
     scene.Width = 593;
     scene.Height = 378;
     scene.Pixels.assign(593 * 378, 0);
     for (int y = 0; y < 378; ++y) {
-        const int top = y * picture.Height / 378, bottom = ((y + 1) * picture.Height + 377) / 378;
+        const int top = y * dpi / 96, bottom = std::min(((y + 1) * dpi + 95) / 96, picture.Height);
         for (int x = 0; x < 593; ++x) {
-            const int left = x * picture.Width / 593, right = ((x + 1) * picture.Width + 592) / 593;
+            const int left = x * dpi / 96, right = std::min(((x + 1) * dpi + 95) / 96, picture.Width);
             double sum[3] = {0, 0, 0}, area = 0;
             for (int v = top; v < bottom; ++v)
                 for (int u = left; u < right; ++u) {
-                    const double w = Overlap(x, 593, u, picture.Width) * Overlap(y, 378, v, picture.Height);
+                    const double w = Overlap(x, u, dpi) * Overlap(y, v, dpi);
                     area += w;
                     for (int c = 0; c < 3; ++c) sum[c] += w * ((picture.At(u, v) >> (8 * c)) & 0xFF);
                 }
@@ -286,7 +286,7 @@ void DisplayScalesKeepTheSceneWhole() {
         Image picture;
         if (CaptureClient(program, picture)) {
             SaveScreenshot(picture, name + "-game");
-            const Image scene = dpi == 96 ? picture : ReducedToScene(picture);
+            const Image scene = dpi == 96 ? picture : ReducedToScene(picture, dpi);
             // The phrase QUIZ shows its Q, and nothing in the next slot.
             const RECT q = {9, 233, 28, 255}, u = {30, 233, 49, 255};
             Expect(CountDarkPixels(scene, q) > 10 && CountDarkPixels(scene, u) == 0,
