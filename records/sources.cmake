@@ -1,6 +1,7 @@
 # The preference record, statistics and scoreboard rules.
 list(APPEND WORDLOFT_CORE_SOURCES
     records/preferences.cpp
+    records/session_end.cpp
     records/statistics.cpp
     records/whole_file.cpp)
 

@@ -10,6 +10,7 @@
 int16_t NewestScore = 0;
 char NewestName[kPlayerNameFieldSize] = "";
 char LastTypedName[kPlayerNameFieldSize] = "";
+int16_t UnofferedStreak = 0;
 
 namespace {
 
@@ -54,6 +55,7 @@ void CountWonGame() {
         ++GameState.Streak;
         if (GameState.StreakSource != Preferences.WordSource) GameState.StreakMixed = 1;
     }
+    UnofferedStreak = GameState.Streak;
 }
 
 void CountLostGame() {
@@ -64,6 +66,7 @@ void CountLostGame() {
     ++GameState.CurrentLosses;
     if (GameState.Streak >= 0) {
         GameState.EndedStreak = GameState.Streak;
+        UnofferedStreak = GameState.EndedStreak;
         GameState.Streak = -1;
     } else {
         --GameState.Streak;
@@ -80,6 +83,7 @@ void ResetCurrentStatistics() {
     GameState.CurrentLosses = 0;
     GameState.Streak = 0;
     GameState.StreakMixed = 0;
+    UnofferedStreak = 0;
 }
 
 void ResetCumulativeStatistics() {
@@ -122,6 +126,7 @@ void EnterScoreboard(uint16_t m, const char* name, int16_t score, const char* ca
     NewestScore = score;
     CopyName(NewestName, sizeof NewestName, name);
     CopyName(LastTypedName, sizeof LastTypedName, name);
+    UnofferedStreak = 0;
     SortScoreboard(m);
 }
 

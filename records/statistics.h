@@ -23,6 +23,10 @@ void ResetCumulativeStatistics();
 extern int16_t NewestScore;
 extern char NewestName[kPlayerNameFieldSize];
 extern char LastTypedName[kPlayerNameFieldSize];
+// The winning streak the scoreboard has not been offered yet: the running
+// one, or the one a loss has just ended until its offer is over (the offer
+// sets it to 0 whatever came of it, and so does an entry); 0 when none.
+extern int16_t UnofferedStreak;
 
 // 1 when the name has 1 to 15 characters and not all of them are spaces.
 int16_t IsValidPlayerName(const char* text);
@@ -32,6 +36,7 @@ bool StreakEntersScoreboard(uint16_t m, int16_t streak);
 void SortScoreboard(uint16_t m);
 // Writes the entry over rank 9 of board m, remembers it as the newest
 // entry and the last typed name, and sorts the board. Nothing is saved.
+// The streak is offered no more.
 void EnterScoreboard(uint16_t m, const char* name, int16_t score, const char* category);
 // Empties the ten entries of board m.
 void ClearScoreboard(uint16_t m);
