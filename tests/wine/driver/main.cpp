@@ -23,6 +23,7 @@ const Scenario Scenarios[] = {
     {"won-and-lost-games-counted", WonAndLostGamesAreCounted},
     {"first-guess-greys-menus", FirstGuessGreysWordsAndMaxGuesses},
     {"input-during-game-end-discarded", InputDuringGameEndIsDiscarded},
+    {"session-end-keeps-the-record", SessionEndKeepsTheRecord},
     {"entered-word-dialog", EnteredWordDialogChecksThePhrase},
     {"maxguesses-change-asks", MaxGuessesChangeAsksDuringStreak},
     {"streak-enters-scoreboard", StreakEntersScoreboardWithName},

@@ -16,6 +16,7 @@ void EmptyCustomListFallsBackToEnteredWord();
 void WonAndLostGamesAreCounted();
 void FirstGuessGreysWordsAndMaxGuesses();
 void InputDuringGameEndIsDiscarded();
+void SessionEndKeepsTheRecord();
 // Dialogs.
 void EnteredWordDialogChecksThePhrase();
 void MaxGuessesChangeAsksDuringStreak();
