@@ -40,6 +40,7 @@ const Scenario Scenarios[] = {
     {"using-help-needs-no-help-file", UsingHelpNeedsNoHelpFile},
     {"help-file-needs-room-in-its-path", HelpFileNeedsRoomInItsPath},
     {"setup-creates-shortcuts", SetupCreatesShortcuts},
+    {"cyrillic-folder", FolderNamedInCyrillicWorks},
     {"repaint-matches-drawing", RepaintMatchesAnimatedDrawing},
     {"screenshots-for-review", ScreenshotsForReview},
     {"screen-reader-follows-the-game", ScreenReaderFollowsTheGame},

@@ -38,6 +38,8 @@ void UsingHelpNeedsNoHelpFile();
 void HelpFileNeedsRoomInItsPath();
 // Shortcut installation.
 void SetupCreatesShortcuts();
+// A folder named outside the ANSI code page.
+void FolderNamedInCyrillicWorks();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();

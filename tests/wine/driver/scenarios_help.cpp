@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "browser_stand_in.h"
 #include "check.h"
 #include "dialogs.h"
 #include "scenario_support.h"
@@ -257,17 +258,6 @@ void PressDialogHelp(const Program& program, const WordDialog& word,
     Expect(WaitForDialogGone(dialog, 3000), "the %s dialog did not close", word.Name);
 }
 
-std::string ReadText(const std::string& path) {
-    std::string text;
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (in == nullptr) return text;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, got);
-    std::fclose(in);
-    return text;
-}
-
 std::string Folder(const std::string& path) { return path.substr(0, path.rfind('\\')); }
 std::string FileName(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
 
@@ -280,80 +270,6 @@ std::string PlaceShownFor(const std::string& page) {
     if (text.empty() || refresh == std::string::npos || url == std::string::npos)
         return text.empty() ? "(nothing)" : FileName(page);
     return text.substr(url + 4, text.find('"', url) - url - 4);
-}
-
-// A stand-in browser registered for .htm pages while one lives: every page
-// the program opens through the file association is recorded. With none
-// set, no program at all is associated with .htm pages meanwhile, so
-// opening a page fails. The prefix has no .htm association of its own; one
-// it has is put back at the end.
-struct PageRecorder {
-    explicit PageRecorder(bool none = false);
-    ~PageRecorder();
-    PageRecorder(const PageRecorder&) = delete;
-    PageRecorder& operator=(const PageRecorder&) = delete;
-    // The next page the browser was given, waiting up to timeoutMs; empty
-    // when none came.
-    std::string NextPage(DWORD timeoutMs);
-    std::vector<std::string> Pages() const;
-
-    bool Registered = false;
-    size_t Seen = 0;
-    bool HadClass = false;
-    std::string OldClass;
-};
-
-constexpr char kPageClass[] = "Wordloft.TestPage";
-constexpr char kPageRecord[] = "C:\\help-pages.txt";
-
-PageRecorder::PageRecorder(bool none) {
-    DeleteFileA(kPageRecord);
-    char old[128] = "";
-    LONG size = sizeof old;
-    HadClass = RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", old, &size) == ERROR_SUCCESS;
-    OldClass = old;
-    if (none) {
-        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".htm");
-        HKEY key = nullptr;
-        Registered = Expect(RegOpenKeyA(HKEY_CLASSES_ROOT, ".htm", &key) != ERROR_SUCCESS,
-                            "cannot remove the .htm association");
-        return;
-    }
-    char driver[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, driver, sizeof driver);
-    const std::string recorder = Folder(driver) + "\\wordloft_page_recorder.exe";
-    if (!Expect(GetFileAttributesA(recorder.c_str()) != INVALID_FILE_ATTRIBUTES,
-                "%s is missing (built with the driver)", recorder.c_str()))
-        return;
-    const std::string command = "\"" + recorder + "\" \"" + kPageRecord + "\" \"%1\"";
-    const std::string commandKey = std::string(kPageClass) + "\\shell\\open\\command";
-    Registered = Expect(
-        RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, kPageClass, 0) == ERROR_SUCCESS &&
-            RegSetValueA(HKEY_CLASSES_ROOT, commandKey.c_str(), REG_SZ, command.c_str(), 0) ==
-                ERROR_SUCCESS,
-        "cannot register the stand-in browser for .htm pages");
-}
-
-PageRecorder::~PageRecorder() {
-    if (HadClass) RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, OldClass.c_str(), 0);
-    else RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, kPageClass);
-}
-
-std::vector<std::string> PageRecorder::Pages() const {
-    std::vector<std::string> pages;
-    const std::string text = ReadText(kPageRecord);
-    size_t start = 0;
-    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        pages.push_back(text.substr(start, end - start));
-    return pages;
-}
-
-std::string PageRecorder::NextPage(DWORD timeoutMs) {
-    std::vector<std::string> pages;
-    for (DWORD start = GetTickCount(); (pages = Pages()).size() <= Seen; Sleep(50))
-        if (GetTickCount() - start >= timeoutMs) return "";
-    return pages[Seen++];
 }
 
 // The browser must be given the page, and showing it must end at the place.
