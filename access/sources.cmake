@@ -5,5 +5,4 @@ list(APPEND WORDLOFT_CORE_SOURCES
 list(APPEND WORDLOFT_SHELL_SOURCES
     access/accessible_node.cpp
     access/announcer.cpp
-    access/game_access.cpp
-    access/scoreboard_access.cpp)
+    access/game_access.cpp)

@@ -14,7 +14,7 @@
 #include "platform/help.h"
 #include "platform/program_handles.h"
 #include "records/preferences.h"
-#include "records/session_end.h"
+#include "game/session_end.h"
 #include "render/drawing_resources.h"
 #include "render/face_and_statistics.h"
 #include "render/guess_meter.h"

@@ -1,5 +1,6 @@
 // The statistics resets and the high-score commands of the File menu. The
-// counters and the boards belong to records/statistics; this file asks the
+// counters belong to records/statistics and the boards' rules to
+// scoreboard/scoreboard_rules; this file asks the
 // player first, and then saves and repaints as each command requires.
 #include "app/scoreboard_commands.h"
 
@@ -13,6 +14,7 @@
 #include "platform/utilities.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
+#include "scoreboard/scoreboard_rules.h"
 
 namespace {
 

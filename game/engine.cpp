@@ -12,6 +12,7 @@
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
+#include "scoreboard/scoreboard_rules.h"
 #include "resource.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "game/game_state.h"
 #include "game/requests.h"
-#include "records/statistics.h"
+#include "records/board_order.h"
 #include "records/whole_file.h"
 
 PreferencesRecord Preferences;

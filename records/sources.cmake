@@ -1,11 +1,7 @@
-# The preference record, statistics and scoreboard rules.
+# The stored record and the counters everything reads: the preference
+# file, the statistics and the order every board of the record keeps.
 list(APPEND WORDLOFT_CORE_SOURCES
+    records/board_order.cpp
     records/preferences.cpp
-    records/session_end.cpp
     records/statistics.cpp
     records/whole_file.cpp)
-
-# The scoreboard dialogs and the drawing of the board.
-list(APPEND WORDLOFT_SHELL_SOURCES
-    records/scoreboard_dialog.cpp
-    records/scoreboard_board.cpp)

@@ -5,12 +5,22 @@
 - platform/ is the Win32 base under every feature folder: it includes
   only platform/ headers, resource.h and headers of the portable core;
 - the portable core (the files the sources.cmake lists name core
-  sources, and the headers beside them) includes no Win32 header and no
-  header of the window shell.
+  sources, the headers beside them, and the headers they include)
+  includes no Win32 header and no header of the window shell;
+- records/, the stored record and the counters everything reads, is core
+  alone.
 
-A header counts as part of the core when it includes no Win32 header,
-directly or through another project header, and the source file of the
-same name, where there is one, is a core source.
+The folders are the ones the top CMakeLists.txt includes the
+sources.cmake of. An include counts as the project's own when it names a
+file of the project, whichever brackets it uses, looked up as the
+compiler does: beside the including file, then in the include
+directories of the build (the top folder and resources/). Any other
+header in angle brackets is the platform's, except the C and C++
+libraries' own.
+
+A header counts as part of the core when the source file of the same
+name is a core source, or, where it has none, when it includes no Win32
+header, directly or through another project header.
 """
 
 import os
@@ -18,10 +28,9 @@ import re
 import unittest
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-FOLDERS = ['app', 'platform', 'game', 'records', 'render', 'wordlists', 'install', 'access']
+INCLUDE_DIRECTORIES = ['', 'resources']
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
-# The C library's headers; the C++ library's have no extension. Any other
-# header in angle brackets is the platform's.
+# The C library's headers; the C++ library's have no extension.
 C_HEADERS = {'assert.h', 'ctype.h', 'errno.h', 'limits.h', 'math.h', 'stdarg.h', 'stddef.h',
              'stdint.h', 'stdio.h', 'stdlib.h', 'string.h', 'time.h'}
 
@@ -31,50 +40,74 @@ def read(path):
         return f.read()
 
 
-def includes(path):
-    """(angle, name) of every include of a project file."""
-    return [(kind == '<', name) for kind, name in INCLUDE.findall(read(path))]
+def program_folders():
+    """The folders whose sources.cmake the top CMakeLists.txt includes."""
+    text = read('CMakeLists.txt')
+    match = re.search(r'foreach\(folder\s+([^)]*)\)\s*include\(\$\{folder\}/sources\.cmake\)', text)
+    if not match:
+        raise AssertionError('CMakeLists.txt names no folders of sources.cmake files')
+    return match.group(1).split()
 
 
-def is_platform_header(name):
-    return name.endswith('.h') and name not in C_HEADERS
-
-
-def source_files():
+def source_files(folders):
     files = []
-    for folder in FOLDERS:
+    for folder in folders:
         for name in sorted(os.listdir(os.path.join(ROOT, folder))):
             if name.endswith(('.cpp', '.h')):
                 files.append(folder + '/' + name)
     return files
 
 
-def core_sources():
+def core_sources(folders):
     listed = set()
-    for folder in FOLDERS:
+    for folder in folders:
         text = read(folder + '/sources.cmake')
         for block in re.findall(r'list\(APPEND WORDLOFT_CORE_SOURCES(.*?)\)', text, re.S):
             listed.update(block.split())
     return listed
 
 
+def resolve(path, name):
+    """The project file an include of path names, relative to the top
+    folder; None when it names none."""
+    places = [os.path.dirname(path)] + INCLUDE_DIRECTORIES
+    for place in places:
+        candidate = os.path.normpath(os.path.join(place, name)).replace(os.sep, '/')
+        if not candidate.startswith('..') and os.path.isfile(os.path.join(ROOT, candidate)):
+            return candidate
+    return None
+
+
+def is_platform_header(name):
+    return name.endswith('.h') and name not in C_HEADERS
+
+
 class Layout:
     def __init__(self):
-        self.files = source_files()
-        self.core_sources = core_sources()
+        self.folders = program_folders()
+        self.files = source_files(self.folders)
+        self.core_sources = core_sources(self.folders)
         self._win32 = {}
+
+    def includes(self, path):
+        """(project file or None, bracketed, name) of every include."""
+        return [(resolve(path, name), kind == '<', name) for kind, name in INCLUDE.findall(read(path))]
+
+    def project_includes(self, path):
+        return [(own, name) for own, _, name in self.includes(path) if own]
+
+    def platform_includes(self, path):
+        return [name for own, angle, name in self.includes(path) if not own and angle and is_platform_header(name)]
 
     def uses_win32(self, path, seen=()):
         """Whether a file includes a Win32 header, itself or through the
         project headers it includes."""
         if path in self._win32:
             return self._win32[path]
-        result = False
-        for angle, name in includes(path):
-            if angle and is_platform_header(name):
-                result = True
-            elif not angle and name in self.files and name not in seen:
-                result = result or self.uses_win32(name, seen + (path,))
+        result = bool(self.platform_includes(path))
+        for own, _ in self.project_includes(path):
+            if own not in seen:
+                result = self.uses_win32(own, seen + (path,)) or result
         self._win32[path] = result
         return result
 
@@ -82,8 +115,8 @@ class Layout:
         if path.endswith('.cpp'):
             return path in self.core_sources
         source = path[:-2] + '.cpp'
-        if source in self.files and source not in self.core_sources:
-            return False
+        if source in self.files:
+            return source in self.core_sources
         return not self.uses_win32(path)
 
 
@@ -94,33 +127,39 @@ class IncludesRunDownward(unittest.TestCase):
     def setUpClass(cls):
         cls.layout = Layout()
 
-    def project_includes(self, path):
-        return [name for angle, name in includes(path) if not angle]
+    def test_the_build_names_every_program_folder(self):
+        unlisted = [name for name in sorted(os.listdir(ROOT))
+                    if os.path.isfile(os.path.join(ROOT, name, 'sources.cmake'))
+                    and name not in self.layout.folders]
+        self.assertEqual(unlisted, [])
+
+    def test_the_record_is_core_alone(self):
+        shell = [path for path in self.layout.files
+                 if path.startswith('records/') and not self.layout.is_core(path)]
+        self.assertEqual(shell, [])
 
     def test_nothing_below_app_includes_app(self):
         faults = ['%s includes %s' % (path, name)
                   for path in self.layout.files if not path.startswith('app/')
-                  for name in self.project_includes(path) if name.startswith('app/')]
+                  for own, name in self.layout.project_includes(path) if own.startswith('app/')]
         self.assertEqual(faults, [])
 
     def test_platform_stands_on_the_core_only(self):
         faults = ['%s includes %s' % (path, name)
                   for path in self.layout.files if path.startswith('platform/')
-                  for name in self.project_includes(path)
-                  if not (name.startswith('platform/') or name == 'resource.h'
-                          or name in self.layout.files and self.layout.is_core(name))]
+                  for own, name in self.layout.project_includes(path)
+                  if not (own.startswith('platform/') or own == 'resources/resource.h'
+                          or self.layout.is_core(own))]
         self.assertEqual(faults, [])
 
     def test_the_core_includes_no_window_shell(self):
         faults = []
         for path in self.layout.files:
-            if not (path.endswith('.cpp') and self.layout.is_core(path)):
+            if not self.layout.is_core(path):
                 continue
-            for angle, name in includes(path):
-                if angle and is_platform_header(name):
-                    faults.append('%s includes <%s>' % (path, name))
-                elif not angle and name in self.layout.files and not self.layout.is_core(name):
-                    faults.append('%s includes the shell header %s' % (path, name))
+            faults += ['%s includes <%s>' % (path, name) for name in self.layout.platform_includes(path)]
+            faults += ['%s includes the shell header %s' % (path, name)
+                       for own, name in self.layout.project_includes(path) if not self.layout.is_core(own)]
         self.assertEqual(faults, [])
 
 

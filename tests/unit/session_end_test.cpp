@@ -7,8 +7,9 @@
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "records/preferences.h"
-#include "records/session_end.h"
+#include "game/session_end.h"
 #include "records/statistics.h"
+#include "scoreboard/scoreboard_rules.h"
 #include "tests/unit/fake_requests.h"
 #include "tests/unit/file_fixture.h"
 

@@ -5,6 +5,7 @@
 
 #include "game/game_state.h"
 #include "records/statistics.h"
+#include "scoreboard/scoreboard_rules.h"
 #include "tests/unit/fake_requests.h"
 
 namespace {

@@ -2,8 +2,8 @@
 // down, restarting for an update), the process is ended without the main
 // window's destruction, so the record is kept here instead: once, without
 // a dialog, a sound or a message box.
-#ifndef WORDLOFT_RECORDS_SESSION_END_H
-#define WORDLOFT_RECORDS_SESSION_END_H
+#ifndef WORDLOFT_GAME_SESSION_END_H
+#define WORDLOFT_GAME_SESSION_END_H
 
 #include <cstdint>
 

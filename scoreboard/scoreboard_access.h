@@ -1,8 +1,8 @@
 // The scoreboard dialog's board as a screen reader sees it: a list of the
 // ten ranks of the board shown, each with its name, streak and word source.
 // Made on the board area's first WM_GETOBJECT.
-#ifndef WORDLOFT_ACCESS_SCOREBOARD_ACCESS_H
-#define WORDLOFT_ACCESS_SCOREBOARD_ACCESS_H
+#ifndef WORDLOFT_SCOREBOARD_SCOREBOARD_ACCESS_H
+#define WORDLOFT_SCOREBOARD_SCOREBOARD_ACCESS_H
 
 #include <windows.h>
 

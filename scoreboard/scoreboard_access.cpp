@@ -1,13 +1,12 @@
 // The board of the scoreboard dialog as an accessible list: one item per
 // rank, named as a sighted player reads its row.
-#include "access/scoreboard_access.h"
+#include "scoreboard/scoreboard_access.h"
 
 #include <string>
 
 #include "access/accessible_node.h"
 #include "records/preferences.h"
-#include "records/scoreboard_board.h"
-#include "records/statistics.h"
+#include "scoreboard/scoreboard_board.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The record at the end of the session: the unconfirmed edit dropped, the
 // streak nobody can be asked about filed, and one quiet save.
-#include "records/session_end.h"
+#include "game/session_end.h"
 
 #include <cstdio>
 
@@ -9,6 +9,7 @@
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "records/statistics.h"
+#include "scoreboard/scoreboard_rules.h"
 #include "resource.h"
 
 namespace {

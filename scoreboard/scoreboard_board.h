@@ -1,7 +1,7 @@
 // The board the scoreboard dialog shows, drawn straight onto its board
 // area (an empty static control).
-#ifndef WORDLOFT_RECORDS_SCOREBOARD_BOARD_H
-#define WORDLOFT_RECORDS_SCOREBOARD_BOARD_H
+#ifndef WORDLOFT_SCOREBOARD_SCOREBOARD_BOARD_H
+#define WORDLOFT_SCOREBOARD_SCOREBOARD_BOARD_H
 
 #include <windows.h>
 

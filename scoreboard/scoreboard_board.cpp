@@ -1,7 +1,7 @@
 // The board of the scoreboard dialog, drawn by hand over an empty static
 // control: headings, ranks, names, scores and word sources of the board
 // shown, with the newest entry inverted right after it was made.
-#include "records/scoreboard_board.h"
+#include "scoreboard/scoreboard_board.h"
 
 #include <cstdio>
 #include <cstring>
@@ -9,8 +9,8 @@
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
-#include "records/statistics.h"
 #include "render/drawing.h"
+#include "scoreboard/scoreboard_rules.h"
 
 uint16_t ShownBoard = 0;
 uint8_t AfterStreakEntry = 0;

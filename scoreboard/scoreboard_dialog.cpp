@@ -2,8 +2,8 @@
 // for a winning streak that has just ended and files it on the board of the
 // current MaxGuesses; the scoreboard dialog (138) shows one of the five
 // boards, chosen with its radio buttons, drawn by hand into an empty static
-// control (records/scoreboard_board). The board's order and the name rule
-// live in records/statistics. AskStreakName and ShowScoreboard are requests
+// control (scoreboard_board). The name rule and the entry live in
+// scoreboard_rules, the board order in records/board_order. AskStreakName and ShowScoreboard are requests
 // of the game, declared in game/requests.h.
 #include <windows.h>
 
@@ -11,16 +11,16 @@
 #include <cstdio>
 #include <cstring>
 
-#include "access/scoreboard_access.h"
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
-#include "records/scoreboard_board.h"
-#include "records/statistics.h"
 #include "resource.h"
+#include "scoreboard/scoreboard_access.h"
+#include "scoreboard/scoreboard_board.h"
+#include "scoreboard/scoreboard_rules.h"
 
 static_assert(IDC_BOARD_LAST - IDC_BOARD_FIRST == kBoardCount - 1,
               "one radio button per board, in MaxGuesses order");
