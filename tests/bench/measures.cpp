@@ -168,21 +168,47 @@ void MeasureStartUp(const std::string& bareWindowPath, int round, BenchSamples& 
     samples.BareStartMs.push_back(bare);
 }
 
-void MeasurePainting(const Program& program, BenchSamples& samples) {
+namespace {
+
+// The medians, in microseconds, of a painting round's four steps.
+struct PaintMedians {
+    double Repaint = 0, Compose = 0, Blit = 0, Stretch = 0;
+};
+
+bool TimePainting(const Program& program, PaintMedians& medians) {
     constexpr int kRounds = 25;
     const void* answer = AskProbeData(program, kProbeTimePainting, kRounds, nullptr);
-    if (!Expect(answer != nullptr, "the probe could not time painting")) return;
+    if (!Expect(answer != nullptr, "the probe could not time painting")) return false;
     const ProbePaintTimes* times = static_cast<const ProbePaintTimes*>(answer);
-    std::vector<double> paint, blit;
-    for (int r = 0; r < times->Rounds; ++r) {
-        paint.push_back(1e6 * static_cast<double>(times->PaintTicks[r]) / static_cast<double>(times->Frequency));
-        blit.push_back(1e6 * static_cast<double>(times->BlitTicks[r]) / static_cast<double>(times->Frequency));
-    }
-    const double paintUs = SpreadOf(paint).Median, blitUs = SpreadOf(blit).Median;
-    if (!Expect(blitUs > 0, "a BitBlt took no measurable time")) return;
-    samples.PaintRatio.push_back(paintUs / blitUs);
-    samples.PaintUs.push_back(paintUs);
-    samples.BlitUs.push_back(blitUs);
+    const auto median = [times](const int64_t* ticks) {
+        std::vector<double> us;
+        for (int r = 0; r < times->Rounds; ++r)
+            us.push_back(1e6 * static_cast<double>(ticks[r]) / static_cast<double>(times->Frequency));
+        return SpreadOf(us).Median;
+    };
+    medians = {median(times->RepaintTicks), median(times->ComposeTicks), median(times->BlitTicks),
+               median(times->StretchTicks)};
+    return Expect(medians.Blit > 0 && medians.Stretch > 0, "a yardstick took no measurable time");
+}
+
+}  // namespace
+
+void MeasurePainting(const Program& program, BenchSamples& samples) {
+    PaintMedians m;
+    if (!TimePainting(program, m)) return;
+    samples.RepaintRatio.push_back(m.Repaint / m.Blit);
+    samples.RepaintUs.push_back(m.Repaint);
+    samples.ComposeRatio.push_back(m.Compose / m.Blit);
+    samples.ComposeUs.push_back(m.Compose);
+    samples.BlitUs.push_back(m.Blit);
+}
+
+void MeasureScaledRepaint(const Program& program, int scale, BenchSamples& samples) {
+    PaintMedians m;
+    if (!TimePainting(program, m)) return;
+    samples.ScaledRepaintRatio[scale].push_back(m.Repaint / m.Stretch);
+    samples.ScaledRepaintUs[scale].push_back(m.Repaint);
+    samples.StretchUs[scale].push_back(m.Stretch);
 }
 
 void MeasureLoss(const Program& program, BenchSamples& samples) {

@@ -12,9 +12,16 @@ struct BenchSamples {
     std::vector<double> StartRatio;      // Wordloft's start-up / the bare window's
     std::vector<double> StartMs;         // Wordloft's start-up
     std::vector<double> BareStartMs;     // the bare window's start-up
-    std::vector<double> PaintRatio;      // PaintAll / one BitBlt of the client area
-    std::vector<double> PaintUs;         // PaintAll
-    std::vector<double> BlitUs;          // one BitBlt
+    std::vector<double> RepaintRatio;    // a repaint with nothing changed / one BitBlt of the client area
+    std::vector<double> RepaintUs;       // that repaint
+    std::vector<double> ComposeRatio;    // the whole scene drawn in memory / one BitBlt
+    std::vector<double> ComposeUs;       // that drawing
+    std::vector<double> BlitUs;          // one BitBlt of the client area
+    // At 150 % and 200 %: the same repaint / one StretchBlt of the scene
+    // onto the client area, the repaint and the StretchBlt.
+    std::vector<double> ScaledRepaintRatio[2];
+    std::vector<double> ScaledRepaintUs[2];
+    std::vector<double> StretchUs[2];
     std::vector<double> LossCpuPercent;  // processor time / wall time of a loss
     std::vector<double> LossWallMs;      // wall time of a loss
     std::vector<double> PauseErrorMs;    // a pause's length - its nominal length
@@ -25,9 +32,13 @@ struct BenchSamples {
 // and records how long each took to be up, painted and idle.
 void MeasureStartUp(const std::string& bareWindowPath, int round, BenchSamples& samples);
 
-// In a running Wordloft playing the bench's word: PaintAll against a
-// BitBlt, a full loss, and key presses to the letters drawn.
+// In a running Wordloft playing the bench's word: its repaint and the
+// scene drawn in memory against a BitBlt, a full loss, and key presses to
+// the letters drawn.
 void MeasurePainting(const Program& program, BenchSamples& samples);
+// In a Wordloft started at 150 % (scale 0) or 200 % (scale 1): its repaint
+// against a StretchBlt of the scene to the client area's size.
+void MeasureScaledRepaint(const Program& program, int scale, BenchSamples& samples);
 void MeasureLoss(const Program& program, BenchSamples& samples);
 void MeasureKeyToLetter(const Program& program, BenchSamples& samples);
 

@@ -265,3 +265,30 @@ void ChooseFile(const Program& program, const char* caption, const std::string& 
            path.c_str());
     Settle(program);
 }
+
+namespace {
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+}  // namespace
+
+PrefixDisplayScale::PrefixDisplayScale(DWORD dpi) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    DWORD size = sizeof Setting;
+    HadSetting = RegQueryValueExA(key, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&Setting),
+                                  &size) == ERROR_SUCCESS;
+    Applied = RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                             sizeof dpi) == ERROR_SUCCESS;
+    RegCloseKey(key);
+}
+
+PrefixDisplayScale::~PrefixDisplayScale() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
+    if (HadSetting)
+        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&Setting), sizeof Setting);
+    else
+        RegDeleteValueA(key, "LogPixels");
+    RegCloseKey(key);
+}

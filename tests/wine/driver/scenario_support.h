@@ -125,4 +125,19 @@ struct PrefixWindowsVersion {
     std::string Setting;
 };
 
+// While one lives, the programs started from then on see the display
+// scale given in pixels to the logical inch: HKCU\Control Panel\Desktop
+// "LogPixels", which Wine reads when a process starts. At its end the
+// prefix has its own setting back. Applied is false when the setting
+// could not be written.
+struct PrefixDisplayScale {
+    explicit PrefixDisplayScale(DWORD dpi);
+    ~PrefixDisplayScale();
+    PrefixDisplayScale(const PrefixDisplayScale&) = delete;
+    PrefixDisplayScale& operator=(const PrefixDisplayScale&) = delete;
+    bool Applied = false;
+    bool HadSetting = false;
+    DWORD Setting = 0;
+};
+
 #endif

@@ -44,41 +44,6 @@ void GrabDuringGameEnd(const Program& program, DWORD afterMs, const std::string&
 
 constexpr char kReviewPhrase[] = "DESERT WAGON";
 
-// While one lives, the programs started from then on see the display
-// scale given in pixels to the logical inch: HKCU\Control Panel\Desktop
-// "LogPixels", which Wine reads when a process starts. At its end the
-// prefix has its own setting back.
-struct PrefixDisplayScale {
-    explicit PrefixDisplayScale(DWORD dpi) {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE,
-                            nullptr, &key, nullptr) != ERROR_SUCCESS)
-            return;
-        DWORD size = sizeof Setting;
-        HadSetting = RegQueryValueExA(key, "LogPixels", nullptr, nullptr,
-                                      reinterpret_cast<BYTE*>(&Setting), &size) == ERROR_SUCCESS;
-        Applied = RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                                 sizeof dpi) == ERROR_SUCCESS;
-        RegCloseKey(key);
-    }
-    ~PrefixDisplayScale() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
-        if (HadSetting)
-            RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&Setting),
-                           sizeof Setting);
-        else
-            RegDeleteValueA(key, "LogPixels");
-        RegCloseKey(key);
-    }
-    PrefixDisplayScale(const PrefixDisplayScale&) = delete;
-    PrefixDisplayScale& operator=(const PrefixDisplayScale&) = delete;
-    static constexpr char kDesktopKey[] = "Control Panel\\Desktop";
-    bool Applied = false;
-    bool HadSetting = false;
-    DWORD Setting = 0;
-};
-
 int Scaled(int length, int dpi) { return (length * dpi + 48) / 96; }
 
 // The overlap, in client pixels, of client pixel u with scene pixel x,

@@ -34,17 +34,22 @@ enum ProbeRequest : int32_t {
     kProbeProcessTime = 9,   // answer: ProbeProcessTime
 };
 
-// kProbeTimePainting: each round has the window paint its whole client area
-// into its own device context (WM_PRINTCLIENT), then copies a picture of
-// the client area to the window with one BitBlt; each step is timed with
-// the performance counter and ends with GdiFlush.
+// kProbeTimePainting: each round times four steps, each ended by GdiFlush:
+// a repaint of the whole client area when nothing has changed
+// (RedrawWindow, invalidating and painting at once); the scene drawn
+// afresh from the game's state into a memory picture of the client area's
+// size (WM_PRINTCLIENT); and the two yardsticks, one BitBlt of such a
+// picture onto the client area and one StretchBlt of a 593 x 378 picture
+// onto it.
 constexpr int kProbeMaxRounds = 1000;
 struct ProbePaintTimes {
     int64_t Frequency;
     int32_t Rounds;
     int32_t Padding;
-    int64_t PaintTicks[kProbeMaxRounds];
+    int64_t RepaintTicks[kProbeMaxRounds];
+    int64_t ComposeTicks[kProbeMaxRounds];
     int64_t BlitTicks[kProbeMaxRounds];
+    int64_t StretchTicks[kProbeMaxRounds];
 };
 
 // kProbeStartLog: every call the program makes to Sleep and to ReleaseDC

@@ -86,6 +86,40 @@ ProbeEventLog* LogOf(ProbeBlock* block) { return reinterpret_cast<ProbeEventLog*
 
 }  // namespace
 
+namespace {
+
+// A memory picture compatible with the window, its context holding it.
+struct MemoryPicture {
+    HDC Dc = nullptr;
+    HBITMAP Bitmap = nullptr;
+    HGDIOBJ Previous = nullptr;
+};
+
+bool MakePicture(HDC window, int width, int height, MemoryPicture& picture) {
+    picture.Dc = CreateCompatibleDC(window);
+    picture.Bitmap = CreateCompatibleBitmap(window, width, height);
+    if (picture.Dc == nullptr || picture.Bitmap == nullptr) return false;
+    picture.Previous = SelectObject(picture.Dc, picture.Bitmap);
+    return true;
+}
+
+void FreePicture(MemoryPicture& picture) {
+    if (picture.Previous != nullptr) SelectObject(picture.Dc, picture.Previous);
+    if (picture.Bitmap != nullptr) DeleteObject(picture.Bitmap);
+    if (picture.Dc != nullptr) DeleteDC(picture.Dc);
+}
+
+// The ticks a step took, flushed.
+template <typename Step>
+int64_t Timed(Step step) {
+    const int64_t start = Now();
+    step();
+    GdiFlush();
+    return Now() - start;
+}
+
+}  // namespace
+
 int32_t TimePainting(HWND window, ProbeBlock* block) {
     ProbePaintTimes* times = reinterpret_cast<ProbePaintTimes*>(block + 1);
     const int rounds = block->Argument < 1 ? 1
@@ -93,36 +127,36 @@ int32_t TimePainting(HWND window, ProbeBlock* block) {
                                                            : block->Argument;
     RECT client;
     GetClientRect(window, &client);
+    const int width = client.right, height = client.bottom;
     HDC dc = GetDC(window);
     if (dc == nullptr) return 0;
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP picture = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    if (memory == nullptr || picture == nullptr) {
-        if (picture != nullptr) DeleteObject(picture);
-        if (memory != nullptr) DeleteDC(memory);
-        ReleaseDC(window, dc);
-        return 0;
+    MemoryPicture whole, scene;
+    const bool made = MakePicture(dc, width, height, whole) && MakePicture(dc, 593, 378, scene);
+    if (made) {
+        BitBlt(whole.Dc, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        SetStretchBltMode(dc, COLORONCOLOR);
+        for (int r = 0; r < rounds; ++r) {
+            times->RepaintTicks[r] = Timed([&] {
+                RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            });
+            times->ComposeTicks[r] = Timed([&] {
+                SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(whole.Dc), PRF_CLIENT);
+            });
+            times->BlitTicks[r] = Timed([&] { BitBlt(dc, 0, 0, width, height, whole.Dc, 0, 0, SRCCOPY); });
+            times->StretchTicks[r] =
+                Timed([&] { StretchBlt(dc, 0, 0, width, height, scene.Dc, 0, 0, 593, 378, SRCCOPY); });
+        }
+        // What the yardsticks drew goes: the window shows its own picture.
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     }
-    HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    for (int r = 0; r < rounds; ++r) {
-        int64_t start = Now();
-        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        GdiFlush();
-        times->PaintTicks[r] = Now() - start;
-        start = Now();
-        BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-        GdiFlush();
-        times->BlitTicks[r] = Now() - start;
-    }
-    SelectObject(memory, old);
-    DeleteObject(picture);
-    DeleteDC(memory);
+    FreePicture(scene);
+    FreePicture(whole);
     ReleaseDC(window, dc);
+    if (!made) return 0;
     times->Frequency = Frequency();
     times->Rounds = rounds;
-    block->Width = client.right;
-    block->Height = client.bottom;
+    block->Width = width;
+    block->Height = height;
     return 1;
 }
 
