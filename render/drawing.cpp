@@ -7,11 +7,34 @@
 #include "game/requests.h"
 #include "render/scene_buffer.h"
 
+namespace {
+
+// The bitmap a context of BeginCopyFrom held before, and a context made
+// for one copy when the drawing resources have none.
+HGDIOBJ CopySourcePrevious = nullptr;
+bool CopySourceOwned = false;
+
+}  // namespace
+
+HDC BeginCopyFrom(HBITMAP bitmap) {
+    HDC source = DrawingResources.CopySource;
+    CopySourceOwned = source == nullptr;
+    if (CopySourceOwned) source = CreateCompatibleDC(nullptr);
+    if (!source) return nullptr;
+    CopySourcePrevious = SelectObject(source, bitmap);
+    return source;
+}
+
+void EndCopyFrom(HDC source) {
+    if (!source) return;
+    SelectObject(source, CopySourcePrevious);
+    if (CopySourceOwned) DeleteDC(source);
+}
+
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp) {
     if (!dc || !bitmap) return;
-    const HDC memory = CreateCompatibleDC(dc);
+    const HDC memory = BeginCopyFrom(bitmap);
     if (!memory) return;
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
     SetMapMode(memory, GetMapMode(dc));
     BITMAP info;
     GetObjectA(bitmap, sizeof info, &info);
@@ -23,8 +46,8 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp) {
     DPtoLP(memory, &origin, 1);
     BitBlt(dc, x, y, size[1].x - size[0].x, size[1].y - size[0].y, memory, origin.x, origin.y,
            rasterOp);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
+    SetMapMode(memory, MM_TEXT);
+    EndCopyFrom(memory);
 }
 
 void DrawSceneIcon(HDC dc, HICON icon, int x, int y) {
@@ -114,8 +137,16 @@ HFONT CreateScaledFont(HDC dc, const char* faceName, int heightTenthsOfPoint,
     return CreateFontFor(dc, faceName, heightTenthsOfPoint, widthTenthsOfPoint, attributes, dpiX, dpiY);
 }
 
-HFONT CreateSceneFont(HDC dc, const char* faceName, int heightTenthsOfPoint, int attributes) {
-    return CreateFontFor(dc, faceName, heightTenthsOfPoint, 0, attributes, kSceneDpi, kSceneDpi);
+HFONT SceneFont(HDC dc, int heightTenthsOfPoint, int attributes) {
+    for (SizedFont& font : DrawingResources.SceneFonts) {
+        if (font.Font && font.HeightTenthsOfPoint == heightTenthsOfPoint && font.Attributes == attributes)
+            return font.Font;
+        if (font.Font) continue;
+        font = {heightTenthsOfPoint, attributes,
+                CreateFontFor(dc, "Times New Roman", heightTenthsOfPoint, 0, attributes, kSceneDpi, kSceneDpi)};
+        return font.Font;
+    }
+    return nullptr;
 }
 
 RECT WindowRectOf(const RegionRect& r) { return {r.left, r.top, r.right, r.bottom}; }

@@ -14,6 +14,18 @@
 // (x, y). A null icon draws nothing.
 void DrawSceneIcon(HDC dc, HICON icon, int x, int y);
 
+// A memory context with the bitmap selected, to copy from; EndCopyFrom
+// takes the bitmap out again. The drawing resources keep one such context
+// for every copy (making one per copy costs more than many copies); null
+// when none can be had.
+HDC BeginCopyFrom(HBITMAP bitmap);
+void EndCopyFrom(HDC source);
+
+// The raster operation of a picture drawn over a region just filled white:
+// the pictures are drawn to be ANDed onto the scene, and over white that
+// is a plain copy, which costs a fraction of the AND.
+constexpr DWORD kOntoWhite = SRCCOPY;
+
 // Copies the whole bitmap with its top-left corner at (x, y).
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp);
 
@@ -38,9 +50,12 @@ constexpr int kFontStrikeout = 8;
 HFONT CreateScaledFont(HDC dc, const char* faceName, int heightTenthsOfPoint,
                        int widthTenthsOfPoint, int attributes, bool useLogicalInch);
 
-// A font of the scene: sized for its 96-pixel logical inch whatever the
-// monitor's scale, since the scene is enlarged as a whole.
-HFONT CreateSceneFont(HDC dc, const char* faceName, int heightTenthsOfPoint, int attributes);
+// The scene's Times New Roman of the given size in tenths of a point:
+// sized for its 96-pixel logical inch whatever the monitor's scale, since
+// the scene is enlarged as a whole. Made the first time and kept with the
+// drawing resources; the caller selects it and does not delete it. Null
+// when it cannot be made.
+HFONT SceneFont(HDC dc, int heightTenthsOfPoint, int attributes);
 
 // The window rectangle of a region.
 RECT WindowRectOf(const RegionRect& r);

@@ -84,6 +84,7 @@ void CreateDrawingResources(HINSTANCE instance, HWND window) {
     std::memset(&DrawingResources, 0, sizeof DrawingResources);
     DrawingInstance = instance;
     CreateSceneBuffer(window, WindowDpi(window));
+    DrawingResources.CopySource = CreateCompatibleDC(nullptr);
     LoadBrushes();
     LoadPictures();
     LoadIcons();
@@ -122,8 +123,22 @@ void DeleteDrawingResources() {
     for (HICON icon : r.DanceIcons) DeleteIcon(icon);
     for (HICON icon : r.UpperLetterIcons) DeleteIcon(icon);
     for (HICON icon : r.LowerLetterIcons) DeleteIcon(icon);
-    for (HBITMAP sheet : r.LetterSheets) DeleteHandle(sheet);
+    for (HBITMAP panel : r.FreshLetterPanels) DeleteHandle(panel);
+    for (const NamedPicture& picture : r.ScenePictures) DeleteHandle(picture.Bitmap);
+    for (const SizedFont& font : r.SceneFonts) DeleteHandle(font.Font);
+    if (r.CopySource) DeleteDC(r.CopySource);
     std::memset(&DrawingResources, 0, sizeof DrawingResources);
 }
 
 HBITMAP LoadSceneBitmap(const char* name) { return LoadBitmapA(DrawingInstance, name); }
+
+HBITMAP ScenePicture(const char* name) {
+    for (NamedPicture& picture : DrawingResources.ScenePictures) {
+        if (picture.Name && std::strcmp(picture.Name, name) == 0) return picture.Bitmap;
+        if (picture.Name) continue;
+        picture.Bitmap = LoadSceneBitmap(name);
+        if (picture.Bitmap) picture.Name = name;
+        return picture.Bitmap;
+    }
+    return nullptr;
+}

@@ -13,6 +13,20 @@ constexpr int kWeaveCount = 7;
 constexpr int kFaceColourCount = 3;
 constexpr int kDanceFrameCount = 8;
 
+constexpr int kScenePictureCount = 4;
+constexpr int kSceneFontCount = 4;
+
+struct NamedPicture {
+    const char* Name;
+    HBITMAP Bitmap;
+};
+
+struct SizedFont {
+    int HeightTenthsOfPoint;
+    int Attributes;
+    HFONT Font;
+};
+
 // Every handle is null when its resource could not be made; drawing code
 // skips what it lacks.
 struct DrawingResourceSet {
@@ -40,9 +54,15 @@ struct DrawingResourceSet {
     HICON DanceIcons[kDanceFrameCount];
     HICON UpperLetterIcons[kLetterCount];
     HICON LowerLetterIcons[kLetterCount];
-    // The 26 finished letter cells of each case (0 lower, 1 upper) side by
-    // side, made by the letter panel when it first needs them.
-    HBITMAP LetterSheets[2];
+    // The letter panel of a fresh game in each case (0 lower, 1 upper),
+    // made by the letter panel when it first needs it.
+    HBITMAP FreshLetterPanels[2];
+    // The large pictures of the scene box and the scene's fonts, made when
+    // a paint first needs them (see ScenePicture and SceneFont).
+    NamedPicture ScenePictures[kScenePictureCount];
+    SizedFont SceneFonts[kSceneFontCount];
+    // The memory context every copy from a bitmap uses (BeginCopyFrom).
+    HDC CopySource;
 };
 
 extern DrawingResourceSet DrawingResources;
@@ -58,5 +78,10 @@ void DeleteDrawingResources();
 // Loads one of the program's bitmaps by name for a single drawing step;
 // the caller deletes it.
 HBITMAP LoadSceneBitmap(const char* name);
+
+// One of the scene box's pictures by name, loaded the first time and kept
+// with the drawing resources (a repaint draws it again and again); null
+// when it cannot be loaded. The caller does not delete it.
+HBITMAP ScenePicture(const char* name);
 
 #endif

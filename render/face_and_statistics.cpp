@@ -60,7 +60,7 @@ void CycleFaceColour() {
 
 void DrawStatisticsNumbers(HDC dc) {
     if (!dc) return;
-    const HFONT font = CreateSceneFont(dc, "Times New Roman", kStatisticsPoints, kFontBold);
+    const HFONT font = SceneFont(dc, kStatisticsPoints, kFontBold);
     const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);
@@ -75,7 +75,6 @@ void DrawStatisticsNumbers(HDC dc) {
     }
     SetBkMode(dc, OPAQUE);
     if (previous) SelectObject(dc, previous);
-    if (font) DeleteObject(font);
 }
 
 void DrawNumber(HDC dc, long value, int x, int y) {

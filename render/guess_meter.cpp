@@ -15,9 +15,11 @@ namespace {
 
 constexpr int16_t kWipeStepMs = 1;
 
+// The texture covers the meter whole, frame line included; only without
+// it is the meter made white.
 void ClearMeter(HDC dc) {
-    FillWhite(dc, GuessMeter, DrawingResources.FramePen);
-    FillWithTexture(dc, GuessMeter);
+    if (DrawingResources.TextureBrush) FillWithTexture(dc, GuessMeter);
+    else FillWhite(dc, GuessMeter, DrawingResources.FramePen);
 }
 
 void DrawBlock(HDC dc, int k) {

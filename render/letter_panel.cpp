@@ -10,11 +10,15 @@
 namespace {
 
 constexpr int16_t kToggleFlashMs = 50;
+// The panel's background weave (yellow).
+constexpr int kLetterPanelWeave = 1;
 constexpr int kArrowIndentX = 8;
 constexpr int kArrowIndentY = 10;
 
-HICON LetterIconOf(int i) {
-    if (GameState.LettersUsed[i] != 0) return DrawingResources.UsedLetterIcon;
+// The picture of cell i: its letter in the chosen case, or the used-letter
+// marker once guessed (never in the panel of a fresh game).
+HICON LetterIconOf(int i, bool fresh) {
+    if (!fresh && GameState.LettersUsed[i] != 0) return DrawingResources.UsedLetterIcon;
     if (Preferences.UpperCaseLetters != 0) return DrawingResources.UpperLetterIcons[i];
     return DrawingResources.LowerLetterIcons[i];
 }
@@ -25,17 +29,28 @@ void DrawCellIcon(HDC dc, int i, HICON icon) {
     DrawSceneIcon(dc, icon, cell.left, cell.top);
 }
 
-// A full repaint draws every cell; copying finished cells costs a fraction
-// of drawing their icons, so each case's cells are drawn once, the frame,
-// the white ground and the letter, into a sheet that is copied from then.
-HBITMAP LetterSheet() {
+// The panel's weave, its cells and its frame, in scene coordinates.
+void DrawWholePanel(HDC dc, bool fresh) {
+    FillWithPattern(dc, LetterPanel, kLetterPanelWeave);
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    for (int i = 0; i < kLetterCount; ++i) DrawCellIcon(dc, i, LetterIconOf(i, fresh));
+    FrameRegion(dc, LetterPanel);
+}
+
+// A repaint draws the whole panel; copying a finished one costs a
+// fraction of drawing 26 cells, so the panel of a fresh game is drawn
+// once for each case into a picture that repaints copy, with the used
+// letters drawn over it.
+HBITMAP FreshPanelPicture() {
     const int upper = Preferences.UpperCaseLetters != 0 ? 1 : 0;
-    HBITMAP& sheet = DrawingResources.LetterSheets[upper];
-    if (sheet) return sheet;
+    HBITMAP& panel = DrawingResources.FreshLetterPanels[upper];
+    if (panel) return panel;
     const HDC screen = GetDC(nullptr);
     if (!screen) return nullptr;
     const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP picture = CreateCompatibleBitmap(screen, kLetterCount * kLetterCellSize, kLetterCellSize);
+    const HBITMAP picture =
+        CreateCompatibleBitmap(screen, LetterPanel.right - LetterPanel.left, LetterPanel.bottom - LetterPanel.top);
     ReleaseDC(nullptr, screen);
     if (!memory || !picture) {
         if (memory) DeleteDC(memory);
@@ -43,18 +58,14 @@ HBITMAP LetterSheet() {
         return nullptr;
     }
     const HGDIOBJ previous = SelectObject(memory, picture);
-    SelectObject(memory, GetStockObject(WHITE_BRUSH));
-    SelectObject(memory, GetStockObject(BLACK_PEN));
-    for (int i = 0; i < kLetterCount; ++i) {
-        const int x = i * kLetterCellSize;
-        Rectangle(memory, x, 0, x + kLetterCellSize, kLetterCellSize);
-        const HICON icon = upper ? DrawingResources.UpperLetterIcons[i] : DrawingResources.LowerLetterIcons[i];
-        DrawSceneIcon(memory, icon, x, 0);
-    }
+    // Drawn in scene coordinates, the weave lying as it does in the scene.
+    SetViewportOrgEx(memory, -LetterPanel.left, -LetterPanel.top, nullptr);
+    SetBrushOrgEx(memory, -LetterPanel.left, -LetterPanel.top, nullptr);
+    DrawWholePanel(memory, true);
     SelectObject(memory, previous);
     DeleteDC(memory);
-    sheet = picture;
-    return sheet;
+    panel = picture;
+    return panel;
 }
 
 void InvertRegion(HDC dc, const RegionRect& r) {
@@ -65,25 +76,17 @@ void InvertRegion(HDC dc, const RegionRect& r) {
 }  // namespace
 
 void DrawLetterPanel(HDC dc) {
-    const HGDIOBJ white = GetStockObject(WHITE_BRUSH);
-    if (!dc || !white) return;
-    SelectObject(dc, white);
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    const HBITMAP sheet = LetterSheet();
-    const HDC memory = sheet ? CreateCompatibleDC(dc) : nullptr;
-    const HGDIOBJ previous = memory ? SelectObject(memory, sheet) : nullptr;
-    for (int i = 0; i < kLetterCount; ++i) {
-        const RegionRect& cell = LetterCells[i];
-        if (memory && GameState.LettersUsed[i] == 0) {
-            BitBlt(dc, cell.left, cell.top, kLetterCellSize, kLetterCellSize, memory, i * kLetterCellSize, 0,
-                   SRCCOPY);
-        } else {
-            DrawCellIcon(dc, i, LetterIconOf(i));
-        }
+    if (!dc) return;
+    const HBITMAP fresh = FreshPanelPicture();
+    if (!fresh) {
+        DrawWholePanel(dc, false);
+        return;
     }
-    if (memory) {
-        SelectObject(memory, previous);
-        DeleteDC(memory);
+    DrawBitmap(dc, fresh, LetterPanel.left, LetterPanel.top, SRCCOPY);
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    for (int i = 0; i < kLetterCount; ++i) {
+        if (GameState.LettersUsed[i] != 0) DrawCellIcon(dc, i, DrawingResources.UsedLetterIcon);
     }
 }
 

@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-// The 26 cells, with the pen already selected in dc as the cell border.
+// The whole panel: its weave, the 26 cells and its frame.
 void DrawLetterPanel(HDC dc);
 
 // Inverts cell i shrunk by 2 pixels on the window's device context; a

@@ -14,7 +14,6 @@ char InformationLineText[256];
 
 namespace {
 
-const char kFaceName[] = "Times New Roman";
 constexpr int kInformationPoints = 100;
 constexpr int kOtherCharacterPoints = 140;
 
@@ -30,14 +29,13 @@ void DrawUnderline(HDC dc, int i) {
 void DrawOtherCharacter(HDC dc, char ch, int x, int y) {
     RECT cell = {x, y, x + kGlyphWidth, y + kGlyphHeight};
     FillRect(dc, &cell, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    const HFONT font = CreateSceneFont(dc, kFaceName, kOtherCharacterPoints, kFontBold);
+    const HFONT font = SceneFont(dc, kOtherCharacterPoints, kFontBold);
     const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     const int mode = SetBkMode(dc, TRANSPARENT);
     const char text[2] = {ch, '\0'};
     DrawTextA(dc, text, 1, &cell, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SetBkMode(dc, mode);
     if (previous) SelectObject(dc, previous);
-    if (font) DeleteObject(font);
 }
 
 int MeasureText(const char* text, void* context) {
@@ -72,14 +70,11 @@ void DrawPhraseOn(HDC dc) {
 void DrawPhraseGlyph(HDC dc, char ch, int x, int y) {
     if (!dc || !DrawingResources.GlyphSheet) return;
     const GlyphCell cell = GlyphCellOf(ch, Preferences.UpperCaseLetters != 0);
-    const HDC memory = CreateCompatibleDC(dc);
+    const HDC memory = BeginCopyFrom(DrawingResources.GlyphSheet);
     if (!memory) return;
-    const HGDIOBJ previous = SelectObject(memory, DrawingResources.GlyphSheet);
-    SetMapMode(memory, GetMapMode(dc));
     BitBlt(dc, x, y, kGlyphWidth, kGlyphHeight, memory, GlyphSourceX(cell), GlyphSourceY(cell),
            SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
+    EndCopyFrom(memory);
 }
 
 void ClearPhraseBandOn(HDC dc) {
@@ -91,7 +86,7 @@ void ClearPhraseBandOn(HDC dc) {
 
 void DrawInformationLine(HDC dc, const char* text) {
     if (!dc) return;
-    const HFONT font = CreateSceneFont(dc, kFaceName, kInformationPoints, 0);
+    const HFONT font = SceneFont(dc, kInformationPoints, 0);
     const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     FillWhite(dc, InformationLine, static_cast<HPEN>(GetStockObject(BLACK_PEN)));
     char shown[sizeof InformationLineText];
@@ -101,7 +96,6 @@ void DrawInformationLine(HDC dc, const char* text) {
     DrawTextA(dc, shown, -1, &line, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     std::memcpy(InformationLineText, shown, sizeof InformationLineText);
     if (previous) SelectObject(dc, previous);
-    if (font) DeleteObject(font);
     FrameRegion(dc, InformationLine);
 }
 

@@ -11,14 +11,11 @@
 
 namespace {
 
-// The letter panel's background weave (yellow).
-constexpr int kLetterPanelWeave = 1;
-
 void PaintStatisticsPanel(HDC dc) {
     FillWhite(dc, StatisticsPanel, static_cast<HPEN>(GetStockObject(BLACK_PEN)));
     const HBITMAP picture =
         ShowCumulative ? DrawingResources.CumulativePanel : DrawingResources.CurrentPanel;
-    DrawBitmap(dc, picture, StatisticsPanel.left + 1, StatisticsPanel.top + 1, SRCAND);
+    DrawBitmap(dc, picture, StatisticsPanel.left + 1, StatisticsPanel.top + 1, kOntoWhite);
     DrawStatisticsNumbers(dc);
     FrameRegion(dc, StatisticsPanel);
 }
@@ -27,10 +24,8 @@ void PaintStatisticsPanel(HDC dc) {
 
 void PaintAll(HDC dc) {
     if (!dc) return;
-    const HPEN blackPen = static_cast<HPEN>(GetStockObject(BLACK_PEN));
-    FillWhite(dc, SceneRect, blackPen);
-    FrameRegion(dc, SceneRect);
-
+    // The regions tile the scene, and each is drawn whole with its own
+    // frame: nothing needs painting first.
     FillWhite(dc, SceneBox, DrawingResources.FramePen);
     DrawScene(dc);
     FrameRegion(dc, SceneBox);
@@ -38,26 +33,18 @@ void PaintAll(HDC dc) {
     FillWhite(dc, PhraseBand, DrawingResources.FramePen);
     DrawPhraseOn(dc);
 
-    FillWithTexture(dc, GuessMeter);
     DrawGuessMeterOn(dc, false, true);
-    FrameRegion(dc, GuessMeter);
 
     PaintStatisticsPanel(dc);
 
-    FillWhite(dc, InformationLine, blackPen);
     DrawInformationLine(dc, InformationLineText);
-    FrameRegion(dc, InformationLine);
 
     FillWithTexture(dc, FaceBox);
     DrawFace(dc);
     FrameRegion(dc, FaceBox);
 
-    FillWhite(dc, CaseToggleBox, blackPen);
     DrawCaseToggle(dc);
     FrameRegion(dc, CaseToggleBox);
 
-    FillWhite(dc, LetterPanel, blackPen);
-    FillWithPattern(dc, LetterPanel, kLetterPanelWeave);
     DrawLetterPanel(dc);
-    FrameRegion(dc, LetterPanel);
 }

@@ -33,10 +33,8 @@ HBITMAP OutlineBitmap(const char* name) {
     return nullptr;
 }
 
-void DrawPictureOnce(HDC dc, const char* name, int x, int y, DWORD rasterOp) {
-    const HBITMAP picture = LoadSceneBitmap(name);
-    DrawBitmap(dc, picture, x, y, rasterOp);
-    if (picture) DeleteObject(picture);
+void DrawPicture(HDC dc, const char* name, int x, int y, DWORD rasterOp) {
+    DrawBitmap(dc, ScenePicture(name), x, y, rasterOp);
 }
 
 // One animation frame: the saved background patch with the icon over
@@ -100,7 +98,7 @@ void DrawScene(HDC dc) {
     const int16_t left = GameState.GuessesLeft;
     if (left == static_cast<int16_t>(GameState.MaxGuesses)) {
         FillWhite(dc, SceneBox, DrawingResources.FramePen);
-        DrawPictureOnce(dc, "opening", SceneBox.left + 2, SceneBox.top + 2, SRCAND);
+        DrawPicture(dc, "opening", SceneBox.left + 2, SceneBox.top + 2, kOntoWhite);
         return;
     }
     if (left < 0 || left >= kSceneStageCount) return;
@@ -115,7 +113,7 @@ void DrawSceneStage(HDC dc, int16_t stage, bool animate) {
     switch (entry.drawing) {
         case kStageLandscape:
             FillWhite(dc, SceneBox, DrawingResources.FramePen);
-            DrawPictureOnce(dc, entry.bitmapName, entry.x, entry.y, SRCAND);
+            DrawPicture(dc, entry.bitmapName, entry.x, entry.y, kOntoWhite);
             break;
         case kStageIcon:
             DrawSceneIcon(dc, StageIcon(entry.iconId), entry.x, entry.y);

@@ -108,6 +108,9 @@ int main(int argc, char** argv) {
                          "<= 2", [](const Spread& s) { return s.Median <= 2; });
     PrintInfo("repaint", samples.RepaintUs, "us");
     PrintInfo("BitBlt", samples.BlitUs, "us");
+    measured &= PrintRow("the repaint less one that draws nothing (one BitBlt)", samples.NetRepaintRatio,
+                         "ratio", "<= 2", [](const Spread& s) { return s.Median <= 2; });
+    PrintInfo("a repaint that draws nothing", samples.EmptyRepaintUs, "us");
     measured &= PrintRow("scene drawn in memory (one BitBlt)", samples.ComposeRatio, "ratio", "<= 5",
                          [](const Spread& s) { return s.Median <= 5; });
     PrintInfo("scene drawn in memory", samples.ComposeUs, "us");

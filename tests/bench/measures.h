@@ -14,6 +14,8 @@ struct BenchSamples {
     std::vector<double> BareStartMs;     // the bare window's start-up
     std::vector<double> RepaintRatio;    // a repaint with nothing changed / one BitBlt of the client area
     std::vector<double> RepaintUs;       // that repaint
+    std::vector<double> EmptyRepaintUs;  // a repaint of a window that draws nothing
+    std::vector<double> NetRepaintRatio; // the repaint less that one / one BitBlt
     std::vector<double> ComposeRatio;    // the whole scene drawn in memory / one BitBlt
     std::vector<double> ComposeUs;       // that drawing
     std::vector<double> BlitUs;          // one BitBlt of the client area

@@ -35,8 +35,8 @@ enum ProbeRequest : int32_t {
 };
 
 // kProbeTimePainting: each round times four steps, each ended by GdiFlush:
-// a repaint of the whole client area when nothing has changed
-// (RedrawWindow, invalidating and painting at once); the scene drawn
+// a repaint of the whole client area when nothing has changed (the client
+// area invalidated, then WM_PAINT handled at once); the scene drawn
 // afresh from the game's state into a memory picture of the client area's
 // size (WM_PRINTCLIENT); and the two yardsticks, one BitBlt of such a
 // picture onto the client area and one StretchBlt of a 593 x 378 picture
