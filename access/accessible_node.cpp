@@ -98,8 +98,11 @@ bool AccessibleNode::IsSelf(const VARIANT& child) const {
 
 bool AccessibleNode::Find(const VARIANT& child, AccessibleItem& item) {
     if (!IsWindow(Window)) return false;
-    if (IsSelf(child)) return DescribeSelf(item);
-    return child.vt == VT_I4 && DescribeChild(child.lVal, item);
+    const bool found = IsSelf(child) ? DescribeSelf(item) : child.vt == VT_I4 && DescribeChild(child.lVal, item);
+    // While a modal dialog has disabled the window, nothing in it acts: an
+    // action would reach the game behind the dialog.
+    if (found && !IsWindowEnabled(GetAncestor(Window, GA_ROOT))) item.DefaultAction.clear();
+    return found;
 }
 
 void AccessibleNode::SetChildVariant(long child, VARIANT* out) {
