@@ -39,12 +39,13 @@ int CountWords() {
     return words;
 }
 
-// Windows-1252 capitals to small letters: A..Z, the accented capitals
-// 0xC0..0xDE (but the multiplication sign) and the four of 0x8A..0x9F.
+// The small letter of a phrase letter's capital in Windows-1252: A..Z and
+// the accented capitals 0xC0..0xDE sit 0x20 below their small letters, the
+// OE ligature and Y diaeresis have theirs at 0x9C and 0xFF.
 char SmallLetter(char c) {
     const unsigned char u = static_cast<unsigned char>(c);
     if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) return static_cast<char>(u + 0x20);
-    if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<char>(u + 0x10);
+    if (u == 0x8C) return static_cast<char>(0x9C);
     if (u == 0x9F) return static_cast<char>(0xFF);
     return c;
 }
