@@ -35,7 +35,8 @@ public:
     virtual ~AccessibleNode();
 
     // Cuts every client off the node (their calls fail from now on) and
-    // drops the creator's reference.
+    // drops the creator's reference. A call that still reaches the node
+    // once its window is gone fails the same way (CO_E_OBJNOTCONNECTED).
     void Disconnect();
 
     // IUnknown and IDispatch (no type information).

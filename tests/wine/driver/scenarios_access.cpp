@@ -370,6 +370,8 @@ void CheckScoreboardByKeyboard(const Program& program) {
     ExpectEvents({"focus board", "focus row 2"}, "of Tab back to the board");
     PressButton(dialog, IDOK);
     WaitForDialogGone(dialog, 3000);
+    for (DWORD start = GetTickCount(); IsWindow(boardArea) && GetTickCount() - start < 3000;) Sleep(20);
+    Settle(program);
     BSTR name = nullptr;
     const HRESULT late = board->get_accName(Child(CHILDID_SELF), &name);
     Expect(late == RPC_E_DISCONNECTED || late == CO_E_OBJNOTCONNECTED,
