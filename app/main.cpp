@@ -30,14 +30,22 @@ constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr char kSetupCommand[] = "SETUP";
 constexpr size_t kSetupCommandLength = sizeof kSetupCommand - 1;
 
+// An icon at the size the system shows it (32 and 16 pixels at 100 %,
+// larger at higher scales), from the image of the icon that suits it best.
+HICON LoadIconAtSize(HINSTANCE instance, int id, int widthMetric, int heightMetric) {
+    return static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric),
+                                         LR_DEFAULTCOLOR));
+}
+
 bool RegisterMainWindowClass(HINSTANCE instance) {
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = 0;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_WORDLOFT));
-    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(IDI_WORDLOFT_SMALL));
+    windowClass.hIcon = LoadIconAtSize(instance, IDI_WORDLOFT, SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = LoadIconAtSize(instance, IDI_WORDLOFT_SMALL, SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);

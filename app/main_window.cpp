@@ -15,6 +15,7 @@
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
+#include "game/session_end.h"
 #include "render/drawing_resources.h"
 #include "render/face_and_statistics.h"
 #include "render/guess_meter.h"
@@ -105,6 +106,17 @@ LRESULT OnDestroy() {
     DeleteDrawingResources();
     PostQuitMessage(0);
     return 0;
+}
+
+// Windows ends the session (signing out, shutting down, restarting for an
+// update) and then the process, without WM_DESTROY. The record is kept
+// here, once, and the program ends at once, so that nothing this message
+// interrupted (an animation, a dialog, a question) goes on to draw, ask or
+// save again.
+LRESULT OnEndSession(WPARAM ending) {
+    if (!ending) return 0;
+    KeepRecordAtSessionEnd();
+    ExitProcess(0);
 }
 
 LRESULT OnPaint(HWND window) {
@@ -227,6 +239,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CREATE: return OnCreate(window);
         case WM_DESTROY: return OnDestroy();
         case WM_CLOSE: CloseMainWindow(); return 0;
+        case WM_ENDSESSION: return OnEndSession(wParam);
         case WM_PAINT: return PauseUnderWay() ? 0 : OnPaint(window);
         case WM_ERASEBKGND: return PauseUnderWay() ? 1 : DefWindowProcA(window, message, wParam, lParam);
         case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wParam));

@@ -216,12 +216,13 @@ void FlashPhraseBand() {
 }
 
 void OfferEndedStreak() {
-    if (Preferences.ScoringOn == 0) return;
-    if (!StreakEntersScoreboard(GameState.MaxGuessesIndex, GameState.EndedStreak)) return;
-    PlaySoundCue(kSoundGetName);
-    AnnounceStreakOffer();
-    AskStreakName();
-    ShowScoreboard(1);
+    if (Preferences.ScoringOn != 0 && StreakEntersScoreboard(GameState.MaxGuessesIndex, GameState.EndedStreak)) {
+        PlaySoundCue(kSoundGetName);
+        AnnounceStreakOffer();
+        AskStreakName();
+        ShowScoreboard(1);
+    }
+    UnofferedStreak = 0;
 }
 
 bool ConfirmMaxGuessesChange() {

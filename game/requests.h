@@ -122,13 +122,27 @@ void AnnounceStreakOffer();
 // errorStringId and returns 0.
 int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size,
                          int16_t errorStringId);
-// The Windows directory: the number of characters written (without the
+//
+// File and folder names are UTF-8 text, so that a name in any language
+// reaches the file system intact; the shell hands them to the system's
+// wide-character calls. The texts inside the files stay Windows-1252.
+//
+// The Windows directory: the number of bytes written (without the
 // terminator), 0 on failure, or the size needed when it does not fit.
 uint32_t QueryWindowsDirectory(char* buffer, uint32_t size);
 // The directory the preference file is written to, answered like
 // QueryWindowsDirectory: the Windows directory where this program may
 // write there itself, otherwise a folder of the user's own.
 uint32_t QueryPreferenceDirectory(char* buffer, uint32_t size);
+// The user's own copy of the Windows directory, where Windows kept the
+// files that programs without an execution level in their manifest wrote
+// there (the VirtualStore), answered like QueryWindowsDirectory; 0 when the
+// system has none.
+uint32_t QueryVirtualStoreDirectory(char* buffer, uint32_t size);
+// A file opened for binary reading; null when it cannot be.
+std::FILE* OpenFileForReading(const char* path);
+// Removes a file; 1 when it is gone.
+int16_t RemoveFile(const char* path);
 // Moves a finished file over the one it replaces in a single step; 1 on
 // success, 0 with both files left as they were.
 int16_t MoveFileOver(const char* from, const char* to);

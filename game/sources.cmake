@@ -6,4 +6,5 @@ list(APPEND WORDLOFT_CORE_SOURCES
     game/game_state.cpp
     game/phrase.cpp
     game/random_choice.cpp
+    game/session_end.cpp
     game/sound_cues.cpp)

@@ -1,11 +1,15 @@
-// Shortcut installation through the shell's link object (IShellLinkA,
+// Shortcut installation through the shell's link object (IShellLinkW,
 // saved through IPersistFile). The shortcuts go into the current user's
 // Desktop and Start Menu Programs folders as the shell reports them; only
 // a system that reports none gets them in the Windows directory's DeskTop
 // and Start Menu\programs folders instead, where Windows before 2000 kept
-// them. Every text is built in a buffer of MAX_PATH + 1 bytes; names that
-// would not fit are refused with a message instead of being cut, so no
-// shortcut ever points at a shortened path.
+// them. They lead to the program that runs, in its own folder (which is
+// the current directory when SETUP is started from there, as a player
+// does), whatever the current directory is. Every name goes through the
+// wide-character calls, so a folder named in any language is kept as it
+// is. Every text is built in a buffer of MAX_PATH + 1 characters; names
+// that would not fit are refused with a message instead of being cut, so
+// no shortcut ever points at a shortened path.
 #include "install/shortcuts.h"
 
 #include <objbase.h>
@@ -13,86 +17,94 @@
 #include <shlobj.h>
 
 #include <cstdarg>
-#include <cstdio>
+#include <cwchar>
+#include <string>
 
 #include "game/requests.h"
-#include "platform/windows_version.h"
+#include "platform/help.h"
+#include "platform/wide_paths.h"
 
 int16_t ShortcutErrorCount = 0;
 
 namespace {
 
 constexpr int kTextSize = MAX_PATH + 1;
-constexpr char kProductName[] = "Wordloft";
-constexpr char kProgramFileName[] = "wordloft.exe";
-constexpr char kHelpFileName[] = "wlthelp.hlp";
-constexpr char kWebHelpFileName[] = "wlthelp.htm";
+constexpr wchar_t kProductName[] = L"Wordloft";
+constexpr wchar_t kProgramFileName[] = L"wordloft.exe";
+constexpr wchar_t kHelpFileName[] = L"wlthelp.hlp";
+constexpr wchar_t kWebHelpFileName[] = L"wlthelp.htm";
 
 struct ShortcutTexts {
-    char CurrentDirectory[kTextSize];
-    char WindowsDirectory[kTextSize];
-    char DesktopFolder[kTextSize];
-    char StartMenuFolder[kTextSize];    // empty when the shell reports the Programs folder
-    char ProgramsFolder[kTextSize];
-    char ProgramTarget[kTextSize];
-    char GroupFolder[kTextSize];
-    char Description[kTextSize];
-    char DesktopShortcut[kTextSize];
-    char ProgramShortcut[kTextSize];
-    char HelpShortcut[kTextSize];
-    char HelpTarget[kTextSize];
+    wchar_t ProgramFolder[kTextSize];   // the links' working directory
+    wchar_t WindowsDirectory[kTextSize];
+    wchar_t DesktopFolder[kTextSize];
+    wchar_t StartMenuFolder[kTextSize];    // empty when the shell reports the Programs folder
+    wchar_t ProgramsFolder[kTextSize];
+    wchar_t ProgramTarget[kTextSize];
+    wchar_t GroupFolder[kTextSize];
+    wchar_t Description[kTextSize];
+    wchar_t DesktopShortcut[kTextSize];
+    wchar_t ProgramShortcut[kTextSize];
+    wchar_t HelpShortcut[kTextSize];
+    wchar_t HelpTarget[kTextSize];
 };
 
 // Formats into a kTextSize buffer; false when the text would not fit.
-bool Format(char* buffer, const char* format, ...) {
+bool Format(wchar_t* buffer, const wchar_t* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    const int length = std::vsnprintf(buffer, kTextSize, format, arguments);
+    const int length = std::vswprintf(buffer, kTextSize, format, arguments);
     va_end(arguments);
     return length >= 0 && length < kTextSize;
 }
 
-// A directory read into a kTextSize buffer; false when it does not fit
-// (the calls then return the size they would need) or cannot be read.
-bool ReadDirectories(ShortcutTexts& t) {
-    const DWORD current = GetCurrentDirectoryA(kTextSize - 1, t.CurrentDirectory);
-    const UINT windows = GetWindowsDirectoryA(t.WindowsDirectory, kTextSize - 1);
-    return current != 0 && current < kTextSize - 1 && windows != 0 && windows < kTextSize - 1;
+// The program's folder and the Windows directory; false when either cannot
+// be read whole. The folder keeps its final "\" only where it is a drive's
+// root ("D:\"), so that the file names join it with exactly one.
+bool ReadDirectories(ShortcutTexts& t, std::wstring& folder) {
+    if (!ReadProgramFolder(folder) || folder.empty()) return false;
+    const std::wstring workingDirectory =
+        folder.size() > 3 ? folder.substr(0, folder.size() - 1) : folder;
+    const UINT windows = GetWindowsDirectoryW(t.WindowsDirectory, kTextSize - 1);
+    return Format(t.ProgramFolder, L"%ls", workingDirectory.c_str()) && windows != 0 &&
+           windows < kTextSize - 1;
 }
 
 // The texts that name the program's own files.
 bool BuildProgramTexts(ShortcutTexts& t) {
+    std::wstring folder;
+    if (!ReadDirectories(t, folder)) return false;
     // The help shortcut opens the help this system can show.
-    const char* helpFile = SystemShowsWinHelp() ? kHelpFileName : kWebHelpFileName;
-    return ReadDirectories(t) &&
-           Format(t.ProgramTarget, "%s\\%s", t.CurrentDirectory, kProgramFileName) &&
-           Format(t.Description, "Shortcut to %s", kProductName) &&
-           Format(t.HelpTarget, "%s\\%s", t.CurrentDirectory, helpFile);
+    const std::wstring windowsHelp = folder + kHelpFileName;
+    const wchar_t* helpFile = HelpIsWebPage(windowsHelp.c_str(), folder) ? kWebHelpFileName : kHelpFileName;
+    return Format(t.ProgramTarget, L"%ls%ls", folder.c_str(), kProgramFileName) &&
+           Format(t.Description, L"Shortcut to %ls", kProductName) &&
+           Format(t.HelpTarget, L"%ls%ls", folder.c_str(), helpFile);
 }
 
 // One of the current user's folders as the shell reports it, created when
 // missing; false when the shell reports none.
-bool ReadShellFolder(int folder, char* path) {
-    static_assert(kTextSize >= MAX_PATH, "SHGetFolderPathA writes up to MAX_PATH characters");
-    return SHGetFolderPathA(nullptr, folder | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+bool ReadShellFolder(int folder, wchar_t* path) {
+    static_assert(kTextSize >= MAX_PATH, "SHGetFolderPathW writes up to MAX_PATH characters");
+    return SHGetFolderPathW(nullptr, folder | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
                             path) == S_OK &&
-           path[0] != '\0';
+           path[0] != L'\0';
 }
 
 // The folders and the shortcut files in them.
 bool BuildShortcutTexts(ShortcutTexts& t) {
-    t.StartMenuFolder[0] = '\0';
+    t.StartMenuFolder[0] = L'\0';
     const bool desktop = ReadShellFolder(CSIDL_DESKTOPDIRECTORY, t.DesktopFolder) ||
-                         Format(t.DesktopFolder, "%s\\DeskTop", t.WindowsDirectory);
+                         Format(t.DesktopFolder, L"%ls\\DeskTop", t.WindowsDirectory);
     const bool programs =
         ReadShellFolder(CSIDL_PROGRAMS, t.ProgramsFolder) ||
-        (Format(t.StartMenuFolder, "%s\\Start Menu", t.WindowsDirectory) &&
-         Format(t.ProgramsFolder, "%s\\Start Menu\\programs", t.WindowsDirectory));
+        (Format(t.StartMenuFolder, L"%ls\\Start Menu", t.WindowsDirectory) &&
+         Format(t.ProgramsFolder, L"%ls\\Start Menu\\programs", t.WindowsDirectory));
     return desktop && programs &&
-           Format(t.GroupFolder, "%s\\%s", t.ProgramsFolder, kProductName) &&
-           Format(t.DesktopShortcut, "%s\\shortcut to %s.lnk", t.DesktopFolder, kProductName) &&
-           Format(t.ProgramShortcut, "%s\\%s.lnk", t.GroupFolder, kProductName) &&
-           Format(t.HelpShortcut, "%s\\%s Help.lnk", t.GroupFolder, kProductName);
+           Format(t.GroupFolder, L"%ls\\%ls", t.ProgramsFolder, kProductName) &&
+           Format(t.DesktopShortcut, L"%ls\\shortcut to %ls.lnk", t.DesktopFolder, kProductName) &&
+           Format(t.ProgramShortcut, L"%ls\\%ls.lnk", t.GroupFolder, kProductName) &&
+           Format(t.HelpShortcut, L"%ls\\%ls Help.lnk", t.GroupFolder, kProductName);
 }
 
 // Reports a failed method call and counts it.
@@ -103,11 +115,11 @@ void ReportShortcutError(const char* message) {
 
 }  // namespace
 
-HRESULT CreateShortcut(const char* target, const char* linkPath, const char* description,
-                       const char* workingDirectory) {
-    IShellLinkA* link = nullptr;
+HRESULT CreateShortcut(const wchar_t* target, const wchar_t* linkPath, const wchar_t* description,
+                       const wchar_t* workingDirectory) {
+    IShellLinkW* link = nullptr;
     HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IShellLinkA, reinterpret_cast<void**>(&link));
+                                      IID_IShellLinkW, reinterpret_cast<void**>(&link));
     if (FAILED(result)) {
         ++ShortcutErrorCount;
         return result;
@@ -123,11 +135,9 @@ HRESULT CreateShortcut(const char* target, const char* linkPath, const char* des
         ReportShortcutError("Create Shortcut Error - (SetPath failed)");
     if (FAILED(link->SetDescription(description)))
         ReportShortcutError("Create Shortcut Error - (SetDescription failed)");
-    if (workingDirectory[0] != '\0' && FAILED(link->SetWorkingDirectory(workingDirectory)))
+    if (workingDirectory[0] != L'\0' && FAILED(link->SetWorkingDirectory(workingDirectory)))
         ReportShortcutError("Create Shortcut Error - (SetWorkingDirectory failed)");
-    WCHAR widePath[kTextSize] = {};
-    MultiByteToWideChar(CP_ACP, 0, linkPath, -1, widePath, kTextSize);
-    result = file->Save(widePath, TRUE);
+    result = file->Save(linkPath, TRUE);
     if (FAILED(result)) ReportShortcutError("Create Shortcut Error - (Save shortcut failed)");
     file->Release();
     link->Release();
@@ -138,7 +148,7 @@ int16_t InstallShortcuts() {
     static ShortcutTexts t;
     if (!BuildProgramTexts(t)) {
         ShowInfoMessage(
-            "The name of the Windows directory or of the current directory is too long "
+            "The name of the Windows directory or of the program's folder is too long "
             "for the shortcuts. (Shortcuts not created.)");
         return 0;
     }
@@ -155,13 +165,13 @@ int16_t InstallShortcuts() {
     }
     // A new Windows directory may lack its folders; the link object cannot
     // save into a folder that does not exist. Existing ones are fine.
-    CreateDirectoryA(t.DesktopFolder, nullptr);
-    CreateShortcut(t.ProgramTarget, t.DesktopShortcut, t.Description, t.CurrentDirectory);
-    if (t.StartMenuFolder[0] != '\0') CreateDirectoryA(t.StartMenuFolder, nullptr);
-    CreateDirectoryA(t.ProgramsFolder, nullptr);
-    CreateDirectoryA(t.GroupFolder, nullptr);
-    CreateShortcut(t.ProgramTarget, t.ProgramShortcut, t.Description, t.CurrentDirectory);
-    CreateShortcut(t.HelpTarget, t.HelpShortcut, t.Description, t.CurrentDirectory);
+    CreateDirectoryW(t.DesktopFolder, nullptr);
+    CreateShortcut(t.ProgramTarget, t.DesktopShortcut, t.Description, t.ProgramFolder);
+    if (t.StartMenuFolder[0] != L'\0') CreateDirectoryW(t.StartMenuFolder, nullptr);
+    CreateDirectoryW(t.ProgramsFolder, nullptr);
+    CreateDirectoryW(t.GroupFolder, nullptr);
+    CreateShortcut(t.ProgramTarget, t.ProgramShortcut, t.Description, t.ProgramFolder);
+    CreateShortcut(t.HelpTarget, t.HelpShortcut, t.Description, t.ProgramFolder);
     OleUninitialize();
     if (ShortcutErrorCount == 0)
         ShowInfoMessage(

@@ -9,4 +9,5 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     platform/sound_playback.cpp
     platform/system_files.cpp
     platform/utilities.cpp
+    platform/wide_paths.cpp
     platform/windows_version.cpp)

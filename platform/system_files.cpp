@@ -1,6 +1,8 @@
 // The file-system services the record files need from Windows: where the
-// Windows directory and the preference directory are, writing a file to
-// the disk, and replacing a file in one step.
+// Windows directory, the preference directory and the player's VirtualStore
+// are, opening, writing and removing a file, and replacing a file in one
+// step. Names arrive and leave as UTF-8 and meet the system through its
+// wide-character calls.
 #include <windows.h>
 
 #include <io.h>
@@ -11,15 +13,37 @@
 #include <string>
 
 #include "game/requests.h"
+#include "platform/wide_paths.h"
 
 namespace {
 
-// True when this process's own writes into the folder land there. A
-// process that Windows virtualizes (a standard user's 32-bit legacy
-// program) only writes into a per-user copy of it, where replacing one
-// file by another is not something Windows documents; such a process does
-// not count as able to write the folder.
-bool CanWriteFolderItself(const std::string& folder) {
+std::wstring WithSeparator(const std::wstring& folder) {
+    return !folder.empty() && folder.back() == L'\\' ? folder : folder + L"\\";
+}
+
+std::wstring WindowsDirectory() {
+    wchar_t windows[MAX_PATH + 1] = L"";
+    const UINT length = GetWindowsDirectoryW(windows, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH) return std::wstring();
+    return std::wstring(windows, length);
+}
+
+// One of the user's folders as the shell reports it; empty when it has none.
+std::wstring ShellFolder(int folder) {
+    wchar_t path[MAX_PATH] = L"";
+    if (FAILED(SHGetFolderPathW(nullptr, folder, nullptr, SHGFP_TYPE_CURRENT, path))) return std::wstring();
+    return path;
+}
+
+// True when this process's own writes into the folder land there, tried by
+// writing. Since the manifest names an execution level, Windows no longer
+// redirects a refused write into the player's VirtualStore: the write
+// simply fails. A process that Windows virtualizes all the same (Task
+// Manager can still switch that on for a running program) only writes
+// into a per-user copy of the folder, where replacing one file by another
+// is not something Windows documents; such a process does not count as
+// able to write the folder.
+bool CanWriteFolderItself(const std::wstring& folder) {
     HANDLE token = nullptr;
     if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
         DWORD virtualized = 0;
@@ -29,8 +53,8 @@ bool CanWriteFolderItself(const std::string& folder) {
         CloseHandle(token);
         if (known && virtualized != 0) return false;
     }
-    const std::string probe = folder + (folder.back() == '\\' ? "" : "\\") + "WWLT.TMP";
-    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const std::wstring probe = WithSeparator(folder) + L"WWLT.TMP";
+    HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     CloseHandle(file);
@@ -39,15 +63,11 @@ bool CanWriteFolderItself(const std::string& folder) {
 
 // "Wordloft" in the user's application data folder, created when missing;
 // empty when there is none.
-std::string UserPreferenceFolder() {
-    char folder[MAX_PATH] = "";
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
-                                folder)))
-        return std::string();
-    std::string path = folder;
-    if (path.empty()) return path;
-    path += path.back() == '\\' ? "Wordloft" : "\\Wordloft";
-    if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return std::string();
+std::wstring UserPreferenceFolder() {
+    const std::wstring appData = ShellFolder(CSIDL_APPDATA | CSIDL_FLAG_CREATE);
+    if (appData.empty()) return appData;
+    const std::wstring path = WithSeparator(appData) + L"Wordloft";
+    if (!CreateDirectoryW(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return std::wstring();
     return path;
 }
 
@@ -55,33 +75,51 @@ std::string UserPreferenceFolder() {
 // there, else the user's folder, else the Windows directory after all (a
 // save then reports its failure).
 std::string ChoosePreferenceDirectory() {
-    char windows[MAX_PATH] = "";
-    const UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (length == 0 || length >= sizeof windows) return std::string();
-    if (CanWriteFolderItself(windows)) return windows;
-    const std::string user = UserPreferenceFolder();
-    return user.empty() ? std::string(windows) : user;
+    const std::wstring windows = WindowsDirectory();
+    if (windows.empty()) return std::string();
+    if (CanWriteFolderItself(windows)) return Utf8Path(windows.c_str());
+    const std::wstring user = UserPreferenceFolder();
+    return Utf8Path(user.empty() ? windows.c_str() : user.c_str());
+}
+
+// The copy Windows keeps of a folder for this user: the folder's path
+// without its drive, under "VirtualStore" in the user's local application
+// data (C:\Windows: %LOCALAPPDATA%\VirtualStore\Windows).
+std::string VirtualStoreOf(const std::wstring& folder) {
+    const std::wstring local = ShellFolder(CSIDL_LOCAL_APPDATA);
+    if (local.empty() || folder.size() < 3 || folder[1] != L':' || folder[2] != L'\\') return std::string();
+    return Utf8Path((WithSeparator(local) + L"VirtualStore" + folder.substr(2)).c_str());
 }
 
 }  // namespace
 
 uint32_t QueryWindowsDirectory(char* buffer, uint32_t size) {
-    return GetWindowsDirectoryA(buffer, size);
+    const std::wstring windows = WindowsDirectory();
+    return windows.empty() ? 0 : CopyUtf8Path(Utf8Path(windows.c_str()), buffer, size);
 }
 
 uint32_t QueryPreferenceDirectory(char* buffer, uint32_t size) {
     static const std::string directory = ChoosePreferenceDirectory();
-    if (directory.empty()) return 0;
-    if (directory.size() + 1 > size) return static_cast<uint32_t>(directory.size() + 1);
-    std::memcpy(buffer, directory.c_str(), directory.size() + 1);
-    return static_cast<uint32_t>(directory.size());
+    return directory.empty() ? 0 : CopyUtf8Path(directory, buffer, size);
 }
+
+uint32_t QueryVirtualStoreDirectory(char* buffer, uint32_t size) {
+    const std::string store = VirtualStoreOf(WindowsDirectory());
+    return store.empty() ? 0 : CopyUtf8Path(store, buffer, size);
+}
+
+std::FILE* OpenFileForReading(const char* path) { return _wfopen(WidePath(path).c_str(), L"rb"); }
+
+int16_t RemoveFile(const char* path) { return DeleteFileW(WidePath(path).c_str()) ? 1 : 0; }
 
 int16_t MoveFileOver(const char* from, const char* to) {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 1 : 0;
+    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 1
+               : 0;
 }
 
-std::FILE* CreateFileForWriting(const char* path) { return std::fopen(path, "wb"); }
+std::FILE* CreateFileForWriting(const char* path) { return _wfopen(WidePath(path).c_str(), L"wb"); }
 
 size_t WriteFileBytes(std::FILE* file, const void* bytes, size_t size) {
     return std::fwrite(bytes, 1, size, file);

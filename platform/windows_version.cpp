@@ -1,14 +1,15 @@
 // The Windows version behind the program's help: read from ntdll's
-// RtlGetVersion, which reports the version Windows really is. GetVersionExA
-// will not do: for a program whose manifest names no later Windows it
-// answers 6.2 (Windows 8) on Windows 8.1, 10 and 11 alike.
+// RtlGetVersion, which reports the version Windows really is whatever the
+// manifest declares. (The manifest names every Windows from Vista to 10
+// and 11, so GetVersionExA would tell the truth as well; RtlGetVersion
+// needs no such promise.)
 #include "platform/windows_version.h"
 
 #include <windows.h>
 
 namespace {
 
-constexpr DWORD kFirstVersionWithoutWinHelp = 10;
+constexpr DWORD kVistaMajorVersion = 6;
 
 using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
 
@@ -28,7 +29,7 @@ DWORD WindowsMajorVersion() {
 
 // Every Windows since 2000 has RtlGetVersion; one without it is older still
 // and comes with its help viewer.
-bool SystemShowsWinHelp() {
-    static const bool shows = WindowsMajorVersion() < kFirstVersionWithoutWinHelp;
-    return shows;
+bool SystemHasWinHelpViewer() {
+    static const bool has = WindowsMajorVersion() < kVistaMajorVersion;
+    return has;
 }

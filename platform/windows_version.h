@@ -3,10 +3,10 @@
 #ifndef WORDLOFT_PLATFORM_WINDOWS_VERSION_H
 #define WORDLOFT_PLATFORM_WINDOWS_VERSION_H
 
-// True on Windows before 10, whose help viewer shows "wlthelp.hlp" (on
-// Vista to 8.1 Windows itself offers to download the viewer the first time);
-// false on Windows 10 and later, which have no viewer, only a stub that
-// says the format is not supported.
-bool SystemShowsWinHelp();
+// True on Windows before Vista, whose help viewer shows "wlthelp.hlp".
+// From Vista on Windows ships only a stub of the viewer, which says that
+// the format is not supported (Vista to 8.1 offered the real viewer as a
+// separate download; Windows 10 and 11 have none at all).
+bool SystemHasWinHelpViewer();
 
 #endif

@@ -13,6 +13,7 @@
 #include "records/whole_file.h"
 
 PreferencesRecord Preferences;
+const PreferencesRecord* PreferencesBeforeEdit = nullptr;
 
 namespace {
 
@@ -24,18 +25,15 @@ void Terminate(char* field, size_t width) { field[width - 1] = '\0'; }
 
 using DirectoryQuery = uint32_t (*)(char* buffer, uint32_t size);
 
-// Joins a directory and name into path; 0 after reporting a directory that
-// cannot be had or a path that would not fit.
-int16_t PathInDirectory(DirectoryQuery query, const char* name, char* path) {
+// Joins a directory and name into path; 0 (after reporting it, when report
+// is set) for a directory that cannot be had or a path that would not fit.
+int16_t PathInDirectory(DirectoryQuery query, const char* name, char* path, bool report = true) {
     char directory[kPathBufferSize] = "";
     const uint32_t length = query(directory, sizeof directory);
-    if (length == 0 || length > kPathBufferSize - 1) {
-        ShowErrorMessage("Error getting Windows directory.");
-        return 0;
-    }
-    const bool hasSlash = directory[length - 1] == '\\';
-    if (length + (hasSlash ? 0 : 1) + std::strlen(name) > kPathBufferSize - 1) {
-        ShowErrorMessage("Error getting Windows directory.");
+    const bool hasSlash = length > 0 && length < kPathBufferSize && directory[length - 1] == '\\';
+    if (length == 0 || length > kPathBufferSize - 1 ||
+        length + (hasSlash ? 0 : 1) + std::strlen(name) > kPathBufferSize - 1) {
+        if (report) ShowErrorMessage("Error getting Windows directory.");
         return 0;
     }
     std::snprintf(path, kPathBufferSize, "%s%s%s", directory, hasSlash ? "" : "\\", name);
@@ -44,14 +42,32 @@ int16_t PathInDirectory(DirectoryQuery query, const char* name, char* path) {
 
 // The record's file to read: the one in the preference directory, or,
 // while that has none and is not the Windows directory, the one a former
-// run left in the Windows directory. Null when neither opens.
+// version left for this player in the Windows directory: first the copy
+// Windows kept in the player's VirtualStore (the file that version showed
+// the player), then the Windows directory's own. Null when none opens.
 std::FILE* OpenPreferenceFile(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = OpenFileForReading(path);
     if (file != nullptr) return file;
     char windowsPath[kPathBufferSize];
     if (!PathInDirectory(QueryWindowsDirectory, kFileName, windowsPath)) return nullptr;
     if (std::strcmp(windowsPath, path) == 0) return nullptr;
-    return std::fopen(windowsPath, "rb");
+    char storedPath[kPathBufferSize];
+    if (PathInDirectory(QueryVirtualStoreDirectory, kFileName, storedPath, false)) {
+        file = OpenFileForReading(storedPath);
+        if (file != nullptr) return file;
+    }
+    return OpenFileForReading(windowsPath);
+}
+
+int16_t SaveRecord(bool report) {
+    char path[kPathBufferSize];
+    char temporary[kPathBufferSize];
+    if (!PathInDirectory(QueryPreferenceDirectory, kFileName, path, report) ||
+        !PathInDirectory(QueryPreferenceDirectory, kTemporaryFileName, temporary, report))
+        return 0;
+    return WriteWholeFile(path, temporary, &Preferences, kPreferencesSize,
+                          report ? "Error creating Preference file." : nullptr,
+                          report ? "Error writing Preference file." : nullptr);
 }
 
 }  // namespace
@@ -182,11 +198,6 @@ int16_t LoadPreferences() {
     return 1;
 }
 
-int16_t SavePreferences() {
-    char path[kPathBufferSize];
-    char temporary[kPathBufferSize];
-    if (!PreferenceFilePath(path) || !PathInDirectory(QueryPreferenceDirectory, kTemporaryFileName, temporary)) return 0;
+int16_t SavePreferences() { return SaveRecord(true); }
 
-    return WriteWholeFile(path, temporary, &Preferences, kPreferencesSize, "Error creating Preference file.",
-                          "Error writing Preference file.");
-}
+int16_t SavePreferencesQuietly() { return SaveRecord(false); }

@@ -23,7 +23,8 @@ constexpr int kBoardCategoryFieldSize = 32;
 static_assert(kCategoryMenuTextSize == kBoardCategoryFieldSize, "a source label fits the board");
 constexpr uint16_t kPreferencesMagic = 12122;  // 0x2F5A
 constexpr size_t kPreferencesSize = 34056;
-constexpr size_t kPathBufferSize = 256;
+// A path of up to 260 characters (MAX_PATH) in any language, as UTF-8.
+constexpr size_t kPathBufferSize = 3 * 260 + 1;
 
 // One entry of the CustomWordList, as stored in the record and in
 // word-list files.
@@ -111,14 +112,24 @@ void SetDefaultPreferences();
 int16_t PreferenceFilePath(char* path);
 
 // 1 when the file was read and accepted (its values brought into range);
-// 0 otherwise, with the defaults in force. While the preference directory
-// holds no file, one in the Windows directory is read instead.
+// 0 otherwise, with the defaults in force. While a preference directory
+// other than the Windows directory holds no file, the one the player's
+// VirtualStore kept of the Windows directory's is read instead, or else the
+// Windows directory's own.
 int16_t LoadPreferences();
 
 // 1 when all 34,056 bytes reached the file. The old file is replaced only
 // after the whole record was written beside it, so a failed save never
 // leaves a short file. 0 after reporting a failure.
 int16_t SavePreferences();
+// The same save without any message, for the end of the session, when no
+// message box can be answered any more.
+int16_t SavePreferencesQuietly();
+
+// While a dialog edits the record in place (the Custom Words dialog, until
+// Done or Cancel), the record as it was when the dialog opened; null
+// otherwise.
+extern const PreferencesRecord* PreferencesBeforeEdit;
 
 // Brings a record read from disk into range, every field the program
 // reads: the on/off flags (SoundOn, UpperCaseLetters, ScoringOn and the 51

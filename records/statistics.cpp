@@ -5,6 +5,8 @@
 
 #include "game/game_state.h"
 
+int16_t UnofferedStreak = 0;
+
 namespace {
 
 // The counters stop at their largest value instead of overflowing.
@@ -28,6 +30,7 @@ void CountWonGame() {
         ++GameState.Streak;
         if (GameState.StreakSource != Preferences.WordSource) GameState.StreakMixed = 1;
     }
+    UnofferedStreak = GameState.Streak;
 }
 
 void CountLostGame() {
@@ -38,6 +41,7 @@ void CountLostGame() {
     ++GameState.CurrentLosses;
     if (GameState.Streak >= 0) {
         GameState.EndedStreak = GameState.Streak;
+        UnofferedStreak = GameState.EndedStreak;
         GameState.Streak = -1;
     } else {
         --GameState.Streak;
@@ -54,6 +58,7 @@ void ResetCurrentStatistics() {
     GameState.CurrentLosses = 0;
     GameState.Streak = 0;
     GameState.StreakMixed = 0;
+    UnofferedStreak = 0;
 }
 
 void ResetCumulativeStatistics() {

@@ -18,4 +18,9 @@ void ResetCurrentStatistics();
 // "Reset Cumulative Statistics": the four cumulative counters to 0.
 void ResetCumulativeStatistics();
 
+// The winning streak the scoreboard has not been offered yet: the running
+// one, or the one a loss has just ended until its offer is over (the offer
+// sets it to 0 whatever came of it, and so does an entry); 0 when none.
+extern int16_t UnofferedStreak;
+
 #endif

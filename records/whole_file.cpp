@@ -11,14 +11,14 @@ int16_t WriteWholeFile(const char* path, const char* temporary, const void* byte
                        const char* createError, const char* writeError) {
     std::FILE* file = CreateFileForWriting(temporary);
     if (file == nullptr) {
-        ShowErrorMessage(createError);
+        if (createError != nullptr) ShowErrorMessage(createError);
         return 0;
     }
     const bool written = WriteFileBytes(file, bytes, size) == size;
     const bool flushed = written && FlushWrittenFile(file);
     const bool closed = CloseWrittenFile(file) != 0;
     if (written && flushed && closed && MoveFileOver(temporary, path)) return 1;
-    std::remove(temporary);
-    ShowErrorMessage(writeError);
+    RemoveFile(temporary);
+    if (writeError != nullptr) ShowErrorMessage(writeError);
     return 0;
 }

@@ -10,7 +10,7 @@
 
 // Writes size bytes to path through temporary. 1 on success; otherwise
 // shows createError when the temporary file cannot be created, writeError
-// for any later failure, and returns 0.
+// for any later failure, and returns 0. A null message is not shown.
 int16_t WriteWholeFile(const char* path, const char* temporary, const void* bytes, size_t size,
                        const char* createError, const char* writeError);
 

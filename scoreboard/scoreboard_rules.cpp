@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "records/board_order.h"
+#include "records/statistics.h"
 
 int16_t NewestScore = 0;
 char NewestName[kPlayerNameFieldSize] = "";
@@ -37,6 +38,7 @@ void EnterScoreboard(uint16_t m, const char* name, int16_t score, const char* ca
     NewestScore = score;
     CopyName(NewestName, sizeof NewestName, name);
     CopyName(LastTypedName, sizeof LastTypedName, name);
+    UnofferedStreak = 0;
     SortScoreboard(m);
 }
 

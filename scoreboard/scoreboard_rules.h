@@ -19,6 +19,7 @@ int16_t IsValidPlayerName(const char* text);
 bool StreakEntersScoreboard(uint16_t m, int16_t streak);
 // Writes the entry over rank 9 of board m, remembers it as the newest
 // entry and the last typed name, and sorts the board. Nothing is saved.
+// The streak is offered no more.
 void EnterScoreboard(uint16_t m, const char* name, int16_t score, const char* category);
 // Empties the ten entries of board m.
 void ClearScoreboard(uint16_t m);

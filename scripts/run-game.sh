@@ -36,6 +36,14 @@ if [ ! -e "$WINEPREFIX/system.reg" ]; then
     wineserver -w
 fi
 
+# The help opens as a web page (the prefix says Windows 7, which has no help
+# viewer): .htm pages go to Wine's browser, which hands them to the host's.
+# A prefix made without Wine's own HTML engine has no such association.
+if ! grep -q '^\[Software\\\\Classes\\\\.htm\]' "$WINEPREFIX/system.reg"; then
+    wine reg add 'HKEY_CLASSES_ROOT\.htm' /ve /d htmlfile /f >/dev/null 2>&1 || true
+    wineserver -w
+fi
+
 echo "Starting Wordloft (preferences: $WINEPREFIX/drive_c/windows/WWLT.DAT)"
 cd "$(dirname "$exe")"
 "$here/with-display.sh" wine "$exe" 2>>"$folder/wine.log"

@@ -1,7 +1,8 @@
 // The Custom Words dialog. The list box shows the CustomWordList line by
 // line; every button changes the list in Preferences and then the list box
 // to match. The whole record is copied when the dialog opens, so that
-// Cancel can put back everything, lists loaded from files included.
+// Cancel can put back everything, lists loaded from files included; the
+// end of the session keeps that copy too, since nothing was confirmed.
 #include "wordlists/custom_words_dialog.h"
 
 #include <cstdio>
@@ -162,8 +163,8 @@ void SortList(HWND dialog) {
 
 // Replaces (append 0) or extends (append 1) the list from a file.
 void LoadList(HWND dialog, int16_t append) {
-    static char path[kFileDialogPathSize];
-    static char fileTitle[kFileDialogTitleSize];
+    static char path[kFileDialogPathBytes];
+    static char fileTitle[kFileDialogTitleBytes];
     if (!append && Preferences.CustomWordCount > 0 && !Confirm(dialog, "Overwrite existing words?")) return;
     const int16_t titleId = append ? IDS_APPEND_LIST_TITLE : IDS_OPEN_LIST_TITLE;
     if (!AskOpenFileName(dialog, titleId, IDS_WORD_LIST_FILTER, IDS_FILTER_ERROR, "WLT", "", fileTitle, path))
@@ -209,6 +210,7 @@ INT_PTR OnCommand(HWND dialog, int command, int notification) {
 
 INT_PTR OnInitDialog(HWND dialog) {
     std::memcpy(&SavedPreferences, &Preferences, sizeof SavedPreferences);
+    PreferencesBeforeEdit = &SavedPreferences;
     CentreDialog(dialog);
     ShowWholeList(dialog);
     FocusPhraseField(dialog);
@@ -251,5 +253,6 @@ void UpdateCustomWordButtons(HWND dialog) {
 int16_t EditCustomWords(HWND owner) {
     const INT_PTR result =
         DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_CUSTOM_WORDS), owner, CustomWordsDialogProc, 0);
+    PreferencesBeforeEdit = nullptr;
     return result == 1 ? 1 : 0;
 }

@@ -1,14 +1,19 @@
 // Word-list file names come from the system's Open and Save As dialogs,
-// filtered to "*.wlt". A failing dialog is reported by its error code;
-// cancelling shows nothing.
+// filtered to "*.wlt", through their wide-character forms: a folder named
+// in any language reaches the file intact (the names are handed on as
+// UTF-8). A failing dialog is reported by its error code; cancelling shows
+// nothing.
 #include "wordlists/word_list_file_dialogs.h"
 
 #include <commdlg.h>
 
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
+#include "platform/wide_paths.h"
 #include "records/preferences.h"
 #include "resource.h"
 #include "wordlists/wordlist_file.h"
@@ -44,28 +49,29 @@ static_assert(sizeof kDialogErrors / sizeof kDialogErrors[0] == 27, "every commo
 // What both dialogs share: the title, the filter split at its separator,
 // the buffers and the default extension.
 struct FileDialogSetup {
-    OPENFILENAMEA Dialog;
-    char Title[kTitleSize];
-    char Filter[kFilterSize];
-    char Path[kFileDialogPathSize];
-    char FileTitle[kFileDialogTitleSize];
+    OPENFILENAMEW Dialog;
+    wchar_t Title[kTitleSize];
+    wchar_t Filter[kFilterSize];
+    wchar_t Path[kFileDialogPathSize];
+    wchar_t FileTitle[kFileDialogTitleSize];
+    std::wstring DefaultExtension;
 };
 
 // The filter string's last character separates its parts; each becomes a
 // terminator, and the text's own terminator then ends the list. 0 after
 // reporting a filter that cannot be loaded.
-int16_t LoadFilter(int16_t filterId, int16_t errorId, char* filter) {
-    std::memset(filter, 0, kFilterSize);
-    const int length = LoadStringA(ProgramInstance, static_cast<uint16_t>(filterId), filter, kFilterSize - 1);
+int16_t LoadFilter(int16_t filterId, int16_t errorId, wchar_t* filter) {
+    std::memset(filter, 0, kFilterSize * sizeof filter[0]);
+    const int length = LoadStringW(ProgramInstance, static_cast<uint16_t>(filterId), filter, kFilterSize - 1);
     if (length <= 0) {
         char message[kTitleSize];
         LoadResourceString(errorId, message, sizeof message);
         ShowErrorMessage(message);
         return 0;
     }
-    const char separator = filter[length - 1];
+    const wchar_t separator = filter[length - 1];
     for (int i = 0; i < length; ++i)
-        if (filter[i] == separator) filter[i] = '\0';
+        if (filter[i] == separator) filter[i] = L'\0';
     return 1;
 }
 
@@ -73,31 +79,42 @@ int16_t LoadFilter(int16_t filterId, int16_t errorId, char* filter) {
 // dialog its own title.
 int16_t PrepareDialog(FileDialogSetup& setup, HWND owner, int16_t titleId, int16_t filterId, int16_t errorId,
                       const char* defaultExtension) {
-    std::memset(&setup, 0, sizeof setup);
-    LoadResourceString(titleId, setup.Title, sizeof setup.Title);
+    std::memset(&setup.Dialog, 0, sizeof setup.Dialog);
+    std::memset(setup.Path, 0, sizeof setup.Path);
+    std::memset(setup.FileTitle, 0, sizeof setup.FileTitle);
+    setup.Title[0] = L'\0';
+    char title[kTitleSize] = "";
+    LoadResourceString(titleId, title, sizeof title);
+    MultiByteToWideChar(CP_ACP, 0, title, -1, setup.Title, kTitleSize);
     if (!LoadFilter(filterId, errorId, setup.Filter)) return 0;
-    OPENFILENAMEA& dialog = setup.Dialog;
+    setup.DefaultExtension = WideText(defaultExtension);
+    OPENFILENAMEW& dialog = setup.Dialog;
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = setup.Filter;
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = setup.Path;
-    dialog.nMaxFile = sizeof setup.Path;
+    dialog.nMaxFile = kFileDialogPathSize;
     dialog.lpstrFileTitle = setup.FileTitle;
-    dialog.nMaxFileTitle = sizeof setup.FileTitle;
-    dialog.lpstrTitle = setup.Title[0] != '\0' ? setup.Title : nullptr;
-    dialog.lpstrDefExt = defaultExtension;
+    dialog.nMaxFileTitle = kFileDialogTitleSize;
+    dialog.lpstrTitle = setup.Title[0] != L'\0' ? setup.Title : nullptr;
+    dialog.lpstrDefExt = setup.DefaultExtension.c_str();
     return 1;
 }
 
-// Hands the chosen names to the caller, or reports why there are none.
+// Hands the chosen names to the caller as UTF-8, or reports why there are
+// none.
 int16_t FinishDialog(BOOL chosen, const FileDialogSetup& setup, char* fileTitle, char* path) {
     if (!chosen) {
         ReportFileDialogError(CommDlgExtendedError());
         return 0;
     }
-    std::memcpy(path, setup.Path, kFileDialogPathSize);
-    std::memcpy(fileTitle, setup.FileTitle, kFileDialogTitleSize);
+    // Three bytes of UTF-8 hold any character the dialog's buffers hold in
+    // one or two: the names always fit.
+    static_assert(kFileDialogPathBytes >= 3 * kFileDialogPathSize, "room for any path");
+    static_assert(kFileDialogTitleBytes >= 3 * kFileDialogTitleSize, "room for any file name");
+    CopyUtf8Path(Utf8Path(setup.Path), path, kFileDialogPathBytes);
+    CopyUtf8Path(Utf8Path(setup.FileTitle), fileTitle, kFileDialogTitleBytes);
     return 1;
 }
 
@@ -109,9 +126,10 @@ int16_t AskOpenFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t e
     static FileDialogSetup setup;
     if (!PrepareDialog(setup, owner, titleId, filterId, errorId, defaultExtension)) return 0;
     const bool hasDirectory = initialDirectory != nullptr && initialDirectory[0] != '\0';
-    setup.Dialog.lpstrInitialDir = hasDirectory ? initialDirectory : nullptr;
+    const std::wstring directory = hasDirectory ? WidePath(initialDirectory) : std::wstring();
+    setup.Dialog.lpstrInitialDir = hasDirectory ? directory.c_str() : nullptr;
     setup.Dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_SHOWHELP | OFN_HIDEREADONLY;
-    return FinishDialog(GetOpenFileNameA(&setup.Dialog), setup, fileTitle, path);
+    return FinishDialog(GetOpenFileNameW(&setup.Dialog), setup, fileTitle, path);
 }
 
 int16_t AskSaveFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t errorId,
@@ -119,9 +137,10 @@ int16_t AskSaveFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t e
                         char* path) {
     static FileDialogSetup setup;
     if (!PrepareDialog(setup, owner, titleId, filterId, errorId, defaultExtension)) return 0;
-    std::strncpy(setup.Path, initialFileName, sizeof setup.Path - 1);
+    const std::wstring initial = WidePath(initialFileName);
+    if (initial.size() < kFileDialogPathSize) std::wmemcpy(setup.Path, initial.c_str(), initial.size() + 1);
     setup.Dialog.Flags = OFN_PATHMUSTEXIST | OFN_SHOWHELP | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-    return FinishDialog(GetSaveFileNameA(&setup.Dialog), setup, fileTitle, path);
+    return FinishDialog(GetSaveFileNameW(&setup.Dialog), setup, fileTitle, path);
 }
 
 void ReportFileDialogError(DWORD code) {
@@ -139,8 +158,8 @@ int16_t SaveWordListFile(const char* initialFileName, const char* defaultExtensi
         BeepIfSoundOn();
         return 0;
     }
-    static char path[kFileDialogPathSize];
-    static char fileTitle[kFileDialogTitleSize];
+    static char path[kFileDialogPathBytes];
+    static char fileTitle[kFileDialogTitleBytes];
     if (!AskSaveFileName(GetActiveWindow(), IDS_SAVE_LIST_TITLE, IDS_WORD_LIST_FILTER, IDS_FILTER_ERROR,
                          defaultExtension, initialFileName, fileTitle, path))
         return 0;

@@ -8,16 +8,21 @@
 
 #include <cstdint>
 
-// Buffers the callers hand to the file dialogs: the full path and the file
-// name alone.
+// The dialogs' buffers, in characters: the full path and the file name
+// alone; and the buffers the callers hand in for them, in bytes of UTF-8.
 constexpr int kFileDialogPathSize = 518;
 constexpr int kFileDialogTitleSize = 256;
+constexpr int kFileDialogPathBytes = 3 * kFileDialogPathSize;
+constexpr int kFileDialogTitleBytes = 3 * kFileDialogTitleSize;
 
 // Ask for an existing file to open / a file name to save under. The title,
 // the filter and the message for a missing filter are string ids; the
-// filter's last character separates its parts. path and fileTitle take
-// kFileDialogPathSize and kFileDialogTitleSize bytes. 1 when a name was
-// chosen; 0 when the player cancelled or after a reported failure.
+// filter's last character separates its parts. The initial directory and
+// file name, and the names handed back, are UTF-8: path and fileTitle take
+// kFileDialogPathBytes and kFileDialogTitleBytes bytes. 1 when a name was
+// chosen; 0 when the player cancelled or after a reported failure. A path
+// longer than the dialog's buffer is refused by the dialog itself
+// (reported as its "buffer too small" error), never cut.
 int16_t AskOpenFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t errorId,
                         const char* defaultExtension, const char* initialDirectory, char* fileTitle,
                         char* path);

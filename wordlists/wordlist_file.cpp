@@ -1,4 +1,5 @@
-// Reading and writing word-list files with the C library; the messages go
+// Reading and writing word-list files. The files are opened and written
+// through the shell's requests (their names are UTF-8); the messages go
 // through the program's message boxes.
 #include "wordlists/wordlist_file.h"
 
@@ -24,7 +25,7 @@ void WriteU16(uint8_t* bytes, uint16_t value) {
 }  // namespace
 
 uint32_t QueryFileSize(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = OpenFileForReading(path);
     if (file == nullptr) return 0;
     long size = -1;
     if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
@@ -37,7 +38,7 @@ int16_t ReadWordListFile(const char* path, int16_t append) {
         ShowInfoMessage("Error: Wordloft Word File Size Error.");
         return 0;
     }
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = OpenFileForReading(path);
     if (file == nullptr) {
         ShowInfoMessage("Error opening Wordloft Word List file.");
         return 0;

@@ -25,8 +25,10 @@ NUMBERED_BITMAPS = {134: 8, 137: 8, 153: 8, 220: 8}
 
 # Icon groups; each must hold a 32 x 32 image in 16 colours.
 ICON_GROUPS = [128, 129] + list(range(155, 219))
-# The window class icons carry a 16 x 16 image as well.
+# The window class icons carry a 16 x 16 image as well, and true-colour
+# images with alpha for today's screens at these sizes (32 bits per pixel).
 SMALL_ICON_GROUPS = [128, 129]
+DEEP_ICON_SIZES = {128: [24, 32, 48, 256], 129: [24, 32, 48]}
 
 SOUND_RATES = {name: 11025 for name in (
     ['GOTLETTER'] + ['GOTLETTER%d' % i for i in range(2, 7)] +

@@ -1,7 +1,9 @@
 """Checks the manifest linked into each program (RT_MANIFEST, id 1): it asks
-for Common Controls 6, declares no DPI awareness, and requests no execution
-level, so that Windows treats the 32-bit program as a legacy program and
-redirects its writes to the Windows directory per user.
+for Common Controls 6, declares no DPI awareness, runs as its invoker
+(requestedExecutionLevel asInvoker, no UI access: Windows then neither
+elevates it nor redirects its writes into a VirtualStore), and names
+every Windows from Vista to 10 and 11 as supported, so that the version
+calls tell the truth.
 
     python3 tests/assets/check_manifest.py PROGRAM.exe...
 
@@ -17,6 +19,13 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import pe_resources  # noqa: E402
 
 RT_MANIFEST = 24
+SUPPORTED_OS = {
+    '{e2011457-1546-43c5-a5fe-008deee3d3f0}': 'Windows Vista',
+    '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}': 'Windows 7',
+    '{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}': 'Windows 8',
+    '{1f676c76-80e1-4239-95bb-83d0f6d0da78}': 'Windows 8.1',
+    '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}': 'Windows 10 and 11',
+}
 
 
 def local(tag):
@@ -33,9 +42,14 @@ def manifest_faults(path):
     faults = []
     elements = list(root.iter())
     names = [local(e.tag) for e in elements]
-    for unwanted in ('trustInfo', 'requestedExecutionLevel', 'requestedPrivileges'):
-        if unwanted in names:
-            faults.append('the manifest has %s' % unwanted)
+    levels = [e for e in elements if local(e.tag) == 'requestedExecutionLevel']
+    if [(e.get('level'), e.get('uiAccess', 'false')) for e in levels] != [('asInvoker', 'false')]:
+        faults.append('execution levels %r, expected asInvoker without UI access'
+                      % [(e.get('level'), e.get('uiAccess')) for e in levels])
+    systems = [e.get('Id', '').lower() for e in elements if local(e.tag) == 'supportedOS']
+    missing = [name for guid, name in SUPPORTED_OS.items() if guid not in systems]
+    if missing or len(systems) != len(set(systems)) or not set(systems) <= set(SUPPORTED_OS):
+        faults.append('supportedOS %r: missing %s' % (systems, ', '.join(missing) or 'none'))
     for unwanted in ('dpiAware', 'dpiAwareness'):
         if unwanted in names:
             faults.append('the manifest declares %s' % unwanted)
@@ -66,7 +80,8 @@ def main(argv):
             failed += 1
         else:
             passed += 1
-            print('ok %s: Common Controls 6, no execution level, no DPI awareness' % path)
+            print('ok %s: Common Controls 6, asInvoker, supports Vista to 10 and 11, '
+                  'no DPI awareness' % path)
     print('%d passed, %d failed' % (passed, failed))
     return 1 if failed else 0
 

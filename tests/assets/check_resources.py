@@ -1,7 +1,9 @@
 """Checks the resources linked into the program: every bitmap by name or
 number with its size and colour depth, every icon group with its 32 x 32
-16-colour image, the 38 sounds (RIFF WAVE, PCM, mono, 8-bit, at their
-sample rates) and the 51 word categories.
+16-colour image (the program icons also with their true-colour images
+with alpha at 24, 32, 48 and 256 pixels, the last one as PNG), the 38
+sounds (RIFF WAVE, PCM, mono, 8-bit, at their sample rates) and the 51
+word categories.
 
     python3 tests/assets/check_resources.py build/win64/wordloft.exe
 
@@ -21,6 +23,8 @@ RT_BITMAP, RT_ICON, RT_GROUP_ICON = 2, 3, 14
 
 def dib_header(blob):
     """(width, height, bits per pixel) of a DIB's BITMAPINFOHEADER."""
+    if blob[:8] == b'\x89PNG\r\n\x1a\n':
+        raise ValueError('a PNG image where a DIB belongs')
     if len(blob) < 40 or struct.unpack_from('<I', blob)[0] != 40:
         raise ValueError('no BITMAPINFOHEADER')
     w, h, _, bpp = struct.unpack_from('<iiHH', blob, 4)
@@ -46,6 +50,21 @@ def check_bitmaps(res, faults):
     return len(wanted) + len(art_tables.NUMBERED_BITMAPS)
 
 
+def icon_image_header(blob):
+    """(width, height, bits per pixel) of an icon image: a DIB with its
+    doubled height halved, or an 8-bit RGBA PNG."""
+    if blob[:8] == b'\x89PNG\r\n\x1a\n':
+        w, h, depth, colour = struct.unpack_from('>IIBB', blob, 16)
+        if blob[12:16] != b'IHDR' or (depth, colour) != (8, 6):
+            raise ValueError('a PNG icon image that is not 8-bit RGBA')
+        return w, h, 32
+    w, h, bpp = dib_header(blob)
+    return w, h // 2, bpp
+
+
+ICON_SIZES = []  # "number: sizes" of the program icons, for the summary
+
+
 def check_icons(res, faults):
     groups, images = res.get(RT_GROUP_ICON, {}), res.get(RT_ICON, {})
     for number in art_tables.ICON_GROUPS:
@@ -60,13 +79,20 @@ def check_icons(res, faults):
             if image_id not in images:
                 faults.append('icon group %d names missing image %d' % (number, image_id))
                 continue
-            real = dib_header(images[image_id])
-            if real != (w, 2 * h, bpp):
+            real = icon_image_header(images[image_id])
+            if real != (w or 256, h or 256, bpp):
                 faults.append('icon group %d: image %d is %r, entry says %r'
-                              % (number, image_id, real, (w, 2 * h, bpp)))
-            sizes.append((w, bpp))
+                              % (number, image_id, real, (w or 256, h or 256, bpp)))
+            sizes.append((w or 256, bpp))
         if kind != 1 or (32, 4) not in sizes:
             faults.append('icon group %d has no 32x32 16-colour image' % number)
+        if number in art_tables.DEEP_ICON_SIZES:
+            deep = sorted(w for w, bpp in sizes if bpp == 32)
+            if deep != art_tables.DEEP_ICON_SIZES[number]:
+                faults.append('icon group %d has true-colour sizes %r, expected %r'
+                              % (number, deep, art_tables.DEEP_ICON_SIZES[number]))
+            ICON_SIZES.append('%d: %s' % (number, ' '.join(
+                '%d/%d' % s for s in sorted(sizes, key=lambda s: (s[1], s[0])))))
     return len(art_tables.ICON_GROUPS)
 
 
@@ -144,6 +170,7 @@ def main(argv):
             counts.append(0)
     for fault in faults:
         print('FAULT: ' + fault)
+    print('check_resources: program icons (size/bits) %s' % '; '.join(ICON_SIZES))
     print('check_resources: %d bitmaps, %d icon groups, %d sounds, %d categories checked; '
           '%d faults' % (tuple(counts) + (len(faults),)))
     return 1 if faults else 0

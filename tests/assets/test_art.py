@@ -113,19 +113,51 @@ class Files(unittest.TestCase):
         self.assertEqual(sorted(k for k, _ in entries), art_tables.ICON_GROUPS)
         for number, path in entries:
             images = art_formats.read_ico(read(path))
-            sizes = sorted(d.width for d, _ in images)
+            sizes = sorted(d.width for d, _ in images if d.bpp == 4)
             want = [16, 32] if number in art_tables.SMALL_ICON_GROUPS else [32]
             self.assertEqual(sizes, want, 'icon %d sizes' % number)
+            deep = sorted(d.width for d, _ in images if d.bpp == 32)
+            self.assertEqual(deep, art_tables.DEEP_ICON_SIZES.get(number, []),
+                             'icon %d true-colour sizes' % number)
             for dib, mask in images:
-                self.assertEqual((dib.height, dib.bpp), (dib.width, 4), 'icon %d' % number)
+                self.assertEqual(dib.height, dib.width, 'icon %d' % number)
                 shown = art_formats.visible(dib, mask)
                 self.assertTrue(shown, 'icon %d shows nothing' % number)
                 for y in range(dib.height):
                     for x in range(dib.width):
-                        if mask[y][x]:
+                        if dib.bpp == 32:
+                            self.assertEqual(mask[y][x], int(dib.at(x, y) >> 24 == 0),
+                                             'icon %d at %d: mask and alpha disagree at (%d, %d)'
+                                             % (number, dib.width, x, y))
+                        elif mask[y][x]:
                             self.assertEqual(dib.at(x, y), BLACK,
                                              'icon %d: transparent pixel (%d, %d) not black'
                                              % (number, x, y))
+
+    def test_true_colour_program_icons_are_the_same_art(self):
+        # At 32 pixels the true-colour image is the 16-colour drawing with
+        # an alpha channel; the others show the same picture, transparent
+        # where it is, with the edges softened at 24 and 48 pixels.
+        for number in art_tables.DEEP_ICON_SIZES:
+            images = icon(number)
+            art, mask = [(d, m) for d, m in images if (d.width, d.bpp) == (32, 4)][0]
+            deep = {d.width: d for d, _ in images if d.bpp == 32}
+            for y in range(32):
+                for x in range(32):
+                    want = 0 if mask[y][x] else 0xFF000000 | art.at(x, y)
+                    self.assertEqual(deep[32].at(x, y), want, 'icon %d at (%d, %d)' % (number, x, y))
+            for size, dib in deep.items():
+                alphas = [dib.at(x, y) >> 24 for y in range(size) for x in range(size)]
+                self.assertEqual(alphas[0], 0, 'icon %d at %d: the corner shows' % (number, size))
+                self.assertGreater(alphas.count(255), size * size // 2,
+                                   'icon %d at %d is mostly see-through' % (number, size))
+                if size in (24, 48):
+                    self.assertTrue(any(0 < a < 255 for a in alphas),
+                                    'icon %d at %d has no softened edge' % (number, size))
+                # The tile's middle is the tile's colour at every size.
+                k = size / 32
+                self.assertEqual(dib.at(int(12 * k), int(27 * k)) & 0xFFFFFF, art.at(12, 27),
+                                 'icon %d at %d: the tile' % (number, size))
 
 
 class Patterns(unittest.TestCase):

@@ -35,6 +35,8 @@ void ResetFake() {
     NewestScore = 0;
     NewestName[0] = '\0';
     LastTypedName[0] = '\0';
+    UnofferedStreak = 0;
+    PreferencesBeforeEdit = nullptr;
     SourceLabel[0] = '\0';
 }
 
@@ -165,6 +167,11 @@ uint32_t QueryPreferenceDirectory(char* buffer, uint32_t size) {
     return AnswerDirectory(Fake.PreferenceDirectory.empty() ? Fake.WindowsDirectory : Fake.PreferenceDirectory,
                            buffer, size);
 }
+uint32_t QueryVirtualStoreDirectory(char* buffer, uint32_t size) {
+    return AnswerDirectory(Fake.VirtualStoreDirectory, buffer, size);
+}
+std::FILE* OpenFileForReading(const char* path) { return std::fopen(path, "rb"); }
+int16_t RemoveFile(const char* path) { return std::remove(path) == 0 ? 1 : 0; }
 int16_t MoveFileOver(const char* from, const char* to) {
     if (Fake.Fault == FileFault::Replace) return 0;
     return std::rename(from, to) == 0 ? 1 : 0;

@@ -28,6 +28,8 @@ struct FakeShell {
     // QueryPreferenceDirectory: this directory, or the Windows directory
     // when empty.
     std::string PreferenceDirectory;
+    // QueryVirtualStoreDirectory: this directory, or none when empty.
+    std::string VirtualStoreDirectory;
     // LoadCategoryText: the resource texts by name; a missing name fails.
     std::map<std::string, std::string> CategoryTexts;
     // Writing files: the stage that fails, and for DiskFull the number of

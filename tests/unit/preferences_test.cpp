@@ -110,7 +110,7 @@ TEST_F(PreferenceFileTest, PathJoinsExactlyOneBackslash) {
     ASSERT_EQ(PreferenceFilePath(path), 1);
     EXPECT_STREQ(path, "C:\\WWLT.DAT");
     // Too long for the buffer, or no directory at all: refused with a message.
-    Fake.WindowsDirectory = "C:\\" + std::string(250, 'd');
+    Fake.WindowsDirectory = "C:\\" + std::string(kPathBufferSize - 10, 'd');
     EXPECT_EQ(PreferenceFilePath(path), 0);
     Fake.WindowsDirectory = "";
     EXPECT_EQ(PreferenceFilePath(path), 0);
@@ -149,5 +149,24 @@ TEST_F(PreferenceFileTest, UserFolderRecordStartsFromTheWindowsDirectoryOne) {
     EXPECT_EQ(ReadFile(userPath).size(), 34056u);
     ASSERT_EQ(LoadPreferences(), 1);
     EXPECT_EQ(Preferences.TotalWins, 18) << "the user's own file comes first";
+    EXPECT_TRUE(Fake.Calls.empty());
+
+    // The copy Windows kept in the player's VirtualStore is the one an
+    // earlier version showed this player: it comes before the Windows
+    // directory's own, and only while the user's folder has none.
+    Fake.PreferenceDirectory = Directory + "/other-user";
+    Fake.VirtualStoreDirectory = Directory + "/store";
+    auto stored = windowsFile;
+    stored[104] = 99;  // TotalWins
+    WriteFile(Fake.VirtualStoreDirectory + "\\WWLT.DAT", stored);
+    ASSERT_EQ(LoadPreferences(), 1);
+    EXPECT_EQ(Preferences.TotalWins, 99);
+    Fake.PreferenceDirectory = Directory + "/user";
+    ASSERT_EQ(LoadPreferences(), 1);
+    EXPECT_EQ(Preferences.TotalWins, 18);
+    // Where the record lives in the Windows directory it is never consulted.
+    Fake.PreferenceDirectory.clear();
+    ASSERT_EQ(LoadPreferences(), 1);
+    EXPECT_EQ(Preferences.TotalWins, 17);
     EXPECT_TRUE(Fake.Calls.empty());
 }

@@ -3,6 +3,7 @@ file it is written to under resources/, its size, colour depth and the
 drawing that makes it."""
 
 from canvas import Canvas, CLEAR, rgb, palette_of
+import deep_icons
 import glyphsheet
 import imgio
 import pictures
@@ -25,9 +26,11 @@ class Bitmap:
 
 
 class Icon:
-    def __init__(self, number, rc_id, name, draws, comment=''):
+    def __init__(self, number, rc_id, name, draws, comment='', deep_sizes=()):
         self.number, self.rc_id, self.name = number, rc_id, name
-        self.draws, self.comment = draws, comment     # one drawing per size
+        self.draws, self.comment = draws, comment     # one 16-colour drawing per size
+        # True-colour images made from the first drawing (deep_icons).
+        self.deep_sizes = deep_sizes
         self.path = 'icons/%s.ico' % name
 
 
@@ -55,9 +58,12 @@ def _dance_icons():
 
 
 ICONS = ([Icon(128, 'IDI_WORDLOFT', 'wordloft',
-               [lambda: sprites.app_icon(32), lambda: sprites.app_icon(16)], 'program icon'),
+               [lambda: sprites.app_icon(32), lambda: sprites.app_icon(16)], 'program icon',
+               deep_icons.SIZES),
+          # The small icon needs no 256-pixel image: it is shown at 16 to 48.
           Icon(129, 'IDI_WORDLOFT_SMALL', 'wordloft_small',
-               [lambda: sprites.app_icon(16), lambda: sprites.app_icon(32)], 'small program icon'),
+               [lambda: sprites.app_icon(16), lambda: sprites.app_icon(32)], 'small program icon',
+               (24, 32, 48)),
           Icon(155, 'IDI_CACTUS', 'cactus', [sprites.cactus_icon], 'cactus'),
           Icon(156, 'IDI_PEOPLE', 'people', [sprites.people_icon], 'two onlookers'),
           Icon(157, 'IDI_SUN', 'sun', [sprites.sun_icon], 'sun'),
@@ -139,9 +145,19 @@ def bitmap_file(bitmap, canvas):
     return imgio.bmp_bytes(w, h, bitmap.bpp, index, palette)
 
 
+def deep_images(icon, canvases):
+    """The true-colour images of an icon, [(size, 0xAARRGGBB pixels)], made
+    from its 32-pixel drawing."""
+    if not icon.deep_sizes:
+        return []
+    drawing = [c for c in canvases if c.w == 32][0]
+    return deep_icons.images(drawing, icon.deep_sizes)
+
+
 def icon_file(icon, canvases):
     """The .ico bytes: 16-colour images with black at index 0, which is
-    also the colour under every transparent pixel."""
+    also the colour under every transparent pixel, then the true-colour
+    images."""
     images = []
     for c in canvases:
         opaque = Canvas(c.w, c.h)
@@ -149,7 +165,7 @@ def icon_file(icon, canvases):
         palette, index = palette_of(opaque, 16, (BLACK,))
         mask = [1 if v == CLEAR else 0 for v in c.px]
         images.append((c.w, c.h, palette, index, mask))
-    return imgio.ico_bytes(images)
+    return imgio.ico_bytes(images, deep_images(icon, canvases))
 
 
 def rc_script():

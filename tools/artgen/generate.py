@@ -14,6 +14,12 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import catalog  # noqa: E402
+import deep_icons  # noqa: E402
+
+
+def review_checker(x, y):
+    """The light checks the review sheet shows behind transparent pixels."""
+    return 0xFAE2B4 if (x // 4 + y // 4) % 2 else 0xE8C896
 
 
 def build():
@@ -28,6 +34,9 @@ def build():
         cs = [d() for d in icon.draws]
         files[icon.path] = catalog.icon_file(icon, cs)
         drawn.append(('%d %s' % (icon.number, icon.name), icon, cs))
+        for size, pixels in catalog.deep_images(icon, cs):
+            drawn.append(('%d %s %d 32-bit' % (icon.number, icon.name, size), icon,
+                          [deep_icons.on_background(size, pixels, review_checker)]))
     files['art.rc'] = catalog.rc_script()
     return files, drawn
 

@@ -1,6 +1,8 @@
 """Writers for the picture formats the game links: uncompressed Windows
 BMP (1, 4, 8 and 24 bits per pixel, BITMAPINFOHEADER), icon files with
-4-bit colour images and AND masks, and plain PNG for the review sheet.
+4-bit colour images and AND masks and 32-bit images with an alpha channel
+(the 256-pixel one as PNG, as Windows keeps its large icons), and plain
+PNG for the review sheet.
 
 Pixels arrive as palette indices (palettized formats) or as 0xRRGGBB
 integers (true colour). Every writer is a pure function of its input, so
@@ -80,17 +82,51 @@ def _icon_image(width, height, palette, pixels, mask):
     return header + _palette_bytes(palette, 16) + xor + andm
 
 
-def ico_bytes(images):
+def _deep_icon_image(size, pixels):
+    """One 32-bit icon image of 0xAARRGGBB pixels: header with doubled
+    height, BGRA bits, then the AND mask (1 where wholly transparent)."""
+    xor = b''.join(struct.pack('<%dI' % size, *pixels[y * size:(y + 1) * size])
+                   for y in range(size - 1, -1, -1))
+    mask = [1 if v >> 24 == 0 else 0 for v in pixels]
+    andm = b''.join(_pack_row(mask[y * size:(y + 1) * size], 1)
+                    for y in range(size - 1, -1, -1))
+    return _info_header(size, 2 * size, 32, len(xor) + len(andm)) + xor + andm
+
+
+def ico_bytes(images, deep=()):
     """A complete .ico file from a list of (width, height, palette, pixels,
-    mask) images, each 16 colours."""
-    blobs = [_icon_image(*img) for img in images]
-    out = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for (w, h, _, _, _), blob in zip(images, blobs):
-        out += struct.pack('<BBBBHHII', w % 256, h % 256, 16, 0, 1, 4,
+    mask) images, each 16 colours, followed by the 32-bit images of deep,
+    (size, 0xAARRGGBB pixels) each; a 256-pixel one is stored as PNG."""
+    entries = [(w, h, 16, 4, _icon_image(w, h, p, px, m)) for w, h, p, px, m in images]
+    for size, pixels in deep:
+        blob = png_rgba_bytes(size, size, pixels) if size == 256 else _deep_icon_image(size, pixels)
+        entries.append((size, size, 0, 32, blob))
+    out = struct.pack('<HHH', 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for w, h, colours, bpp, blob in entries:
+        out += struct.pack('<BBBBHHII', w % 256, h % 256, colours, 0, 1, bpp,
                            len(blob), offset)
         offset += len(blob)
-    return out + b''.join(blobs)
+    return out + b''.join(blob for _, _, _, _, blob in entries)
+
+
+def _png(width, height, colour_type, raw):
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+    ihdr = struct.pack('>IIBBBBB', width, height, 8, colour_type, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', ihdr) +
+            chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + chunk(b'IEND', b''))
+
+
+def png_rgba_bytes(width, height, pixels):
+    """An RGBA PNG of 0xAARRGGBB pixels."""
+    raw = bytearray()
+    for y in range(height):
+        raw.append(0)
+        for c in pixels[y * width:(y + 1) * width]:
+            raw += bytes(((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF, c >> 24))
+    return _png(width, height, 6, raw)
 
 
 def png_bytes(width, height, pixels):
@@ -100,10 +136,4 @@ def png_bytes(width, height, pixels):
         raw.append(0)
         for c in pixels[y * width:(y + 1) * width]:
             raw += bytes(((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF))
-
-    def chunk(kind, data):
-        return (struct.pack('>I', len(data)) + kind + data +
-                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
-    ihdr = struct.pack('>IIBBBBB', width, height, 8, 2, 0, 0, 0)
-    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', ihdr) +
-            chunk(b'IDAT', zlib.compress(bytes(raw), 9)) + chunk(b'IEND', b''))
+    return _png(width, height, 2, raw)

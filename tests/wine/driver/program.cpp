@@ -119,14 +119,23 @@ bool CreateProbeBlock() {
     return SharedBlock != nullptr;
 }
 
+std::wstring Widen(const std::string& utf8) {
+    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::wstring wide(size > 0 ? size : 1, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], size);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
 bool StartProgram(Program& program) {
     program = Program();
-    std::string commandLine = "\"" + Settings.ProgramPath + "\"";
-    std::string folder = Settings.ProgramPath.substr(0, Settings.ProgramPath.find_last_of("\\/"));
-    STARTUPINFOA startup = {};
+    const std::wstring path = Widen(Settings.ProgramPath);
+    std::wstring commandLine = L"\"" + path + L"\"";
+    const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(Settings.ProgramPath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0,
-                        nullptr, folder.c_str(), &startup, &program.Process)) {
+    if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &program.Process)) {
         Fail("cannot start %s (error %lu)", Settings.ProgramPath.c_str(), GetLastError());
         return false;
     }

@@ -11,7 +11,7 @@
 #include "image.h"
 
 struct DriverSettings {
-    std::string ProgramPath;     // wordloft.exe
+    std::string ProgramPath;     // wordloft.exe, as UTF-8
     std::string ProbePath;       // the probe DLL
     std::string ScreenshotFolder;
 };
@@ -24,6 +24,9 @@ struct Program {
     HHOOK Probe = nullptr;
     HHOOK Marker = nullptr;
 };
+
+// A UTF-8 text (a path of any language) as the wide-character calls take it.
+std::wstring Widen(const std::string& utf8);
 
 // Starts the program, waits for its main window and installs the probe.
 // Records a failure and returns false when any of that fails.

@@ -235,3 +235,33 @@ PrefixWindowsVersion::~PrefixWindowsVersion() {
     if (!HadSetting)
         ExpectText(VersionOfNewProgram(), VersionNumberOf("win7"), "the prefix's own version");
 }
+
+namespace {
+
+// The file-name field of the system's file dialog: the combo box 1148 (its
+// edit) or the edit 1152.
+HWND FileNameField(HWND fileDialog) {
+    HWND combo = GetDlgItem(fileDialog, 1148);
+    if (combo != nullptr) {
+        HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
+        return edit != nullptr ? edit : combo;
+    }
+    return GetDlgItem(fileDialog, 1152);
+}
+
+}  // namespace
+
+void ChooseFile(const Program& program, const char* caption, const std::string& path) {
+    HWND fileDialog = ExpectDialog(program, caption, 10000);
+    if (fileDialog == nullptr) return;
+    HWND field = FileNameField(fileDialog);
+    if (!Expect(field != nullptr, "the file dialog \"%s\" has no file-name field", caption)) return;
+    const std::wstring wide = Widen(path);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()), SMTO_NORMAL,
+                        3000, &result);
+    PressButton(fileDialog, IDOK);
+    Expect(WaitForDialogGone(fileDialog, 5000), "the file dialog did not take \"%s\"",
+           path.c_str());
+    Settle(program);
+}

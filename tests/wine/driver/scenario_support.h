@@ -95,6 +95,10 @@ void ExpectNoDialog(const Program& program, DWORD waitMs, const char* when);
 // button.
 void AnswerBox(const Program& program, const char* caption, const char* text, int button);
 
+// Answers the system's file dialog of the given caption with a path (UTF-8),
+// as if typed and confirmed, and waits until the program has handled it.
+void ChooseFile(const Program& program, const char* caption, const std::string& path);
+
 // Posts the letter that ends a game and waits for the end-of-game sequence
 // to finish; a dialog opening meanwhile is recorded and dismissed.
 void FinishGameWithoutDialog(const Program& program, char letter);

@@ -16,6 +16,7 @@ void EmptyCustomListFallsBackToEnteredWord();
 void WonAndLostGamesAreCounted();
 void FirstGuessGreysWordsAndMaxGuesses();
 void InputDuringGameEndIsDiscarded();
+void SessionEndKeepsTheRecord();
 // Dialogs.
 void EnteredWordDialogChecksThePhrase();
 void MaxGuessesChangeAsksDuringStreak();
@@ -37,6 +38,8 @@ void UsingHelpNeedsNoHelpFile();
 void HelpFileNeedsRoomInItsPath();
 // Shortcut installation.
 void SetupCreatesShortcuts();
+// A folder named outside the ANSI code page.
+void FolderNamedInCyrillicWorks();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();

@@ -1,7 +1,9 @@
 // Playing: won and lost games reach the counters in the file, the first
-// guess greys the Words and MaxGuesses menus until the next game, and keys
-// pressed while a game ends never reach the next one.
+// guess greys the Words and MaxGuesses menus until the next game, keys
+// pressed while a game ends never reach the next one, and a session that
+// Windows ends with the game open keeps its games.
 #include "check.h"
+#include "dialogs.h"
 #include "scenario_support.h"
 #include "scenarios.h"
 
@@ -20,6 +22,31 @@ void ExpectGameMenus(const Program& program, bool greyed, const char* when) {
 POINT LetterCellCentre(char letter) {
     int i = letter - 'A';
     return {14 + 42 * (i % 13) + 16, (i < 13 ? 272 : 310) + 16};
+}
+
+// Ends the session as Windows does when the player signs out or the PC
+// shuts down: wineboot sends WM_QUERYENDSESSION and WM_ENDSESSION to every
+// window and then ends the processes. The program must end by then.
+void EndSession(Program& program, const char* when) {
+    char commandLine[] = "wineboot.exe --end-session";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION wineboot = {};
+    if (!Expect(CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &wineboot) != 0,
+                "%s: cannot start wineboot --end-session", when))
+        return KillProgram(program);
+    Expect(WaitForSingleObject(wineboot.hProcess, 30000) == WAIT_OBJECT_0,
+           "%s: wineboot --end-session did not finish", when);
+    CloseHandle(wineboot.hProcess);
+    CloseHandle(wineboot.hThread);
+    Expect(WaitForExit(program, 10000), "%s: the program outlived the session", when);
+}
+
+// The record the session's end left; false (recorded) without one.
+bool ReadRecordAfter(const char* when, Bytes& file) {
+    return Expect(ReadPreferenceFile(file) && file.size() == 34056,
+                  "%s: no record of 34,056 bytes", when);
 }
 
 }  // namespace
@@ -139,4 +166,48 @@ void InputDuringGameEndIsDiscarded() {
         ExpectEqual(GetI32(file, TotalWins), 1, "TotalWins");
         ExpectEqual(GetI32(file, TotalLosses), 0, "TotalLosses");
     }
+}
+
+void SessionEndKeepsTheRecord() {
+    Bytes prefs = CustomWordPreferences({{"AB", ""}}, 6, 1);
+    PutU32(prefs, ProgramStarts, 4);
+    Program program;
+    if (!Launch(program, &prefs)) return;
+    // A won game, its winning streak of one not yet offered to the board:
+    // nobody can be asked for a name now, so it is filed without one.
+    TypeLetters(program, "AB");
+    EndSession(program, "after a won game");
+    Bytes file;
+    if (!ReadRecordAfter("after a won game", file)) return;
+    ExpectEqual(GetI32(file, ProgramStarts), 5, "ProgramStarts after the session's end");
+    ExpectEqual(GetI32(file, TotalGames), 1, "TotalGames after the session's end");
+    ExpectEqual(GetI32(file, TotalWins), 1, "TotalWins after the session's end");
+    ExpectEqual(GetI16(file, ScoreOffset(1, 0)), 1, "the streak filed at the session's end");
+    ExpectText(GetText(file, NameOffset(1, 0), 16), "(no name)", "its name");
+    ExpectText(GetText(file, CategoryOffset(1, 0), 32), "Custom Words", "its word source");
+
+    // The session ends while the end of a won game is still running.
+    if (!Launch(program, &file)) return;
+    TypeCharacter(program, 'A');
+    PostCharacter(program, 'B');
+    Sleep(400);
+    EndSession(program, "during the end of a game");
+    if (!ReadRecordAfter("during the end of a game", file)) return;
+    ExpectEqual(GetI32(file, ProgramStarts), 6, "ProgramStarts after the second session");
+    ExpectEqual(GetI32(file, TotalWins), 2, "TotalWins after the session ended during a game's end");
+
+    // With the Custom Words dialog open: the program still ends and saves,
+    // without the word that was added but never confirmed with Done.
+    if (!Launch(program, &file)) return;
+    PostCommand(program, kCommandEditCustomWords);
+    if (HWND dialog = ExpectDialog(program, kCustomWordsCaption, 5000)) {
+        SetItemText(dialog, 1009, "UNCONFIRMED");
+        PressButton(dialog, IDOK);
+        Settle(program);
+        ExpectText(ItemText(dialog, 1016), "2", "words in the dialog before the session ends");
+    }
+    EndSession(program, "with the Custom Words dialog open");
+    if (!ReadRecordAfter("with the Custom Words dialog open", file)) return;
+    ExpectEqual(GetI32(file, ProgramStarts), 7, "ProgramStarts after the third session");
+    ExpectEqual(GetI16(file, CustomWordCount), 1, "CustomWordCount: the unconfirmed word is left out");
 }

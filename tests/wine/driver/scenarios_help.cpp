@@ -1,16 +1,19 @@
-// Help: F1 and the word dialogs' Help buttons open the help viewer on
-// their topics, the viewer's index and links work, Using Help reaches the
-// viewer (with or without the game's help file), help needs room for its
-// name in the path, and the viewer is told to quit when the game ends; all
-// of it with the prefix at Windows 7 (its default) and at Windows XP. With
-// the prefix at Windows 10, which has no viewer, the same requests open the
-// web page help through the .htm file association, at the same topics, and
-// a missing or unopenable page is reported by name.
+// Help: where Windows has a help viewer (the prefix at Windows XP), F1 and
+// the word dialogs' Help buttons open it on their topics, the viewer's
+// index and links work, Using Help reaches the viewer (with or without the
+// game's help file), help needs room for its name in the path, and the
+// viewer is told to quit when the game ends. From Vista on (the prefix at
+// Windows 7, its default, and at Windows 10), whose viewer is a stub, and
+// wherever wlthelp.hlp is missing but wlthelp.htm is there, the same
+// requests open the web page help through the .htm file association, at
+// the same topics, and a missing or unopenable page is reported by name in
+// the program's own words, with nothing from the shell besides.
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "browser_stand_in.h"
 #include "check.h"
 #include "dialogs.h"
 #include "scenario_support.h"
@@ -255,17 +258,6 @@ void PressDialogHelp(const Program& program, const WordDialog& word,
     Expect(WaitForDialogGone(dialog, 3000), "the %s dialog did not close", word.Name);
 }
 
-std::string ReadText(const std::string& path) {
-    std::string text;
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (in == nullptr) return text;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, in)) > 0) text.append(chunk, got);
-    std::fclose(in);
-    return text;
-}
-
 std::string Folder(const std::string& path) { return path.substr(0, path.rfind('\\')); }
 std::string FileName(const std::string& path) { return path.substr(path.rfind('\\') + 1); }
 
@@ -278,74 +270,6 @@ std::string PlaceShownFor(const std::string& page) {
     if (text.empty() || refresh == std::string::npos || url == std::string::npos)
         return text.empty() ? "(nothing)" : FileName(page);
     return text.substr(url + 4, text.find('"', url) - url - 4);
-}
-
-// A stand-in browser registered for .htm pages while one lives: every page
-// the program opens through the file association is recorded. With broken
-// set, the association names a program that does not exist, so opening a
-// page fails. The prefix has no .htm association of its own; one it has
-// is put back at the end.
-struct PageRecorder {
-    explicit PageRecorder(bool broken = false);
-    ~PageRecorder();
-    PageRecorder(const PageRecorder&) = delete;
-    PageRecorder& operator=(const PageRecorder&) = delete;
-    // The next page the browser was given, waiting up to timeoutMs; empty
-    // when none came.
-    std::string NextPage(DWORD timeoutMs);
-    std::vector<std::string> Pages() const;
-
-    bool Registered = false;
-    size_t Seen = 0;
-    bool HadClass = false;
-    std::string OldClass;
-};
-
-constexpr char kPageClass[] = "Wordloft.TestPage";
-constexpr char kPageRecord[] = "C:\\help-pages.txt";
-
-PageRecorder::PageRecorder(bool broken) {
-    DeleteFileA(kPageRecord);
-    char driver[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, driver, sizeof driver);
-    const std::string recorder =
-        broken ? "C:\\no-browser\\browser.exe" : Folder(driver) + "\\wordloft_page_recorder.exe";
-    if (!broken && !Expect(GetFileAttributesA(recorder.c_str()) != INVALID_FILE_ATTRIBUTES,
-                           "%s is missing (built with the driver)", recorder.c_str()))
-        return;
-    char old[128] = "";
-    LONG size = sizeof old;
-    HadClass = RegQueryValueA(HKEY_CLASSES_ROOT, ".htm", old, &size) == ERROR_SUCCESS;
-    OldClass = old;
-    const std::string command = "\"" + recorder + "\" \"" + kPageRecord + "\" \"%1\"";
-    const std::string commandKey = std::string(kPageClass) + "\\shell\\open\\command";
-    Registered = Expect(
-        RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, kPageClass, 0) == ERROR_SUCCESS &&
-            RegSetValueA(HKEY_CLASSES_ROOT, commandKey.c_str(), REG_SZ, command.c_str(), 0) ==
-                ERROR_SUCCESS,
-        "cannot register the stand-in browser for .htm pages");
-}
-
-PageRecorder::~PageRecorder() {
-    if (HadClass) RegSetValueA(HKEY_CLASSES_ROOT, ".htm", REG_SZ, OldClass.c_str(), 0);
-    else RegDeleteKeyA(HKEY_CLASSES_ROOT, ".htm");
-    RegDeleteTreeA(HKEY_CLASSES_ROOT, kPageClass);
-}
-
-std::vector<std::string> PageRecorder::Pages() const {
-    std::vector<std::string> pages;
-    const std::string text = ReadText(kPageRecord);
-    size_t start = 0;
-    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        pages.push_back(text.substr(start, end - start));
-    return pages;
-}
-
-std::string PageRecorder::NextPage(DWORD timeoutMs) {
-    std::vector<std::string> pages;
-    for (DWORD start = GetTickCount(); (pages = Pages()).size() <= Seen; Sleep(50))
-        if (GetTickCount() - start >= timeoutMs) return "";
-    return pages[Seen++];
 }
 
 // The browser must be given the page, and showing it must end at the place.
@@ -435,10 +359,10 @@ void ViewerShowsTopics(const std::string& windows, bool pictures) {
            windows.c_str());
 }
 
-// Windows 10: no viewer; F1, Index and Using Help give the browser
+// From Vista on: no viewer; F1, Index and Using Help give the browser
 // wlthelp.htm, the Help buttons the page that leads to the word dialogs'
 // topic.
-void BrowserShowsTopics() {
+void BrowserShowsTopics(const std::string& windows) {
     PageRecorder browser;
     if (!browser.Registered) return;
     Program program;
@@ -448,52 +372,63 @@ void BrowserShowsTopics() {
     const std::string wordDialogs = ProgramFolder() + "\\wlthelp-104.htm";
 
     PostKey(program, VK_F1);
-    ExpectPageOpened(browser, contents, kContentsPlace, "Windows 10: F1");
+    ExpectPageOpened(browser, contents, kContentsPlace, windows + ": F1");
     PostCommand(program, kCommandHelpIndex);
-    ExpectPageOpened(browser, contents, kContentsPlace, "Windows 10: Help > Index");
+    ExpectPageOpened(browser, contents, kContentsPlace, windows + ": Help > Index");
     PostCommand(program, kCommandUsingHelp);
-    ExpectPageOpened(browser, contents, kContentsPlace, "Windows 10: Help > Using Help");
+    ExpectPageOpened(browser, contents, kContentsPlace, windows + ": Help > Using Help");
     for (const WordDialog& word : kWordDialogs)
         PressDialogHelp(program, word, [&](const std::string& when) {
-            ExpectPageOpened(browser, wordDialogs, kWordDialogsPlace, "Windows 10: " + when);
+            ExpectPageOpened(browser, wordDialogs, kWordDialogsPlace, windows + ": " + when);
         });
 
-    ExpectNoDialog(program, 0, "Windows 10: after the help requests");
+    ExpectNoDialog(program, 0, (windows + ": after the help requests").c_str());
     CloseProgram(program);
-    Expect(FindWindowA(kViewerClass, nullptr) == nullptr, "Windows 10: a help viewer was started");
+    Expect(FindWindowA(kViewerClass, nullptr) == nullptr, "%s: a help viewer was started",
+           windows.c_str());
     ExpectEqual(static_cast<long long>(browser.Pages().size()), 6,
-                "Windows 10: pages given to the browser");
+                (windows + ": pages given to the browser").c_str());
 }
 
 }  // namespace
 
 void HelpOpensOnItsTopics() {
-    ViewerShowsTopics("Windows 7", true);
     {
         PrefixWindowsVersion windowsXp("winxp");
-        if (windowsXp.Applied) ViewerShowsTopics("Windows XP", false);
+        if (windowsXp.Applied) ViewerShowsTopics("Windows XP", true);
     }
+    BrowserShowsTopics("Windows 7");
     PrefixWindowsVersion windows10("win10");
-    if (windows10.Applied) BrowserShowsTopics();
+    if (windows10.Applied) BrowserShowsTopics("Windows 10");
 }
 
 void UsingHelpNeedsNoHelpFile() {
     Program program;
-    if (!LaunchCopy(program, "C:\\nohelp", false)) return;
-    PostKey(program, VK_F1);
-    ExpectNoViewer(program, "F1 without the help file");
+    const std::string page = "C:\\nohelp\\wlthelp.htm";
+    {
+        PrefixWindowsVersion windowsXp("winxp");
+        if (windowsXp.Applied && LaunchCopy(program, "C:\\nohelp", false)) {
+            PostKey(program, VK_F1);
+            ExpectNoViewer(program, "F1 without the help file");
+            PostCommand(program, kCommandUsingHelp);
+            ExpectHelpOnHelp(program);
+            // Without wlthelp.hlp but with the web page, even a system with
+            // a viewer shows the page.
+            PageRecorder browser;
+            CopyFileA((ProgramFolder() + "\\wlthelp.htm").c_str(), page.c_str(), FALSE);
+            PostKey(program, VK_F1);
+            ExpectPageOpened(browser, page, kContentsPlace, "Windows XP without wlthelp.hlp: F1");
+            CloseProgram(program);
+            Expect(WaitForViewerGone(10000), "the help viewer stayed open after the program ended");
+            DeleteFileA(page.c_str());
+        }
+    }
 
-    PostCommand(program, kCommandUsingHelp);
-    ExpectHelpOnHelp(program);
-    CloseProgram(program);
-    Expect(WaitForViewerGone(10000), "the help viewer stayed open after the program ended");
-
-    // Windows 10 has no viewer to ask: every request needs the web pages,
-    // and says which one is missing, or that no browser opened it.
-    PrefixWindowsVersion windows10("win10");
+    // From Vista on there is no viewer to ask: every request needs the web
+    // pages, and says which one is missing, or that no program opens it
+    // (here no program is associated with .htm pages at all).
     PageRecorder noBrowser(true);
-    if (!windows10.Applied || !noBrowser.Registered || !LaunchCopy(program, "C:\\nohelp", false))
-        return;
+    if (!noBrowser.Registered || !LaunchCopy(program, "C:\\nohelp", false)) return;
     const char* missing =
         "The help file C:\\nohelp\\wlthelp.htm is missing. Keep it in the same folder as the game.";
     PostKey(program, VK_F1);
@@ -505,7 +440,6 @@ void UsingHelpNeedsNoHelpFile() {
     PressDialogHelp(program, kWordDialogs[0], [&](const std::string&) {
         AnswerBox(program, kErrorCaption, missing, IDOK);
     });
-    const std::string page = "C:\\nohelp\\wlthelp.htm";
     CopyFileA((ProgramFolder() + "\\wlthelp.htm").c_str(), page.c_str(), FALSE);
     PressDialogHelp(program, kWordDialogs[0], [&](const std::string&) {
         AnswerBox(program, kErrorCaption,
@@ -516,14 +450,19 @@ void UsingHelpNeedsNoHelpFile() {
     PostKey(program, VK_F1);
     AnswerBox(program, kErrorCaption,
               "The help file C:\\nohelp\\wlthelp.htm could not be opened in a web browser.", IDOK);
-    ExpectNoViewer(program, "Windows 10: help without its web pages");
+    ExpectNoDialog(program, 1000, "after the message that no program opens the page");
+    ExpectNoViewer(program, "help without its web pages");
     CloseProgram(program);
     DeleteFileA(page.c_str());
 }
 
 void HelpFileNeedsRoomInItsPath() {
+    // Only the help viewer needs the help file's path; the prefix has one
+    // at Windows XP.
+    PrefixWindowsVersion windowsXp("winxp");
+    if (!windowsXp.Applied) return;
     // A directory of 115 characters with its final backslash leaves room
-    // for the help file's name in the 128-byte path.
+    // for the help file's name in the 128-character path.
     Program program;
     const std::string fits = "C:\\" + std::string(111, 'a') + "\\";
     if (LaunchCopy(program, fits.substr(0, fits.size() - 1), true)) {

@@ -2,8 +2,11 @@
 // its three shortcuts in the user's Desktop and Start Menu Programs folders
 // and ends; the shortcut files are read back in the Shell Link format
 // (target, description and working directory). A second run replaces them;
-// with the prefix at Windows 10 the help shortcut opens the web page help;
-// where the shell reports no such folders the shortcuts go into the Windows
+// the help shortcut opens the web page help, and wlthelp.hlp with the
+// prefix at Windows XP; started from another current directory the
+// shortcuts still lead to the program's own folder; a program folder or a
+// Desktop folder too long for the shortcut texts is refused; where the
+// shell reports no such folders the shortcuts go into the Windows
 // directory's; "SETUP2" plays the game.
 #include <cstdio>
 #include <string>
@@ -19,7 +22,7 @@ namespace {
 
 constexpr char kGameFolder[] = "C:\\Games\\Wordloft";
 constexpr char kTooLong[] =
-    "The name of the Windows directory or of the current directory is too long for the "
+    "The name of the Windows directory or of the program's folder is too long for the "
     "shortcuts. (Shortcuts not created.)";
 constexpr char kThanks[] =
     "Thanks for installing Wordloft. Start Menu and Desktop Shortcuts are ready for use.";
@@ -128,7 +131,7 @@ struct ShortcutFile {
 };
 
 std::vector<ShortcutFile> ExpectedShortcuts(const ShortcutFolders& folders,
-                                            const char* helpFile = "wlthelp.hlp") {
+                                            const char* helpFile = "wlthelp.htm") {
     const std::string group = folders.Programs + "\\Wordloft";
     const std::string game = std::string(kGameFolder) + "\\wordloft.exe";
     return {{folders.Desktop + "\\shortcut to Wordloft.lnk", game},
@@ -137,7 +140,7 @@ std::vector<ShortcutFile> ExpectedShortcuts(const ShortcutFolders& folders,
 }
 
 void ExpectShortcuts(const char* when, const ShortcutFolders& folders,
-                     const char* helpFile = "wlthelp.hlp") {
+                     const char* helpFile = "wlthelp.htm") {
     for (const ShortcutFile& file : ExpectedShortcuts(folders, helpFile)) {
         ShellLink link = ReadShellLink(file.Path);
         if (!Expect(link.Read, "%s: %s is missing or no shell link", when, file.Path.c_str()))
@@ -228,8 +231,11 @@ bool PrepareGameFolder() {
 }
 
 bool StartInGameFolder(const char* arguments, PROCESS_INFORMATION& process,
-                       const char* currentDirectory = kGameFolder) {
-    std::string commandLine = std::string("\"") + kGameFolder + "\\wordloft.exe\" " + arguments;
+                       const char* currentDirectory = kGameFolder,
+                       const char* programFolder = kGameFolder,
+                       const char* programName = "wordloft.exe") {
+    std::string commandLine =
+        std::string("\"") + programFolder + "\\" + programName + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     process = {};
@@ -249,10 +255,11 @@ void EndProcess(PROCESS_INFORMATION& process, DWORD timeoutMs, const char* what)
 // Runs the program with a SETUP command line; it must show the message and
 // end without opening its window or touching the preference file.
 void RunSetup(const char* arguments, const char* message = kThanks,
-              const char* currentDirectory = kGameFolder) {
+              const char* currentDirectory = kGameFolder, const char* programFolder = kGameFolder,
+              const char* programName = "wordloft.exe") {
     RemovePreferenceFile();
     PROCESS_INFORMATION process;
-    if (!StartInGameFolder(arguments, process, currentDirectory)) return;
+    if (!StartInGameFolder(arguments, process, currentDirectory, programFolder, programName)) return;
     HWND box = WaitForDialog(process.dwProcessId, nullptr, 15000);
     if (Expect(box != nullptr, "\"wordloft %s\" showed no message", arguments)) {
         ExpectText(WindowText(box), kProductTitle, "SETUP message caption");
@@ -290,22 +297,35 @@ void SetupCreatesShortcuts() {
     RunSetup("/setup");
     ExpectShortcuts("after /setup", user);
 
-    // Windows 10 cannot show wlthelp.hlp: the help shortcut opens the web page.
+    // Windows XP has a help viewer: the help shortcut opens wlthelp.hlp.
     {
-        PrefixWindowsVersion windows10("win10");
-        if (windows10.Applied) {
+        PrefixWindowsVersion windowsXp("winxp");
+        if (windowsXp.Applied) {
             RunSetup("SETUP");
-            ExpectShortcuts("Windows 10", user, "wlthelp.htm");
+            ExpectShortcuts("Windows XP", user, "wlthelp.hlp");
         }
     }
 
-    // A current directory whose shortcut texts would not fit is refused,
-    // and no shortcut is made with a cut path.
-    const std::string longFolder = "C:\\Games\\" + std::string(240, 'L');
-    CreateDirectoryA(longFolder.c_str(), nullptr);
+    // Started from the Run box, the current directory is the profile
+    // folder: the shortcuts still lead to the program's own folder.
     DeleteShortcuts(user);
-    RunSetup("SETUP", kTooLong, longFolder.c_str());
-    ExpectNoShortcuts("from a directory too long for them", user);
+    RunSetup("SETUP", kThanks, Environment("USERPROFILE").c_str());
+    ExpectShortcuts("started in the profile folder", user);
+
+    // A program whose folder is too long for the shortcut texts is
+    // refused, and no shortcut is made with a cut path. (A program of its
+    // own longer than MAX_PATH cannot be started: here it is renamed w.exe,
+    // so that it starts while its folder and "wordloft.exe" do not fit.)
+    const std::string longFolder = "C:\\Games\\" + std::string(241, 'L');
+    CreateDirectoryA(longFolder.c_str(), nullptr);
+    const std::string longProgram = longFolder + "\\w.exe";
+    if (Expect(CopyFileA((std::string(kGameFolder) + "\\wordloft.exe").c_str(), longProgram.c_str(),
+                         FALSE) != 0,
+               "cannot copy the program to %s", longProgram.c_str())) {
+        DeleteShortcuts(user);
+        RunSetup("SETUP", kTooLong, kGameFolder, longFolder.c_str(), "w.exe");
+        ExpectNoShortcuts("from a folder too long for them", user);
+    }
 
     // So is a Desktop folder too long for the shortcut's name.
     const std::string longDesktop = "C:\\" + std::string(235, 'D');

@@ -103,32 +103,6 @@ HWND OpenCustomWords(const Program& program) {
     return ExpectDialog(program, kCustomWordsCaption, 5000);
 }
 
-// The file-name field of the system's file dialog: the combo box 1148 (its
-// edit) or the edit 1152.
-HWND FileNameField(HWND fileDialog) {
-    HWND combo = GetDlgItem(fileDialog, 1148);
-    if (combo != nullptr) {
-        HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
-        return edit != nullptr ? edit : combo;
-    }
-    return GetDlgItem(fileDialog, 1152);
-}
-
-// Answers a file dialog with a path, as if typed and confirmed.
-void ChooseFile(const Program& program, const char* caption, const std::string& path) {
-    HWND fileDialog = ExpectDialog(program, caption, 10000);
-    if (fileDialog == nullptr) return;
-    HWND field = FileNameField(fileDialog);
-    if (!Expect(field != nullptr, "the file dialog \"%s\" has no file-name field", caption)) return;
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL,
-                        3000, &result);
-    PressButton(fileDialog, IDOK);
-    Expect(WaitForDialogGone(fileDialog, 5000), "the file dialog did not take \"%s\"",
-           path.c_str());
-    Settle(program);
-}
-
 // Adds one entry through the fields and the Add button.
 void AddEntry(const Program& program, HWND dialog, const char* phrase, const char* information) {
     SetItemText(dialog, kPhrase, phrase);

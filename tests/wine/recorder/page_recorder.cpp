@@ -3,7 +3,7 @@
 //
 //   "...\wordloft_page_recorder.exe" "RECORD-FILE" "%1"
 //
-// and it appends the page it was asked to show, as it arrived, to
+// and it appends the page it was asked to show, as it arrived (UTF-8), to
 // RECORD-FILE: one line per start. It shows no window.
 #include <windows.h>
 #include <shellapi.h>
@@ -18,7 +18,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (record == nullptr) return 1;
     char page[4 * MAX_PATH] = "";
     if (count >= 3)
-        WideCharToMultiByte(CP_ACP, 0, arguments[2], -1, page, sizeof page, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, arguments[2], -1, page, sizeof page, nullptr, nullptr);
     std::fprintf(record, "%s\n", page);
     std::fclose(record);
     LocalFree(arguments);
