@@ -142,7 +142,7 @@ private:
 };
 
 // The announcer as an accessible object: one alert element per kept
-// announcement, placed over the window it speaks for.
+// announcement, placed where the announcer is (it has no size).
 class AnnouncerNode : public AccessibleNode {
 public:
     AnnouncerNode(HWND window, IAccessible* standard) : AccessibleNode(window, standard) {}
@@ -162,8 +162,6 @@ protected:
         item.Name = Slots[child - 1];
         item.Role = ROLE_SYSTEM_ALERT;
         item.State = STATE_SYSTEM_READONLY;
-        GetClientRect(GetParent(Window), &item.Area);
-        MapWindowPoints(GetParent(Window), Window, reinterpret_cast<POINT*>(&item.Area), 2);
         return true;
     }
 

@@ -312,6 +312,12 @@ void WinWhileReading(const Program& program, IAccessible* game, IAccessible* let
     const std::string during = ReadTree(game, letters, &busy);
     std::fprintf(stderr, "access: the whole tree read in %.3f s idle, %.3f s during the win's pauses\n", idle, busy);
     Expect(busy <= idle + 0.5, "reading the tree took %.3f s during the win, %.3f s idle", busy, idle);
+    // A letter another program sends meanwhile is answered at once and,
+    // like all input during a game's end, dropped.
+    const double sent = Now();
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(program.Window, WM_CHAR, 'Q', 0, SMTO_NORMAL, 5000, &ignored);
+    Expect(Now() - sent < 0.5, "a letter sent during the win was answered after %.3f s", Now() - sent);
     Expect(during.find("Phrase = ox bow (5 letters in 2 words") != std::string::npos &&
                during.find("Games 1, Wins 1, Losses 0, Winning Streak 1") != std::string::npos,
            "the tree read during the win is not the won game's:\n%s", during.c_str());
@@ -320,6 +326,7 @@ void WinWhileReading(const Program& program, IAccessible* game, IAccessible* let
                   "alert: Letter W: 1 found. You won. The phrase was ox bow. A BEND IN A RIVER", "reorder letters",
                   "value guesses", kNewGame},
                  "of the winning \"W\"");
+    ExpectLetter(letters, 'Q', "", true);
 }
 
 // The board of a scoreboard dialog just opened after an entry: its rows,
