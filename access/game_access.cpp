@@ -16,11 +16,13 @@
 #include "records/preferences.h"
 #include "render/face_and_statistics.h"
 #include "render/phrase_display.h"
+#include "render/scene_buffer.h"
 #include "render/scene_layout.h"
 
 namespace {
 
-RECT RectOf(const RegionRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+// Where a scene rectangle is in the window's client area, at its scale.
+RECT RectOf(const RegionRect& r) { return ClientRectOf(r); }
 
 bool PhraseHasLetter(int16_t letterIndex) {
     for (uint16_t p = 0; p < GameState.PhraseLength; ++p) {
@@ -70,7 +72,10 @@ protected:
         return Parent;
     }
 
-    long ChildAt(int x, int y) override { return LetterCellAt(x, y) + 1; }
+    long ChildAt(int x, int y) override {
+        const POINT at = ScenePointOf(x, y);
+        return LetterCellAt(at.x, at.y) + 1;
+    }
 
     bool DoDefaultAction(long child) override {
         if (child < 1 || child > kLetterCount) return false;
@@ -156,7 +161,10 @@ protected:
         return Letters;
     }
 
-    long ChildAt(int x, int y) override {
+    long ChildAt(int clientX, int clientY) override {
+        const POINT at = ScenePointOf(clientX, clientY);
+        const int x = at.x;
+        const int y = at.y;
         if (RegionContains(LetterPanel, x, y)) return kAccessLetters;
         if (RegionContains(PhraseBand, x, y)) return kAccessPhrase;
         if (RegionContains(GuessMeter, x, y)) return kAccessGuessesLeft;

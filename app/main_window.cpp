@@ -1,7 +1,9 @@
 // The main window procedure: window creation and destruction, painting,
 // typed letters, the press-and-release of letter cells, the clicks on the
 // case toggle, statistics panel, guess meter and face, the menu commands,
-// and the requests of screen readers. Each case forwards to one operation.
+// the monitor's scale, and the requests of screen readers. Each case
+// forwards to one operation. Mouse positions arrive in the window's
+// pixels and are taken back to the scene's before anything looks at them.
 #include "app/main_window.h"
 
 #include <windowsx.h>
@@ -11,6 +13,7 @@
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "platform/display_dpi.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
@@ -20,8 +23,8 @@
 #include "render/face_and_statistics.h"
 #include "render/guess_meter.h"
 #include "render/letter_panel.h"
+#include "render/scene_buffer.h"
 #include "render/scene_layout.h"
-#include "render/scene_paint.h"
 
 namespace {
 
@@ -77,26 +80,82 @@ void PostHeldRequests() {
     HeldRequestCount = 0;
 }
 
-// Sizes the window so that its client area is the scene, whatever the
-// frame, caption and menu bar measure, and centres it on the desktop.
-void SizeAndCentreWindow(HWND window) {
-    RECT frame = {0, 0, SceneRect.right - SceneRect.left, SceneRect.bottom - SceneRect.top};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE)),
-                       GetMenu(window) != nullptr, static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE)));
+// The largest scale, from the monitor's own down to 100 %, at which the
+// whole window fits the work area of its monitor: a scene enlarged beyond
+// the screen would be cut off.
+int DpiThatFits(HWND window, int dpi) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return dpi;
+    const long width = monitor.rcWork.right - monitor.rcWork.left;
+    const long height = monitor.rcWork.bottom - monitor.rcWork.top;
+    const int frameDpi = dpi;
+    for (; dpi > kSceneDpi; dpi -= kSceneDpi / 4) {
+        const SIZE size = WindowSizeForClient(window, ScaledLength(kSceneWidth, dpi),
+                                              ScaledLength(kSceneHeight, dpi), frameDpi);
+        if (size.cx <= width && size.cy <= height) break;
+    }
+    return dpi > kSceneDpi ? dpi : kSceneDpi;
+}
+
+// Sizes the window so that its client area shows the scene at the scale
+// of its monitor (or the largest that fits there), whatever the frame,
+// caption and menu bar measure. A menu bar that wraps onto a second line
+// shows only once the window has its size, so the client area is measured
+// and the size corrected once.
+void FitWindowToScene(HWND window) {
+    const int dpi = WindowDpi(window);
+    ChangeSceneScale(DpiThatFits(window, dpi));
+    const DisplayScale& scale = SceneDisplayScale();
+    const int width = scale.X.ClientSize;
+    const int height = scale.Y.ClientSize;
+    SIZE size = WindowSizeForClient(window, width, height, dpi);
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    RECT client;
+    if (!GetClientRect(window, &client) || (client.right == width && client.bottom == height)) return;
+    size.cx += width - client.right;
+    size.cy += height - client.bottom;
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void CentreOnDesktop(HWND window) {
+    RECT frame;
+    RECT desktop;
+    GetWindowRect(window, &frame);
+    GetWindowRect(GetDesktopWindow(), &desktop);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
-    RECT desktop;
-    GetWindowRect(GetDesktopWindow(), &desktop);
     SetWindowPos(window, nullptr, (desktop.right - width) / 2, (desktop.bottom - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER);
 }
 
+// The scene's buffer is made first: the window's size follows its scale.
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
-    SizeAndCentreWindow(window);
     CreateDrawingResources(ProgramInstance, window);
+    FitWindowToScene(window);
+    CentreOnDesktop(window);
     return 0;
+}
+
+// The window is on a monitor of another scale (or the scale was changed):
+// it takes the place Windows suggests, and the scene's scale and size
+// there.
+LRESULT OnDpiChanged(HWND window, WPARAM, LPARAM lParam) {
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    FitWindowToScene(window);
+    return 0;
+}
+
+// Before a change of scale Windows asks for the window's size there, so
+// that the place it suggests already fits the scene.
+LRESULT OnGetDpiScaledSize(HWND window, WPARAM wParam, LPARAM lParam) {
+    const int dpi = static_cast<int>(wParam);
+    *reinterpret_cast<SIZE*>(lParam) = WindowSizeForClient(
+        window, ScaledLength(kSceneWidth, dpi), ScaledLength(kSceneHeight, dpi), dpi);
+    return TRUE;
 }
 
 LRESULT OnDestroy() {
@@ -122,13 +181,13 @@ LRESULT OnEndSession(WPARAM ending) {
 LRESULT OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    PaintAll(dc);
+    if (dc) PaintSceneWindow(dc, paint.rcPaint);
     EndPaint(window, &paint);
     return 0;
 }
 
 LRESULT OnPrintClient(HDC dc) {
-    PaintAll(dc);
+    PrintScene(dc);
     return 0;
 }
 
@@ -156,6 +215,9 @@ LRESULT OnChar(WPARAM character) {
     return 0;
 }
 
+// The scene point under the mouse position of a mouse message.
+POINT ScenePointAt(LPARAM lParam) { return ScenePointOf(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); }
+
 void PressLetterCell(HWND window, int x, int y) {
     const int16_t cell = LetterCellAt(x, y);
     if (cell < 0) return;
@@ -167,8 +229,10 @@ void PressLetterCell(HWND window, int x, int y) {
 }
 
 // A press outside the letter panel acts on the first region that holds it.
-LRESULT OnLeftButtonDown(HWND window, int x, int y) {
+LRESULT OnLeftButtonDown(HWND window, POINT at) {
     if (GuessUnderWay) return 0;
+    const int x = at.x;
+    const int y = at.y;
     if (RegionContains(LetterPanel, x, y)) {
         PressLetterCell(window, x, y);
     } else if (RegionContains(CaseToggleBox, x, y)) {
@@ -187,9 +251,9 @@ LRESULT OnLeftButtonDown(HWND window, int x, int y) {
 }
 
 // The pressed cell is shown inverted exactly while the pointer is over it.
-LRESULT OnMouseMove(WPARAM keys, int x, int y) {
+LRESULT OnMouseMove(WPARAM keys, POINT at) {
     if (!(keys & MK_LBUTTON) || !CaptureActive) return 0;
-    const bool over = RegionContains(LetterCells[PressedCell], x, y);
+    const bool over = RegionContains(LetterCells[PressedCell], at.x, at.y);
     if (over != PressedShown) {
         InvertLetterCell(PressedCell);
         PressedShown = over;
@@ -199,9 +263,9 @@ LRESULT OnMouseMove(WPARAM keys, int x, int y) {
 
 // A release over the pressed cell guesses its letter. The capture is let
 // go first, so that a dialog opened by the end of a game gets the mouse.
-LRESULT OnLeftButtonUp(int x, int y) {
+LRESULT OnLeftButtonUp(POINT at) {
     if (!CaptureActive) return 0;
-    const bool guess = RegionContains(LetterPanel, x, y) && LetterCellAt(x, y) == PressedCell;
+    const bool guess = RegionContains(LetterPanel, at.x, at.y) && LetterCellAt(at.x, at.y) == PressedCell;
     CaptureActive = false;
     ReleaseCapture();
     if (PressedShown) InvertLetterCell(PressedCell);
@@ -240,16 +304,19 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_DESTROY: return OnDestroy();
         case WM_CLOSE: CloseMainWindow(); return 0;
         case WM_ENDSESSION: return OnEndSession(wParam);
+        case WM_NCCREATE: EnableScaledFrame(window); return DefWindowProcA(window, message, wParam, lParam);
         case WM_PAINT: return PauseUnderWay() ? 0 : OnPaint(window);
-        case WM_ERASEBKGND: return PauseUnderWay() ? 1 : DefWindowProcA(window, message, wParam, lParam);
+        case WM_ERASEBKGND: return 1;  // a paint covers every pixel of the client area
         case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wParam));
         case WM_KEYDOWN: return OnKeyDown(wParam);
         case WM_CHAR: return OnChar(wParam);
         case WM_COMMAND: return OnCommand(window, wParam, lParam);
-        case WM_LBUTTONDOWN: return OnLeftButtonDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        case WM_MOUSEMOVE: return OnMouseMove(wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-        case WM_LBUTTONUP: return OnLeftButtonUp(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        case WM_LBUTTONDOWN: return OnLeftButtonDown(window, ScenePointAt(lParam));
+        case WM_MOUSEMOVE: return OnMouseMove(wParam, ScenePointAt(lParam));
+        case WM_LBUTTONUP: return OnLeftButtonUp(ScenePointAt(lParam));
         case WM_CAPTURECHANGED: return OnCaptureLost();
+        case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
+        case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(window, wParam, lParam);
         case WM_GETOBJECT: return AnswerGameObject(window, wParam, lParam);
         case WM_SETFOCUS: NoteGameFocus(); return DefWindowProcA(window, message, wParam, lParam);
         default: return DefWindowProcA(window, message, wParam, lParam);

@@ -1,7 +1,7 @@
 // The shell's small utilities: message boxes, string loads, the beep that
 // respects the sound switch, cursors, dialog centring, the pause that paces
-// every animation, the clipboard, the modifier keys, region repaints and
-// the removal of queued input after a game has ended.
+// every animation, the clipboard, the modifier keys and the removal of
+// queued input after a game has ended.
 #include "platform/utilities.h"
 
 #include <algorithm>
@@ -9,7 +9,6 @@
 
 #include "platform/program_handles.h"
 #include "records/preferences.h"
-#include "render/scene_layout.h"
 #include "resource.h"
 
 namespace {
@@ -186,13 +185,6 @@ void CopyTextToClipboard(const char* text) {
 int16_t IsControlDown() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) ? 1 : 0; }
 
 int16_t IsShiftDown() { return (GetAsyncKeyState(VK_SHIFT) & 0x8000) ? 1 : 0; }
-
-void InvalidateRegion(SceneRegionId region, int16_t margin) {
-    const RegionRect area = SceneRegionRect(region);
-    RECT rect = {area.left, area.top, area.right, area.bottom};
-    InflateRect(&rect, margin, margin);
-    InvalidateRect(MainWindow, &rect, TRUE);
-}
 
 void FlushPendingInput() {
     RemoveQueuedMessages(kFirstKeyboardMessage, kLastKeyboardMessage);

@@ -1,8 +1,9 @@
 // Small operations every part of the window shell uses: the arrow and
 // hourglass cursors, centring a dialog, the clipboard and the Ctrl and
-// Shift keys. The message boxes, string loads, the beep, the pause and
-// region repaints that the game also asks for are declared in
-// game/requests.h and defined in utilities.cpp as well.
+// Shift keys. The message boxes, string loads, the beep and the pause that
+// the game also asks for are declared in game/requests.h and defined in
+// utilities.cpp as well (its region repaints belong to the scene's buffer,
+// render/scene_buffer.cpp).
 #ifndef WORDLOFT_PLATFORM_UTILITIES_H
 #define WORDLOFT_PLATFORM_UTILITIES_H
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "game/requests.h"
+#include "render/scene_buffer.h"
 
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp) {
     if (!dc || !bitmap) return;
@@ -24,6 +25,10 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp) {
            rasterOp);
     SelectObject(memory, previous);
     DeleteDC(memory);
+}
+
+void DrawSceneIcon(HDC dc, HICON icon, int x, int y) {
+    if (dc && icon) DrawIconEx(dc, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL);
 }
 
 void FrameRegion(HDC dc, const RegionRect& r) {
@@ -55,22 +60,17 @@ void FillWhite(HDC dc, const RegionRect& r, HPEN pen) {
     Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
-HFONT CreateScaledFont(HDC dc, const char* faceName, int heightTenthsOfPoint,
-                       int widthTenthsOfPoint, int attributes, bool useLogicalInch) {
+namespace {
+
+// A font of the given size for a device of the given resolution, in the
+// dc's logical units.
+HFONT CreateFontFor(HDC dc, const char* faceName, int heightTenthsOfPoint, int widthTenthsOfPoint,
+                    int attributes, double dpiX, double dpiY) {
     SaveDC(dc);
     SetGraphicsMode(dc, GM_ADVANCED);
     ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
     SetViewportOrgEx(dc, 0, 0, nullptr);
     SetWindowOrgEx(dc, 0, 0, nullptr);
-    double dpiX;
-    double dpiY;
-    if (useLogicalInch) {
-        dpiX = GetDeviceCaps(dc, LOGPIXELSX);
-        dpiY = GetDeviceCaps(dc, LOGPIXELSY);
-    } else {
-        dpiX = 25.4 * GetDeviceCaps(dc, HORZRES) / GetDeviceCaps(dc, HORZSIZE);
-        dpiY = 25.4 * GetDeviceCaps(dc, VERTRES) / GetDeviceCaps(dc, VERTSIZE);
-    }
     POINT p = {static_cast<LONG>(widthTenthsOfPoint * dpiX / 72),
                static_cast<LONG>(heightTenthsOfPoint * dpiY / 72)};
     DPtoLP(dc, &p, 1);
@@ -98,21 +98,44 @@ HFONT CreateScaledFont(HDC dc, const char* faceName, int heightTenthsOfPoint,
     return result;
 }
 
+}  // namespace
+
+HFONT CreateScaledFont(HDC dc, const char* faceName, int heightTenthsOfPoint,
+                       int widthTenthsOfPoint, int attributes, bool useLogicalInch) {
+    double dpiX;
+    double dpiY;
+    if (useLogicalInch) {
+        dpiX = GetDeviceCaps(dc, LOGPIXELSX);
+        dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+    } else {
+        dpiX = 25.4 * GetDeviceCaps(dc, HORZRES) / GetDeviceCaps(dc, HORZSIZE);
+        dpiY = 25.4 * GetDeviceCaps(dc, VERTRES) / GetDeviceCaps(dc, VERTSIZE);
+    }
+    return CreateFontFor(dc, faceName, heightTenthsOfPoint, widthTenthsOfPoint, attributes, dpiX, dpiY);
+}
+
+HFONT CreateSceneFont(HDC dc, const char* faceName, int heightTenthsOfPoint, int attributes) {
+    return CreateFontFor(dc, faceName, heightTenthsOfPoint, 0, attributes, kSceneDpi, kSceneDpi);
+}
+
 RECT WindowRectOf(const RegionRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 HDC BeginWindowDrawing(HDC given) {
     if (given) return given;
-    const HDC dc = DrawingWindow ? GetDC(DrawingWindow) : nullptr;
-    if (!dc) BeepIfSoundOn();
+    const HDC dc = SceneBufferDc();
+    if (!dc) {
+        BeepIfSoundOn();
+        return nullptr;
+    }
+    // Every drawing starts from the context's first state, as one of the
+    // window's own would.
+    SaveDC(dc);
     return dc;
 }
 
 void EndWindowDrawing(HDC given, HDC used) {
+    if (!given && used) RestoreDC(used, -1);
     ShowDrawingNow();
-    if (!given && used) ReleaseDC(DrawingWindow, used);
 }
 
-// Drawing may be batched until the program next waits for messages; the
-// animations wait without doing so, so every finished frame is pushed to
-// the screen before its pause.
-void ShowDrawingNow() { GdiFlush(); }
+void ShowDrawingNow() { ShowSceneChanges(); }

@@ -9,6 +9,11 @@
 #include "render/drawing_resources.h"
 #include "render/scene_layout.h"
 
+// Draws an icon at its own size (DrawIcon would take the system's icon
+// size, which grows with the monitor's scale) with its top-left corner at
+// (x, y). A null icon draws nothing.
+void DrawSceneIcon(HDC dc, HICON icon, int x, int y);
+
 // Copies the whole bitmap with its top-left corner at (x, y).
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp);
 
@@ -33,18 +38,23 @@ constexpr int kFontStrikeout = 8;
 HFONT CreateScaledFont(HDC dc, const char* faceName, int heightTenthsOfPoint,
                        int widthTenthsOfPoint, int attributes, bool useLogicalInch);
 
+// A font of the scene: sized for its 96-pixel logical inch whatever the
+// monitor's scale, since the scene is enlarged as a whole.
+HFONT CreateSceneFont(HDC dc, const char* faceName, int heightTenthsOfPoint, int attributes);
+
 // The window rectangle of a region.
 RECT WindowRectOf(const RegionRect& r);
 
 // The optional device context of drawing outside a paint: the given one,
-// or the window of DrawingWindow. Null after a warning beep when none can be had.
+// or the scene's back buffer. Null after a warning beep when none can be
+// had.
 HDC BeginWindowDrawing(HDC given);
-// Shows what was drawn so far, then releases what BeginWindowDrawing took
-// (nothing when dc was given).
+// Gives back what BeginWindowDrawing took (nothing when dc was given) and
+// shows what was drawn so far.
 void EndWindowDrawing(HDC given, HDC used);
 
-// Puts everything drawn so far on the screen; called after each frame of
-// an animation, before its pause.
+// Puts everything drawn into the buffer so far on the window; called
+// after each frame of an animation, before its pause.
 void ShowDrawingNow();
 
 #endif

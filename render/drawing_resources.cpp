@@ -1,14 +1,16 @@
 // The shared drawing resources of the scene: made from the program's
-// bitmaps and icons when the main window is created, deleted with it.
+// bitmaps and icons, with the scene's back buffer, when the main window is
+// created, deleted with it.
 #include "render/drawing_resources.h"
 
 #include <cstring>
 
+#include "platform/display_dpi.h"
+#include "render/scene_buffer.h"
 #include "resource.h"
 
 DrawingResourceSet DrawingResources;
 HINSTANCE DrawingInstance = nullptr;
-HWND DrawingWindow = nullptr;
 
 namespace {
 
@@ -81,13 +83,16 @@ void DeleteIcon(HICON icon) {
 void CreateDrawingResources(HINSTANCE instance, HWND window) {
     std::memset(&DrawingResources, 0, sizeof DrawingResources);
     DrawingInstance = instance;
-    DrawingWindow = window;
+    CreateSceneBuffer(window, WindowDpi(window));
     LoadBrushes();
     LoadPictures();
     LoadIcons();
 }
 
 void DeleteDrawingResources() {
+    // The buffer goes first: its context lets go of whatever pen, brush or
+    // bitmap the panels left selected in it.
+    DeleteSceneBuffer();
     DrawingResourceSet& r = DrawingResources;
     DeleteHandle(r.BlackBrush);
     DeleteHandle(r.RedBrush);
@@ -119,7 +124,6 @@ void DeleteDrawingResources() {
     for (HICON icon : r.LowerLetterIcons) DeleteIcon(icon);
     for (HBITMAP sheet : r.LetterSheets) DeleteHandle(sheet);
     std::memset(&DrawingResources, 0, sizeof DrawingResources);
-    DrawingWindow = nullptr;
 }
 
 HBITMAP LoadSceneBitmap(const char* name) { return LoadBitmapA(DrawingInstance, name); }

@@ -1,7 +1,7 @@
 // The shared drawing resources of the scene: the pens, brushes, bitmaps
 // and icons every panel draws with, made when the main window is created
-// and deleted when it is destroyed, and the program instance and window
-// that drawing uses.
+// and deleted when it is destroyed, and the program instance that drawing
+// uses.
 #ifndef WORDLOFT_RENDER_DRAWING_RESOURCES_H
 #define WORDLOFT_RENDER_DRAWING_RESOURCES_H
 
@@ -47,12 +47,11 @@ struct DrawingResourceSet {
 
 extern DrawingResourceSet DrawingResources;
 
-// The instance whose resources are drawn and the window drawn on outside
-// a paint; set by CreateDrawingResources, cleared by DeleteDrawingResources.
+// The instance whose resources are drawn; set by CreateDrawingResources.
 extern HINSTANCE DrawingInstance;
-extern HWND DrawingWindow;
 
-// Called when the main window is created and when it is destroyed.
+// Called when the main window is created (the scene's back buffer is made
+// for it too) and when it is destroyed.
 void CreateDrawingResources(HINSTANCE instance, HWND window);
 void DeleteDrawingResources();
 

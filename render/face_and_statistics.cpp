@@ -60,7 +60,7 @@ void CycleFaceColour() {
 
 void DrawStatisticsNumbers(HDC dc) {
     if (!dc) return;
-    const HFONT font = CreateScaledFont(dc, "Times New Roman", kStatisticsPoints, 0, kFontBold, true);
+    const HFONT font = CreateSceneFont(dc, "Times New Roman", kStatisticsPoints, kFontBold);
     const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     TEXTMETRICA metrics = {};
     GetTextMetricsA(dc, &metrics);

@@ -22,7 +22,7 @@ HICON LetterIconOf(int i) {
 void DrawCellIcon(HDC dc, int i, HICON icon) {
     const RegionRect& cell = LetterCells[i];
     Rectangle(dc, cell.left, cell.top, cell.right, cell.bottom);
-    if (icon) DrawIcon(dc, cell.left, cell.top, icon);
+    DrawSceneIcon(dc, icon, cell.left, cell.top);
 }
 
 // A full repaint draws every cell; copying finished cells costs a fraction
@@ -49,7 +49,7 @@ HBITMAP LetterSheet() {
         const int x = i * kLetterCellSize;
         Rectangle(memory, x, 0, x + kLetterCellSize, kLetterCellSize);
         const HICON icon = upper ? DrawingResources.UpperLetterIcons[i] : DrawingResources.LowerLetterIcons[i];
-        if (icon) DrawIcon(memory, x, 0, icon);
+        DrawSceneIcon(memory, icon, x, 0);
     }
     SelectObject(memory, previous);
     DeleteDC(memory);

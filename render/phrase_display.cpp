@@ -30,7 +30,7 @@ void DrawUnderline(HDC dc, int i) {
 void DrawOtherCharacter(HDC dc, char ch, int x, int y) {
     RECT cell = {x, y, x + kGlyphWidth, y + kGlyphHeight};
     FillRect(dc, &cell, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    const HFONT font = CreateScaledFont(dc, kFaceName, kOtherCharacterPoints, 0, kFontBold, true);
+    const HFONT font = CreateSceneFont(dc, kFaceName, kOtherCharacterPoints, kFontBold);
     const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     const int mode = SetBkMode(dc, TRANSPARENT);
     const char text[2] = {ch, '\0'};
@@ -91,7 +91,7 @@ void ClearPhraseBandOn(HDC dc) {
 
 void DrawInformationLine(HDC dc, const char* text) {
     if (!dc) return;
-    const HFONT font = CreateScaledFont(dc, kFaceName, kInformationPoints, 0, 0, true);
+    const HFONT font = CreateSceneFont(dc, kFaceName, kInformationPoints, 0);
     const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
     FillWhite(dc, InformationLine, static_cast<HPEN>(GetStockObject(BLACK_PEN)));
     char shown[sizeof InformationLineText];

@@ -33,10 +33,6 @@ HBITMAP OutlineBitmap(const char* name) {
     return nullptr;
 }
 
-void DrawStageIcon(HDC dc, HICON icon, int x, int y) {
-    if (icon) DrawIcon(dc, x, y, icon);
-}
-
 void DrawPictureOnce(HDC dc, const char* name, int x, int y, DWORD rasterOp) {
     const HBITMAP picture = LoadSceneBitmap(name);
     DrawBitmap(dc, picture, x, y, rasterOp);
@@ -49,7 +45,7 @@ void DrawPictureOnce(HDC dc, const char* name, int x, int y, DWORD rasterOp) {
 void DrawFrameOverPatch(HDC dc, HBITMAP patch, int patchX, int patchY, HICON icon, int x, int y) {
     BITMAP info;
     if (!patch || !GetObjectA(patch, sizeof info, &info)) {
-        DrawStageIcon(dc, icon, x, y);
+        DrawSceneIcon(dc, icon, x, y);
         return;
     }
     const HDC frameDc = CreateCompatibleDC(dc);
@@ -57,12 +53,12 @@ void DrawFrameOverPatch(HDC dc, HBITMAP patch, int patchX, int patchY, HICON ico
     if (!frame) {
         if (frameDc) DeleteDC(frameDc);
         DrawBitmap(dc, patch, patchX, patchY, SRCCOPY);
-        DrawStageIcon(dc, icon, x, y);
+        DrawSceneIcon(dc, icon, x, y);
         return;
     }
     const HGDIOBJ previous = SelectObject(frameDc, frame);
     DrawBitmap(frameDc, patch, 0, 0, SRCCOPY);
-    DrawStageIcon(frameDc, icon, x - patchX, y - patchY);
+    DrawSceneIcon(frameDc, icon, x - patchX, y - patchY);
     BitBlt(dc, patchX, patchY, info.bmWidth, info.bmHeight, frameDc, 0, 0, SRCCOPY);
     SelectObject(frameDc, previous);
     DeleteObject(frame);
@@ -122,18 +118,18 @@ void DrawSceneStage(HDC dc, int16_t stage, bool animate) {
             DrawPictureOnce(dc, entry.bitmapName, entry.x, entry.y, SRCAND);
             break;
         case kStageIcon:
-            DrawStageIcon(dc, StageIcon(entry.iconId), entry.x, entry.y);
-            if (entry.secondX >= 0) DrawStageIcon(dc, StageIcon(entry.iconId), entry.secondX, entry.secondY);
+            DrawSceneIcon(dc, StageIcon(entry.iconId), entry.x, entry.y);
+            if (entry.secondX >= 0) DrawSceneIcon(dc, StageIcon(entry.iconId), entry.secondX, entry.secondY);
             break;
         case kStageOutline:
             DrawBitmap(dc, OutlineBitmap(entry.bitmapName), entry.x, entry.y, SRCAND);
             break;
         case kStageLowSun:
-            if (animate || GameState.GuessesLeft > 1) DrawStageIcon(dc, DrawingResources.SunIcon, entry.x, entry.y);
+            if (animate || GameState.GuessesLeft > 1) DrawSceneIcon(dc, DrawingResources.SunIcon, entry.x, entry.y);
             break;
         case kStageHighSun:
             if (animate) ClimbSun(dc);
-            else DrawStageIcon(dc, DrawingResources.SunIcon, entry.x, entry.y);
+            else DrawSceneIcon(dc, DrawingResources.SunIcon, entry.x, entry.y);
             break;
         case kStageDance:
             Dance(dc, entry.x, entry.y);

@@ -2,12 +2,14 @@
 # panels that draw them with GDI.
 list(APPEND WORDLOFT_CORE_SOURCES
     render/scene_layout.cpp
+    render/display_scale.cpp
     render/phrase_layout.cpp
     render/stage_table.cpp)
 list(APPEND WORDLOFT_SHELL_SOURCES
     render/drawing_resources.cpp
     render/drawing.cpp
     render/scene_paint.cpp
+    render/scene_buffer.cpp
     render/letter_panel.cpp
     render/phrase_display.cpp
     render/scene_stages.cpp

@@ -3,7 +3,8 @@
 # simply runs on it. Otherwise a private Xvfb server is started on a free
 # display number (Xvfb picks it and reports it through -displayfd), the
 # command runs with DISPLAY pointing at it, and the server is stopped
-# afterwards. The command's exit code is returned.
+# afterwards. The command's exit code is returned. The private screen is
+# 1024 x 768 pixels unless WORDLOFT_SCREEN gives another size (WIDTHxHEIGHT).
 #
 #   scripts/with-display.sh COMMAND [ARGS...]
 set -u
@@ -35,7 +36,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 mkfifo "$workdir/displayfd"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+Xvfb -displayfd 3 -screen 0 "${WORDLOFT_SCREEN:-1024x768}x24" -nolisten tcp \
     3>"$workdir/displayfd" >"$workdir/xvfb.log" 2>&1 &
 xvfb_pid=$!
 

@@ -1,9 +1,10 @@
 """Checks the manifest linked into each program (RT_MANIFEST, id 1): it asks
-for Common Controls 6, declares no DPI awareness, runs as its invoker
-(requestedExecutionLevel asInvoker, no UI access: Windows then neither
-elevates it nor redirects its writes into a VirtualStore), and names
-every Windows from Vista to 10 and 11 as supported, so that the version
-calls tell the truth.
+for Common Controls 6, declares per-monitor DPI awareness (PerMonitorV2
+first, then PerMonitor, and the older per-monitor form that earlier Windows
+reads as system aware), runs as its invoker (requestedExecutionLevel
+asInvoker, no UI access: Windows then neither elevates it nor redirects its
+writes into a VirtualStore), and names every Windows from Vista to 10 and 11
+as supported, so that the version calls tell the truth.
 
     python3 tests/assets/check_manifest.py PROGRAM.exe...
 
@@ -32,6 +33,27 @@ def local(tag):
     return tag.rsplit('}', 1)[-1]
 
 
+def dpi_faults(elements):
+    """The DPI declarations: each once, inside application/windowsSettings."""
+    expected = {'dpiAware': ['true/pm'], 'dpiAwareness': ['permonitorv2', 'permonitor']}
+    parents = {child: parent for parent in elements for child in parent}
+    faults = []
+    for name, values in expected.items():
+        found = [e for e in elements if local(e.tag) == name]
+        if len(found) != 1:
+            faults.append('%d %s elements, expected 1' % (len(found), name))
+            continue
+        got = [v.strip().lower() for v in (found[0].text or '').split(',')]
+        if got != values:
+            faults.append('%s is %r, expected %s' % (name, found[0].text, ', '.join(values)))
+        parent = parents.get(found[0])
+        grand = parents.get(parent) if parent is not None else None
+        if parent is None or local(parent.tag) != 'windowsSettings' or grand is None \
+                or local(grand.tag) != 'application':
+            faults.append('%s is not inside application/windowsSettings' % name)
+    return faults
+
+
 def manifest_faults(path):
     with open(path, 'rb') as f:
         res = pe_resources.read_resources(f.read())
@@ -41,7 +63,6 @@ def manifest_faults(path):
     root = ElementTree.fromstring(blob)
     faults = []
     elements = list(root.iter())
-    names = [local(e.tag) for e in elements]
     levels = [e for e in elements if local(e.tag) == 'requestedExecutionLevel']
     if [(e.get('level'), e.get('uiAccess', 'false')) for e in levels] != [('asInvoker', 'false')]:
         faults.append('execution levels %r, expected asInvoker without UI access'
@@ -50,9 +71,7 @@ def manifest_faults(path):
     missing = [name for guid, name in SUPPORTED_OS.items() if guid not in systems]
     if missing or len(systems) != len(set(systems)) or not set(systems) <= set(SUPPORTED_OS):
         faults.append('supportedOS %r: missing %s' % (systems, ', '.join(missing) or 'none'))
-    for unwanted in ('dpiAware', 'dpiAwareness'):
-        if unwanted in names:
-            faults.append('the manifest declares %s' % unwanted)
+    faults += dpi_faults(elements)
     controls = [e for e in elements if local(e.tag) == 'assemblyIdentity'
                 and e.get('name') == 'Microsoft.Windows.Common-Controls']
     if len(controls) != 1:
@@ -81,7 +100,7 @@ def main(argv):
         else:
             passed += 1
             print('ok %s: Common Controls 6, asInvoker, supports Vista to 10 and 11, '
-                  'no DPI awareness' % path)
+                  'per-monitor DPI aware' % path)
     print('%d passed, %d failed' % (passed, failed))
     return 1 if failed else 0
 

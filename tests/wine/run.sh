@@ -77,14 +77,38 @@ windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 
 # The soak scenario plays for WORDLOFT_SOAK_MINUTES (default 1) on top of
 # the other scenarios' time. Wine's own processes are ended while the
-# display is still there.
+# display is still there. The display scales' scenario runs on a screen
+# that holds the window at 200 %; every other one on the usual 1024 x 768.
 export limit=$((270 + 60 * ${WORDLOFT_SOAK_MINUTES:-1}))
-"$root/scripts/with-display.sh" bash -c \
-    'timeout "$limit" wine "$@"; status=$?; wineserver -k; exit $status' driver \
-    "$driver" "$(windows_path "$program")" \
-    "$(windows_path "$probe")" "$(windows_path "$out/screenshots")" "$@" \
-    2>"$out/wine.log" | tr -d '\r' | tee "$out/driver.out"
-status=${PIPESTATUS[0]}
+run_driver() {  # SCREEN SCENARIO...
+    local screen=$1
+    shift
+    WORDLOFT_SCREEN=$screen "$root/scripts/with-display.sh" bash -c \
+        'timeout "$limit" wine "$@"; status=$?; wineserver -k; exit $status' driver \
+        "$driver" "$(windows_path "$program")" \
+        "$(windows_path "$probe")" "$(windows_path "$out/screenshots")" "$@" \
+        2>>"$out/wine.log" | tr -d '\r' | tee -a "$out/driver.out"
+    return "${PIPESTATUS[0]}"
+}
+large=display-scales
+scenarios=("$@")
+if [ ${#scenarios[@]} -eq 0 ]; then
+    mapfile -t scenarios < <(sed -n 's/^ *{"\([a-z0-9-]*\)", .*/\1/p' "$here/driver/main.cpp")
+fi
+usual=()
+wanted_large=0
+for name in "${scenarios[@]}"; do
+    if [ "$name" = "$large" ]; then wanted_large=1; else usual+=("$name"); fi
+done
+: >"$out/driver.out"
+: >"$out/wine.log"
+status=0
+if [ ${#usual[@]} -gt 0 ]; then
+    run_driver 1024x768 "${usual[@]}" || status=$?
+fi
+if [ "$wanted_large" -eq 1 ]; then
+    run_driver 1600x1200 "$large" || status=$((status + $?))
+fi
 python3 "$here/bmp_to_png.py" "$out/screenshots"
 
 passed=$(grep -c '^PASS ' "$out/driver.out")

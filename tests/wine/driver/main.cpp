@@ -43,6 +43,7 @@ const Scenario Scenarios[] = {
     {"cyrillic-folder", FolderNamedInCyrillicWorks},
     {"repaint-matches-drawing", RepaintMatchesAnimatedDrawing},
     {"screenshots-for-review", ScreenshotsForReview},
+    {"display-scales", DisplayScalesKeepTheSceneWhole},
     {"screen-reader-follows-the-game", ScreenReaderFollowsTheGame},
     {"soak", SoakWithRandomInput},
 };

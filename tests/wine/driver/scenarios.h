@@ -43,6 +43,7 @@ void FolderNamedInCyrillicWorks();
 // Pictures.
 void RepaintMatchesAnimatedDrawing();
 void ScreenshotsForReview();
+void DisplayScalesKeepTheSceneWhole();
 // What a screen reader reads and hears.
 void ScreenReaderFollowsTheGame();
 // Random play for WORDLOFT_SOAK_MINUTES minutes.

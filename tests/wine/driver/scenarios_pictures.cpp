@@ -1,6 +1,9 @@
-// Pictures: what the program draws while a game goes on must be what a
-// full repaint of the same state draws, and a few key states are kept as
+// Pictures: what the program draws while a game goes on must be what
+// drawing the same state afresh draws, and a few key states are kept as
 // screenshots for a person to look at.
+#include <algorithm>
+#include <cstdlib>
+
 #include "check.h"
 #include "dialogs.h"
 #include "scenario_support.h"
@@ -10,33 +13,23 @@ using namespace PrefOffset;
 
 namespace {
 
-// Captures the window as it stands, repaints it whole, captures again and
-// records any difference.
+// Captures the window as it stands, has it repaint itself whole and draw
+// the scene afresh from the game's state (WM_PRINTCLIENT), and records any
+// difference between the three pictures.
 void ExpectRepaintMatches(const Program& program, const std::string& state) {
-    Image drawn, repainted;
+    Image drawn, repainted, printed;
     if (!CaptureClient(program, drawn) || !RepaintNow(program) ||
-        !CaptureClient(program, repainted))
+        !CaptureClient(program, repainted) || !CapturePrinted(program, printed))
         return;
-    long differing = CountDifferences(drawn, repainted, kSceneRect);
+    const RECT whole = {0, 0, drawn.Width, drawn.Height};
+    long differing = CountDifferences(drawn, repainted, whole);
     if (!Expect(differing == 0, "%s: a repaint changes %ld pixels (first at %s)", state.c_str(),
-                differing, DescribeFirstDifference(drawn, repainted, kSceneRect).c_str()))
+                differing, DescribeFirstDifference(drawn, repainted, whole).c_str()))
         SaveMismatch(drawn, repainted, state);
-}
-
-// The picture WM_PRINTCLIENT paints must be the one on screen; the
-// information line is left out, since its text is drawn on the window
-// itself.
-void ExpectPrintMatchesScreen(const Program& program, const std::string& state) {
-    Image screen, printed;
-    if (!CaptureClient(program, screen) || !CapturePrinted(program, printed)) return;
-    RECT above = {0, 0, 593, kInformationLine.top};
-    RECT right = {kInformationLine.right, kInformationLine.top, 593, 378};
-    long differing = CountDifferences(screen, printed, above) +
-                     CountDifferences(screen, printed, right);
-    if (!Expect(differing == 0, "%s: WM_PRINTCLIENT paints %ld pixels differently (first at %s)",
-                state.c_str(), differing,
-                DescribeFirstDifference(screen, printed, above).c_str()))
-        SaveMismatch(screen, printed, state + "-printed");
+    differing = CountDifferences(drawn, printed, whole);
+    if (!Expect(differing == 0, "%s: the scene drawn afresh differs in %ld pixels (first at %s)",
+                state.c_str(), differing, DescribeFirstDifference(drawn, printed, whole).c_str()))
+        SaveMismatch(drawn, printed, state + "-printed");
 }
 
 // Grabs the window from the screen while the program is busy with the end
@@ -51,6 +44,147 @@ void GrabDuringGameEnd(const Program& program, DWORD afterMs, const std::string&
 
 constexpr char kReviewPhrase[] = "DESERT WAGON";
 
+// While one lives, the programs started from then on see the display
+// scale given in pixels to the logical inch: HKCU\Control Panel\Desktop
+// "LogPixels", which Wine reads when a process starts. At its end the
+// prefix has its own setting back.
+struct PrefixDisplayScale {
+    explicit PrefixDisplayScale(DWORD dpi) {
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE,
+                            nullptr, &key, nullptr) != ERROR_SUCCESS)
+            return;
+        DWORD size = sizeof Setting;
+        HadSetting = RegQueryValueExA(key, "LogPixels", nullptr, nullptr,
+                                      reinterpret_cast<BYTE*>(&Setting), &size) == ERROR_SUCCESS;
+        Applied = RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                                 sizeof dpi) == ERROR_SUCCESS;
+        RegCloseKey(key);
+    }
+    ~PrefixDisplayScale() {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
+        if (HadSetting)
+            RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&Setting),
+                           sizeof Setting);
+        else
+            RegDeleteValueA(key, "LogPixels");
+        RegCloseKey(key);
+    }
+    PrefixDisplayScale(const PrefixDisplayScale&) = delete;
+    PrefixDisplayScale& operator=(const PrefixDisplayScale&) = delete;
+    static constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+    bool Applied = false;
+    bool HadSetting = false;
+    DWORD Setting = 0;
+};
+
+int Scaled(int length, int dpi) { return (length * dpi + 48) / 96; }
+
+// The overlap, in client pixels, of client pixel u with scene pixel x,
+// which covers dpi / 96 client pixels.
+double Overlap(int x, int u, int dpi) {
+    const double from = x * dpi / 96.0, to = (x + 1) * dpi / 96.0;
+    return std::max(0.0, std::min(to, u + 1.0) - std::max(from, static_cast<double>(u)));
+}
+
+// The picture of a window at the resolution taken back to the scene's
+// size: each scene pixel the mean of the client pixels over it, each by
+// the area it covers.
+Image ReducedToScene(const Image& picture, int dpi) {
+    Image scene;
+    scene.Width = 593;
+    scene.Height = 378;
+    scene.Pixels.assign(593 * 378, 0);
+    for (int y = 0; y < 378; ++y) {
+        const int top = y * dpi / 96, bottom = std::min(((y + 1) * dpi + 95) / 96, picture.Height);
+        for (int x = 0; x < 593; ++x) {
+            const int left = x * dpi / 96, right = std::min(((x + 1) * dpi + 95) / 96, picture.Width);
+            double sum[3] = {0, 0, 0}, area = 0;
+            for (int v = top; v < bottom; ++v)
+                for (int u = left; u < right; ++u) {
+                    const double w = Overlap(x, u, dpi) * Overlap(y, v, dpi);
+                    area += w;
+                    for (int c = 0; c < 3; ++c) sum[c] += w * ((picture.At(u, v) >> (8 * c)) & 0xFF);
+                }
+            uint32_t pixel = 0;
+            for (int c = 0; c < 3; ++c) pixel |= static_cast<uint32_t>(sum[c] / area + 0.5) << (8 * c);
+            scene.Pixels[static_cast<size_t>(y) * 593 + x] = pixel;
+        }
+    }
+    return scene;
+}
+
+// How far two scene pictures lie apart: the mean difference of a channel
+// (0..255), and the share in per cent of pixels that differ in some
+// channel by more than half the range.
+struct PictureDistance {
+    double MeanDifference = 0;
+    double PercentFarApart = 0;
+};
+
+PictureDistance DistanceOf(const Image& a, const Image& b) {
+    double total = 0;
+    long distant = 0;
+    for (int y = 0; y < 378; ++y)
+        for (int x = 0; x < 593; ++x) {
+            int largest = 0;
+            for (int c = 0; c < 3; ++c) {
+                const int d = std::abs(static_cast<int>((a.At(x, y) >> (8 * c)) & 0xFF) -
+                                       static_cast<int>((b.At(x, y) >> (8 * c)) & 0xFF));
+                total += d;
+                largest = std::max(largest, d);
+            }
+            if (largest > 128) ++distant;
+        }
+    return {total / (3.0 * 593 * 378), 100.0 * distant / (593 * 378)};
+}
+
+// The menus and the scoreboard open at the scale: the File menu drops
+// down below the menu bar, and the dialog sits in the middle of the screen.
+void ExpectMenuAndDialog(const Program& program, const std::string& name) {
+    PostMessageA(program.Window, WM_SYSCOMMAND, SC_KEYMENU, 'f');
+    HWND menu = nullptr;
+    for (int waited = 0; waited < 3000 && !menu; waited += 50, Sleep(50)) {
+        menu = FindWindowA("#32768", nullptr);
+        if (menu && !IsWindowVisible(menu)) menu = nullptr;
+    }
+    RECT frame, popup;
+    GetWindowRect(program.Window, &frame);
+    if (Expect(menu != nullptr, "%s: the File menu did not open", name.c_str()) &&
+        GetWindowRect(menu, &popup)) {
+        Expect(popup.top >= frame.top && popup.top <= ClientOnScreen(program).top + 4,
+               "%s: the File menu opens at %ld, the client area begins at %ld", name.c_str(),
+               popup.top, ClientOnScreen(program).top);
+        Image picture;
+        RECT both = {frame.left, frame.top, std::max(frame.right, popup.right),
+                     std::max(frame.bottom, popup.bottom)};
+        if (GrabScreenSettled(both, picture)) SaveScreenshot(picture, name + "-menu");
+        SendMessageA(program.Window, WM_CANCELMODE, 0, 0);
+    }
+    Settle(program);
+    PostCommand(program, kCommandDisplayHighScores);
+    HWND dialog = ExpectDialog(program, kScoreboardCaption, 5000);
+    if (!dialog) return;
+    RECT box;
+    GetWindowRect(dialog, &box);
+    const int middle = GetSystemMetrics(SM_CXSCREEN) / 2;
+    Expect(std::abs((box.left + box.right) / 2 - middle) <= 8, "%s: the scoreboard's middle is at x %ld, "
+           "the screen's at %d", name.c_str(), (box.left + box.right) / 2, middle);
+    Image picture;
+    if (CaptureWindowOf(program, dialog, picture)) SaveScreenshot(picture, name + "-scoreboard");
+    PressButton(dialog, IDOK);
+    Expect(WaitForDialogGone(dialog, 3000), "%s: the scoreboard did not close", name.c_str());
+}
+
+// Clicks the middle of a letter's cell, at the window's scale.
+void ClickLetter(const Program& program, char letter, int dpi) {
+    const int i = letter - 'A';
+    const int x = 14 + 42 * (i % 13) + 16, y = (i < 13 ? 272 : 310) + 16;
+    PostClick(program, Scaled(x, dpi), Scaled(y, dpi));
+    Settle(program);
+}
+
 }  // namespace
 
 void RepaintMatchesAnimatedDrawing() {
@@ -58,7 +192,6 @@ void RepaintMatchesAnimatedDrawing() {
     Program program;
     if (!Launch(program, &prefs)) return;
     ExpectRepaintMatches(program, "fresh-game");
-    ExpectPrintMatchesScreen(program, "fresh-game");
     const char misses[] = "ABCDE";  // five of six: every stage up to the last
     for (int i = 0; i < 5; ++i) {
         TypeCharacter(program, misses[i]);
@@ -66,7 +199,6 @@ void RepaintMatchesAnimatedDrawing() {
     }
     TypeCharacter(program, 'Q');
     ExpectRepaintMatches(program, "hit-with-one-guess-left");
-    ExpectPrintMatchesScreen(program, "hit-with-one-guess-left");
 
     PostClick(program, 100, 20);  // the statistics panel: cumulative figures
     Settle(program);
@@ -126,4 +258,53 @@ void ScreenshotsForReview() {
     if (CaptureClient(program, picture)) SaveScreenshot(picture, "cumulative-panel");
     Bytes file;
     CloseAndRead(program, file);
+}
+
+// The same game at 100, 125, 150 and 200 %: the client area is the scene
+// at the scale, clicks at the scaled letters guess them, the picture
+// taken back to the scene's size is the 100 % picture but for the mixed
+// pixels at the edges of the art (at 125 % a scene pixel is only 1.25
+// client pixels wide, so its neighbours' share shows most there), and the
+// menus and a dialog open.
+void DisplayScalesKeepTheSceneWhole() {
+    const Bytes prefs = CustomWordPreferences({{"QUIZ", "A short test"}}, 6, 0);
+    Image reference;
+    for (int dpi : {96, 120, 144, 192}) {
+        PrefixDisplayScale scale(static_cast<DWORD>(dpi));
+        const std::string name = "scale-" + std::to_string(dpi * 100 / 96);
+        Program program;
+        if (!Expect(scale.Applied, "%s: cannot set the display scale", name.c_str()) ||
+            !Launch(program, &prefs))
+            continue;
+        RECT client;
+        GetClientRect(program.Window, &client);
+        ExpectEqual(client.right, Scaled(593, dpi), (name + ": client width").c_str());
+        ExpectEqual(client.bottom, Scaled(378, dpi), (name + ": client height").c_str());
+        ClickLetter(program, 'Q', dpi);  // a hit
+        ClickLetter(program, 'B', dpi);  // a miss
+        ExpectRepaintMatches(program, name);
+        Image picture;
+        if (CaptureClient(program, picture)) {
+            SaveScreenshot(picture, name + "-game");
+            const Image scene = dpi == 96 ? picture : ReducedToScene(picture, dpi);
+            // The phrase QUIZ shows its Q, and nothing in the next slot.
+            const RECT q = {9, 233, 28, 255}, u = {30, 233, 49, 255};
+            Expect(CountDarkPixels(scene, q) > 10 && CountDarkPixels(scene, u) == 0,
+                   "%s: the click on Q did not show it in the phrase alone", name.c_str());
+            if (dpi == 96) {
+                reference = scene;
+            } else if (!reference.Empty() && dpi % 96 == 0) {
+                ExpectEqual(CountDifferences(scene, reference, kSceneRect), 0L,
+                            (name + ": pixels unlike the 100 % picture").c_str());
+            } else if (!reference.Empty()) {
+                const PictureDistance d = DistanceOf(scene, reference);
+                Expect(d.MeanDifference < 16 && d.PercentFarApart < 1,
+                       "%s: taken back to 593 x 378 the picture lies %.2f apart from the 100 %% "
+                       "picture on average, %.2f %% of it far apart", name.c_str(), d.MeanDifference,
+                       d.PercentFarApart);
+            }
+        }
+        ExpectMenuAndDialog(program, name);
+        CloseProgram(program);
+    }
 }

@@ -1,0 +1,51 @@
+// The monitor's resolution through the calls of Windows 10, found at run
+// time so that the program still starts on older Windows, where the
+// screen's logical inch answers instead.
+#include "platform/display_dpi.h"
+
+namespace {
+
+using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using EnableScalingFunction = BOOL(WINAPI*)(HWND);
+
+// A function of user32, or null where this Windows lacks it. user32 stays
+// loaded as long as the program has a window.
+template <typename Function>
+Function User32Function(const char* name) {
+    const HMODULE user32 = GetModuleHandleA("user32.dll");
+    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
+                  : nullptr;
+}
+
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    if (!screen) return USER_DEFAULT_SCREEN_DPI;
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+}  // namespace
+
+int WindowDpi(HWND window) {
+    static const auto getDpi = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    const UINT dpi = getDpi && window ? getDpi(window) : 0;
+    return dpi > 0 ? static_cast<int>(dpi) : ScreenDpi();
+}
+
+SIZE WindowSizeForClient(HWND window, int width, int height, int dpi) {
+    static const auto adjust = User32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+    RECT frame = {0, 0, width, height};
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+    const DWORD extended = static_cast<DWORD>(GetWindowLongPtrA(window, GWL_EXSTYLE));
+    const BOOL menu = GetMenu(window) != nullptr;
+    if (!adjust || !adjust(&frame, style, menu, extended, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&frame, style, menu, extended);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void EnableScaledFrame(HWND window) {
+    static const auto enable = User32Function<EnableScalingFunction>("EnableNonClientDpiScaling");
+    if (enable) enable(window);
+}

@@ -1,0 +1,22 @@
+// The resolution of the monitor a window is on, and the window size that
+// gives a client area of a wanted size there. The calls that know about
+// monitors of their own resolution came with Windows 10; before them the
+// system's logical inch holds for every window.
+#ifndef WORDLOFT_PLATFORM_DISPLAY_DPI_H
+#define WORDLOFT_PLATFORM_DISPLAY_DPI_H
+
+#include <windows.h>
+
+// Pixels to the logical inch where the window is (96 at 100 %).
+int WindowDpi(HWND window);
+
+// The outer size of a window of the window's styles and menu whose client
+// area is width x height at the given resolution.
+SIZE WindowSizeForClient(HWND window, int width, int height, int dpi);
+
+// Has Windows scale the caption and menu bar of a window that follows its
+// monitor's resolution (Windows 10 1607 with per-monitor awareness of the
+// first kind; later Windows does it by itself). Called on WM_NCCREATE.
+void EnableScaledFrame(HWND window);
+
+#endif
