@@ -318,14 +318,17 @@ void WinWhileReading(const Program& program, IAccessible* game, IAccessible* let
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(program.Window, WM_CHAR, 'Q', 0, SMTO_NORMAL, 5000, &ignored);
     Expect(Now() - sent < 0.5, "a letter sent during the win was answered after %.3f s", Now() - sent);
+    // A command sent meanwhile is held until the win is over, then run.
+    SendMessageTimeoutA(program.Window, WM_COMMAND, kCommandNew, 0, SMTO_NORMAL, 5000, &ignored);
+    Expect(ValueOf(game, kPhrase) == "ox bow", "New ran in the middle of the win");
     Expect(during.find("Phrase = ox bow (5 letters in 2 words") != std::string::npos &&
                during.find("Games 1, Wins 1, Losses 0, Winning Streak 1") != std::string::npos,
            "the tree read during the win is not the won game's:\n%s", during.c_str());
     Settle(program);
     ExpectEvents({"state W", "value statistics", "value face", "value information",
                   "alert: Letter W: 1 found. You won. The phrase was ox bow. A BEND IN A RIVER", "reorder letters",
-                  "value guesses", kNewGame},
-                 "of the winning \"W\"");
+                  "value guesses", kNewGame, "reorder letters", "value guesses", kNewGame},
+                 "of the winning \"W\" and New sent during it");
     ExpectLetter(letters, 'Q', "", true);
 }
 
