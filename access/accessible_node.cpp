@@ -98,8 +98,11 @@ bool AccessibleNode::IsSelf(const VARIANT& child) const {
 
 bool AccessibleNode::Find(const VARIANT& child, AccessibleItem& item) {
     if (!IsWindow(Window)) return false;
-    if (IsSelf(child)) return DescribeSelf(item);
-    return child.vt == VT_I4 && DescribeChild(child.lVal, item);
+    const bool found = IsSelf(child) ? DescribeSelf(item) : child.vt == VT_I4 && DescribeChild(child.lVal, item);
+    // While a modal dialog has disabled the window, nothing in it acts: an
+    // action would reach the game behind the dialog.
+    if (found && !IsWindowEnabled(GetAncestor(Window, GA_ROOT))) item.DefaultAction.clear();
+    return found;
 }
 
 void AccessibleNode::SetChildVariant(long child, VARIANT* out) {
@@ -117,6 +120,7 @@ HRESULT AccessibleNode::AnswerText(const VARIANT& child, std::string AccessibleI
                                    HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, BSTR*)) {
     if (!text) return E_POINTER;
     *text = nullptr;
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     AccessibleItem item;
     if (Find(child, item)) {
         *text = WideText(item.*field);
@@ -128,6 +132,7 @@ HRESULT AccessibleNode::AnswerText(const VARIANT& child, std::string AccessibleI
 
 STDMETHODIMP AccessibleNode::get_accParent(IDispatch** parent) {
     if (!parent) return E_POINTER;
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     *parent = ParentObject();
     if (*parent) return S_OK;
     return Standard ? Standard->get_accParent(parent) : S_FALSE;
@@ -135,6 +140,7 @@ STDMETHODIMP AccessibleNode::get_accParent(IDispatch** parent) {
 
 STDMETHODIMP AccessibleNode::get_accChildCount(long* count) {
     if (!count) return E_POINTER;
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     *count = ChildCount();
     return S_OK;
 }
@@ -142,6 +148,7 @@ STDMETHODIMP AccessibleNode::get_accChildCount(long* count) {
 STDMETHODIMP AccessibleNode::get_accChild(VARIANT child, IDispatch** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     AccessibleItem item;
     if (child.vt != VT_I4 || !Find(child, item)) return E_INVALIDARG;
     *object = ChildObject(child.lVal);
@@ -168,6 +175,7 @@ HRESULT AccessibleNode::AnswerNumber(const VARIANT& child, long AccessibleItem::
                                      HRESULT (STDMETHODCALLTYPE IAccessible::*standard)(VARIANT, VARIANT*)) {
     if (!number) return E_POINTER;
     VariantInit(number);
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     AccessibleItem item;
     if (Find(child, item)) {
         number->vt = VT_I4;
@@ -189,6 +197,7 @@ STDMETHODIMP AccessibleNode::get_accState(VARIANT child, VARIANT* state) {
 STDMETHODIMP AccessibleNode::get_accHelp(VARIANT child, BSTR* help) {
     if (!help) return E_POINTER;
     *help = nullptr;
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     if (IsSelf(child) && Standard) return Standard->get_accHelp(child, help);
     return S_FALSE;
 }
@@ -197,12 +206,13 @@ STDMETHODIMP AccessibleNode::get_accHelpTopic(BSTR* file, VARIANT child, long* t
     if (file) *file = nullptr;
     if (topic) *topic = -1;
     (void)child;
-    return S_FALSE;
+    return IsWindow(Window) ? S_FALSE : CO_E_OBJNOTCONNECTED;
 }
 
 STDMETHODIMP AccessibleNode::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
     if (!shortcut) return E_POINTER;
     *shortcut = nullptr;
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     if (IsSelf(child) && Standard) return Standard->get_accKeyboardShortcut(child, shortcut);
     return S_FALSE;
 }
@@ -210,6 +220,7 @@ STDMETHODIMP AccessibleNode::get_accKeyboardShortcut(VARIANT child, BSTR* shortc
 STDMETHODIMP AccessibleNode::get_accFocus(VARIANT* focus) {
     if (!focus) return E_POINTER;
     VariantInit(focus);
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     const long child = FocusedChild();
     if (child < 0) return S_FALSE;
     SetChildVariant(child, focus);
@@ -219,16 +230,18 @@ STDMETHODIMP AccessibleNode::get_accFocus(VARIANT* focus) {
 STDMETHODIMP AccessibleNode::get_accSelection(VARIANT* selection) {
     if (!selection) return E_POINTER;
     VariantInit(selection);
-    return S_FALSE;
+    return IsWindow(Window) ? S_FALSE : CO_E_OBJNOTCONNECTED;
 }
 
 STDMETHODIMP AccessibleNode::accSelect(long flags, VARIANT child) {
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     if (IsSelf(child) && Standard) return Standard->accSelect(flags, child);
     return DISP_E_MEMBERNOTFOUND;
 }
 
 STDMETHODIMP AccessibleNode::accLocation(long* left, long* top, long* width, long* height, VARIANT child) {
     if (!left || !top || !width || !height) return E_POINTER;
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     AccessibleItem item;
     if (Find(child, item)) {
         ToScreen(Window, item.Area, left, top, width, height);
@@ -241,6 +254,7 @@ STDMETHODIMP AccessibleNode::accLocation(long* left, long* top, long* width, lon
 STDMETHODIMP AccessibleNode::accNavigate(long direction, VARIANT start, VARIANT* end) {
     if (!end) return E_POINTER;
     VariantInit(end);
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     const long count = ChildCount();
     if (IsSelf(start)) {
         if (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD) {
@@ -262,6 +276,7 @@ STDMETHODIMP AccessibleNode::accNavigate(long direction, VARIANT start, VARIANT*
 STDMETHODIMP AccessibleNode::accHitTest(long left, long top, VARIANT* child) {
     if (!child) return E_POINTER;
     VariantInit(child);
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     POINT point = {left, top};
     RECT client;
     if (!IsWindow(Window) || !ScreenToClient(Window, &point) || !GetClientRect(Window, &client) ||
@@ -273,6 +288,7 @@ STDMETHODIMP AccessibleNode::accHitTest(long left, long top, VARIANT* child) {
 }
 
 STDMETHODIMP AccessibleNode::accDoDefaultAction(VARIANT child) {
+    if (!IsWindow(Window)) return CO_E_OBJNOTCONNECTED;
     AccessibleItem item;
     if (Find(child, item) && !item.DefaultAction.empty()) {
         return DoDefaultAction(IsSelf(child) ? CHILDID_SELF : child.lVal) ? S_OK : DISP_E_MEMBERNOTFOUND;

@@ -35,7 +35,8 @@ public:
     virtual ~AccessibleNode();
 
     // Cuts every client off the node (their calls fail from now on) and
-    // drops the creator's reference.
+    // drops the creator's reference. A call that still reaches the node
+    // once its window is gone fails the same way (CO_E_OBJNOTCONNECTED).
     void Disconnect();
 
     // IUnknown and IDispatch (no type information).
@@ -86,7 +87,8 @@ protected:
     virtual long ChildAt(int x, int y) = 0;
     // The focused child, 0 for the node itself, -1 for none.
     virtual long FocusedChild() { return -1; }
-    // The child's action, run when a client asks for it.
+    // The child's action, run when a client asks for it; never asked while
+    // the window's top-level window is disabled.
     virtual bool DoDefaultAction(long) { return false; }
 
     HWND Window;
@@ -94,7 +96,8 @@ protected:
 
 private:
     // The item for a child id; false (and E_INVALIDARG for the caller)
-    // when the id is none the node knows or the window is gone.
+    // when the id is none the node knows or the window is gone. It has no
+    // default action while the top-level window is disabled.
     bool Find(const VARIANT& child, AccessibleItem& item);
     bool IsSelf(const VARIANT& child) const;
     HRESULT AnswerText(const VARIANT& child, std::string AccessibleItem::*field, BSTR* text,

@@ -1,40 +1,89 @@
-// Announcements: the ring of alert elements and the two ways of sending.
-// UI Automation's functions are looked up at run time: the notification
-// event exists from Windows 10 version 1709 on, and the program must still
-// start where uiautomationcore.dll lacks it or is missing.
+// Announcements: the announcer windows, their alert elements and their UI
+// Automation providers.
+//
+// UI Automation's functions are looked up at run time, since the program
+// must start where uiautomationcore.dll lacks the notification event (it
+// came with Windows 10 version 1709, and Wine has none) or is missing. The
+// library, once loaded, stays loaded until the program ends: UI Automation
+// may still hold a provider or a host provider it made after the window
+// that used them is gone, and freeing the library would leave those
+// pointing nowhere.
 #include "access/announcer.h"
 
 #include <uiautomationcore.h>
 
 #include "access/accessible_node.h"
-#include "access/game_access.h"
 
 namespace {
 
-// UI Automation's NotificationKind and NotificationProcessing values.
+// UI Automation's values, from its headers, so that only run-time lookups
+// are needed.
+constexpr LONG kUiaRootObjectId = -25;
+constexpr PROPERTYID kControlTypeProperty = 30003;
+constexpr PROPERTYID kNameProperty = 30005;
+constexpr PROPERTYID kIsControlElementProperty = 30016;
+constexpr PROPERTYID kIsContentElementProperty = 30017;
+constexpr long kTextControlType = 50020;
+constexpr HRESULT kElementNotAvailable = static_cast<HRESULT>(0x80040201);
 constexpr int kNotificationKindActionCompleted = 2;
 constexpr int kNotificationKindOther = 4;
 constexpr int kNotificationProcessingImportantAll = 0;
 constexpr int kNotificationProcessingAll = 2;
 
-using RaiseNotificationFunction = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
-using ClientsAreListeningFunction = BOOL(WINAPI*)();
-using HostProviderFunction = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
+// The announcer's own message: run the task in lParam.
+constexpr UINT kRunTaskMessage = WM_APP + 1;
 
-HWND AnnouncingWindow = nullptr;
-std::string Slots[kAccessAnnouncementSlots];
+using RaiseNotificationFunction = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
+using HostProviderFunction = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
+using ReturnProviderFunction = LRESULT(WINAPI*)(HWND, WPARAM, LPARAM, IRawElementProviderSimple*);
+using DisconnectProviderFunction = HRESULT(WINAPI*)(IRawElementProviderSimple*);
+
+struct AutomationFunctions {
+    RaiseNotificationFunction RaiseNotification = nullptr;
+    HostProviderFunction HostProviderFromHwnd = nullptr;
+    ReturnProviderFunction ReturnRawElementProvider = nullptr;
+    DisconnectProviderFunction DisconnectProvider = nullptr;  // Windows 8 on
+};
+AutomationFunctions Automation;
+
+HWND MainWindow = nullptr;
+bool Started = false;
+bool ClassRegistered = false;
+std::string Slots[kAnnouncementSlots];
 long AnnouncementCount = 0;
 
-HMODULE AutomationLibrary = nullptr;
-RaiseNotificationFunction RaiseNotification = nullptr;
-ClientsAreListeningFunction ClientsAreListening = nullptr;
-HostProviderFunction HostProviderFromWindow = nullptr;
+template <typename Function>
+Function Look(HMODULE library, const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
 
-// The element the notifications come from: the main window itself, as
-// the system's host provider presents it.
-class NotificationSource : public IRawElementProviderSimple {
+// Finds the notification event and what the announcer's provider needs;
+// leaves Automation empty unless all of it is there.
+void LookUpAutomation() {
+    char path[MAX_PATH + 32];
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    lstrcatA(path, "\\uiautomationcore.dll");
+    HMODULE library = LoadLibraryA(path);
+    if (!library) return;
+    AutomationFunctions found;
+    found.RaiseNotification = Look<RaiseNotificationFunction>(library, "UiaRaiseNotificationEvent");
+    found.HostProviderFromHwnd = Look<HostProviderFunction>(library, "UiaHostProviderFromHwnd");
+    found.ReturnRawElementProvider = Look<ReturnProviderFunction>(library, "UiaReturnRawElementProvider");
+    found.DisconnectProvider = Look<DisconnectProviderFunction>(library, "UiaDisconnectProvider");
+    if (found.RaiseNotification && found.HostProviderFromHwnd && found.ReturnRawElementProvider) Automation = found;
+}
+
+bool AutomationNotifies() { return Automation.RaiseNotification != nullptr; }
+
+// The announcer as a UI Automation element: a text element that is no
+// control (it is nowhere to be reached by navigation), hosted by its own
+// window. UI Automation calls it through COM, on the program's thread.
+class AnnouncerProvider : public IRawElementProviderSimple {
 public:
-    virtual ~NotificationSource() = default;
+    explicit AnnouncerProvider(HWND window) : Window(window) {}
+    virtual ~AnnouncerProvider() = default;
+
     STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
         if (!object) return E_POINTER;
         if (iid == IID_IUnknown || iid == __uuidof(IRawElementProviderSimple)) {
@@ -61,90 +110,210 @@ public:
         *pattern = nullptr;
         return S_OK;
     }
-    STDMETHODIMP GetPropertyValue(PROPERTYID, VARIANT* value) override {
+    STDMETHODIMP GetPropertyValue(PROPERTYID property, VARIANT* value) override {
         if (!value) return E_POINTER;
         VariantInit(value);
+        if (!Window) return kElementNotAvailable;
+        if (property == kControlTypeProperty) {
+            value->vt = VT_I4;
+            value->lVal = kTextControlType;
+        } else if (property == kNameProperty) {
+            value->vt = VT_BSTR;
+            value->bstrVal = SysAllocString(L"Announcements");
+        } else if (property == kIsControlElementProperty || property == kIsContentElementProperty) {
+            value->vt = VT_BOOL;
+            value->boolVal = VARIANT_FALSE;
+        }
         return S_OK;
     }
     STDMETHODIMP get_HostRawElementProvider(IRawElementProviderSimple** host) override {
         if (!host) return E_POINTER;
         *host = nullptr;
-        return HostProviderFromWindow(AnnouncingWindow, host);
+        if (!Window) return kElementNotAvailable;
+        return Automation.HostProviderFromHwnd(Window, host);
     }
 
+    // The window is going: every later call finds no element.
+    void Detach() { Window = nullptr; }
+
 private:
+    HWND Window;
     LONG References = 1;
 };
 
-NotificationSource* Source = nullptr;
+// The announcer as an accessible object: one alert element per kept
+// announcement, placed where the announcer is (it has no size).
+class AnnouncerNode : public AccessibleNode {
+public:
+    AnnouncerNode(HWND window, IAccessible* standard) : AccessibleNode(window, standard) {}
 
-void LookUpNotificationEvent() {
-    AutomationLibrary = LoadLibraryA("uiautomationcore.dll");
-    if (!AutomationLibrary) return;
-    RaiseNotification = reinterpret_cast<RaiseNotificationFunction>(
-        reinterpret_cast<void*>(GetProcAddress(AutomationLibrary, "UiaRaiseNotificationEvent")));
-    ClientsAreListening = reinterpret_cast<ClientsAreListeningFunction>(
-        reinterpret_cast<void*>(GetProcAddress(AutomationLibrary, "UiaClientsAreListening")));
-    HostProviderFromWindow = reinterpret_cast<HostProviderFunction>(
-        reinterpret_cast<void*>(GetProcAddress(AutomationLibrary, "UiaHostProviderFromHwnd")));
-    if (RaiseNotification && ClientsAreListening && HostProviderFromWindow) {
-        Source = new NotificationSource();
-        return;
+protected:
+    long ChildCount() override { return AnnouncementCount < kAnnouncementSlots ? AnnouncementCount : kAnnouncementSlots; }
+
+    bool DescribeSelf(AccessibleItem& item) override {
+        item.Name = "Announcements";
+        item.Role = ROLE_SYSTEM_GROUPING;
+        item.State = STATE_SYSTEM_READONLY;
+        return true;
     }
-    RaiseNotification = nullptr;
-    FreeLibrary(AutomationLibrary);
-    AutomationLibrary = nullptr;
+
+    bool DescribeChild(long child, AccessibleItem& item) override {
+        if (child < 1 || child > ChildCount()) return false;
+        item.Name = Slots[child - 1];
+        item.Role = ROLE_SYSTEM_ALERT;
+        item.State = STATE_SYSTEM_READONLY;
+        return true;
+    }
+
+    long ChildAt(int, int) override { return CHILDID_SELF; }
+};
+
+// What one announcer window holds; made on the first request for it.
+struct Announcer {
+    AnnouncerNode* Node = nullptr;
+    AnnouncerProvider* Provider = nullptr;
+};
+
+Announcer* AnnouncerData(HWND window) {
+    return reinterpret_cast<Announcer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-bool SendNotification(const std::string& text, AnnounceKind kind) {
-    if (!Source || !ClientsAreListening()) return false;
+AnnouncerProvider* ProviderOf(HWND window) {
+    Announcer* data = AnnouncerData(window);
+    if (!data || !AutomationNotifies()) return nullptr;
+    if (!data->Provider) data->Provider = new AnnouncerProvider(window);
+    return data->Provider;
+}
+
+LRESULT AnswerObject(HWND window, WPARAM wParam, LPARAM lParam) {
+    const LONG id = static_cast<LONG>(lParam);
+    Announcer* data = AnnouncerData(window);
+    if (!Started || !data) return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
+    if (id == kUiaRootObjectId) {
+        AnnouncerProvider* provider = ProviderOf(window);
+        if (provider) return Automation.ReturnRawElementProvider(window, wParam, lParam, provider);
+    } else if (id == OBJID_CLIENT) {
+        if (!data->Node) {
+            IAccessible* standard = nullptr;
+            if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&standard)))) {
+                standard = nullptr;
+            }
+            data->Node = new AnnouncerNode(window, standard);
+        }
+        return LresultFromObject(__uuidof(IAccessible), wParam, data->Node);
+    }
+    return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
+}
+
+// Before the window goes: UI Automation lets go of the provider and of the
+// window, COM cuts off every client still holding an object.
+void TearDown(HWND window) {
+    Announcer* data = AnnouncerData(window);
+    if (!data) return;
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    if (data->Provider) {
+        if (Automation.DisconnectProvider) Automation.DisconnectProvider(data->Provider);
+        Automation.ReturnRawElementProvider(window, 0, 0, nullptr);
+        data->Provider->Detach();
+        CoDisconnectObject(data->Provider, 0);
+        data->Provider->Release();
+    }
+    if (data->Node) data->Node->Disconnect();
+    delete data;
+}
+
+LRESULT CALLBACK AnnouncerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_GETOBJECT: return AnswerObject(window, wParam, lParam);
+        case WM_DESTROY: TearDown(window); return 0;
+        case kRunTaskMessage:
+            if (Started && lParam) reinterpret_cast<void (*)()>(lParam)();
+            return 0;
+        default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+bool RegisterAnnouncerClass() {
+    if (ClassRegistered) return true;
+    WNDCLASSA announcerClass = {};
+    announcerClass.lpfnWndProc = AnnouncerProc;
+    announcerClass.hInstance = GetModuleHandleA(nullptr);
+    announcerClass.lpszClassName = kAnnouncerClass;
+    ClassRegistered = RegisterClassA(&announcerClass) != 0;
+    return ClassRegistered;
+}
+
+// The announcer of a top-level window, made when it is first needed.
+HWND AnnouncerFor(HWND topLevel) {
+    HWND found = FindWindowExA(topLevel, nullptr, kAnnouncerClass, nullptr);
+    if (found || !RegisterAnnouncerClass()) return found;
+    HWND window = CreateWindowExA(WS_EX_NOPARENTNOTIFY, kAnnouncerClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, topLevel, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (window) SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Announcer()));
+    return window;
+}
+
+// The window the player works in: the main window, or a dialog of the
+// program that is active over it.
+HWND SpeakingWindow() {
+    HWND active = GetActiveWindow();
+    if (active && IsWindowEnabled(active) && GetWindowThreadProcessId(active, nullptr) == GetCurrentThreadId()) {
+        return active;
+    }
+    return MainWindow;
+}
+
+bool SendNotification(HWND announcer, const std::string& text, AnnounceKind kind) {
+    AnnouncerProvider* provider = ProviderOf(announcer);
+    if (!provider) return false;
     static const wchar_t* const kActivities[] = {L"Wordloft.Game", L"Wordloft.Guess", L"Wordloft.GameEnd"};
     BSTR display = WideText(text);
     BSTR activity = SysAllocString(kActivities[kind]);
-    const HRESULT result =
-        RaiseNotification(Source, kind == kAnnounceGuess ? kNotificationKindActionCompleted : kNotificationKindOther,
-                          kind == kAnnounceGuess ? kNotificationProcessingAll : kNotificationProcessingImportantAll,
-                          display, activity);
+    Automation.RaiseNotification(provider,
+                                 kind == kAnnounceGuess ? kNotificationKindActionCompleted : kNotificationKindOther,
+                                 kind == kAnnounceGuess ? kNotificationProcessingAll : kNotificationProcessingImportantAll,
+                                 display, activity);
     SysFreeString(display);
     SysFreeString(activity);
-    return SUCCEEDED(result);
+    return true;
 }
 
 }  // namespace
 
-void StartAnnouncements(HWND window) {
-    AnnouncingWindow = window;
-    LookUpNotificationEvent();
+void StartAnnouncements(HWND mainWindow) {
+    if (Started) return;
+    MainWindow = mainWindow;
+    Started = true;
+    static bool lookedUp = false;
+    if (!lookedUp) LookUpAutomation();
+    lookedUp = true;
+    AnnouncerFor(mainWindow);
 }
 
 void StopAnnouncements() {
-    if (Source) {
-        CoDisconnectObject(Source, 0);
-        Source->Release();
-        Source = nullptr;
-    }
-    RaiseNotification = nullptr;
-    if (AutomationLibrary) FreeLibrary(AutomationLibrary);
-    AutomationLibrary = nullptr;
-    AnnouncingWindow = nullptr;
+    if (!Started) return;
+    Started = false;
+    HWND announcer = FindWindowExA(MainWindow, nullptr, kAnnouncerClass, nullptr);
+    if (announcer) DestroyWindow(announcer);
+    MainWindow = nullptr;
 }
+
+bool AnnouncementsStarted() { return Started; }
 
 void Announce(const std::string& text, AnnounceKind kind) {
-    if (!AnnouncingWindow) return;
-    const long slot = AnnouncementCount % kAccessAnnouncementSlots;
+    if (!Started) return;
+    HWND announcer = AnnouncerFor(SpeakingWindow());
+    if (!announcer) return;
+    const long slot = AnnouncementCount % kAnnouncementSlots;
     Slots[slot] = text;
     ++AnnouncementCount;
-    if (SendNotification(text, kind)) return;
-    NotifyWinEvent(EVENT_SYSTEM_ALERT, AnnouncingWindow, OBJID_CLIENT, kAccessFirstAnnouncement + slot);
+    if (SendNotification(announcer, text, kind)) return;
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, announcer, OBJID_CLIENT, slot + 1);
 }
 
-const char* NewestAnnouncement() {
-    if (AnnouncementCount == 0) return nullptr;
-    return Slots[(AnnouncementCount - 1) % kAccessAnnouncementSlots].c_str();
-}
-
-const char* AnnouncementNumbered(long child) {
-    const long slot = child - kAccessFirstAnnouncement;
-    if (slot < 0 || slot >= kAccessAnnouncementSlots || slot >= AnnouncementCount) return nullptr;
-    return Slots[slot].c_str();
+void RunAfterThisMessage(void (*task)()) {
+    if (!Started) return;
+    HWND announcer = FindWindowExA(MainWindow, nullptr, kAnnouncerClass, nullptr);
+    if (announcer) PostMessageA(announcer, kRunTaskMessage, 0, reinterpret_cast<LPARAM>(task));
 }

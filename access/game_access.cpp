@@ -110,8 +110,9 @@ protected:
         item.State = STATE_SYSTEM_READONLY;
         switch (child) {
         case kAccessPhrase:
-            item.Name = "Phrase, " + PhraseShape();
+            item.Name = "Phrase";
             item.Value = SpokenPhrase();
+            item.Description = PhraseShape();
             item.State |= STATE_SYSTEM_FOCUSABLE | (GetFocus() == Window ? STATE_SYSTEM_FOCUSED : 0);
             item.Area = RectOf(PhraseBand);
             return true;
@@ -150,7 +151,7 @@ protected:
             item.Area = RectOf(CaseToggleBox);
             return true;
         default:
-            return DescribeAnnouncement(child, item);
+            return false;
         }
     }
 
@@ -187,22 +188,18 @@ protected:
     }
 
 private:
-    // The newest announcement, or the one of its own number; placed over
-    // the whole scene, which it speaks about.
-    bool DescribeAnnouncement(long child, AccessibleItem& item) {
-        const char* text = child == kAccessAnnouncement ? NewestAnnouncement() : AnnouncementNumbered(child);
-        if (!text && child != kAccessAnnouncement) return false;
-        item.Name = text ? text : "";
-        item.Role = ROLE_SYSTEM_ALERT;
-        item.Area = RectOf(SceneRect);
-        return true;
-    }
-
     LetterPanelNode* Letters;
 };
 
 GameClientNode* ClientObject = nullptr;
 HWND GameWindow = nullptr;
+// Set once the window's end has begun: no object is made again.
+bool GameObjectsReleased = false;
+// The text of the guess that ended the game, said at the start of the
+// game's end; empty otherwise.
+std::string LastGuess;
+// A new game was announced since the focus last came to the window.
+bool NewGameSinceFocus = false;
 
 void Notify(DWORD event, LONG object, LONG child) {
     if (ClientObject) NotifyWinEvent(event, GameWindow, object, child);
@@ -210,12 +207,28 @@ void Notify(DWORD event, LONG object, LONG child) {
 
 void NotifyValue(LONG child) { Notify(EVENT_OBJECT_VALUECHANGE, OBJID_CLIENT, child); }
 
+void TellFocus() {
+    if (ClientObject && !NewGameSinceFocus && GetFocus() == GameWindow) {
+        Notify(EVENT_OBJECT_FOCUS, OBJID_CLIENT, kAccessPhrase);
+    }
+}
+
+bool IsGameOver() {
+    if (GameState.GuessesLeft <= 0) return true;
+    for (uint16_t p = 0; p < GameState.PhraseLength; ++p) {
+        const int16_t letter = LetterIndexOf(GameState.Phrase[p]);
+        if (letter >= 0 && GameState.LettersUsed[letter] != 1) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 LRESULT AnswerGameObject(HWND window, WPARAM wParam, LPARAM lParam) {
     const LONG id = static_cast<LONG>(lParam);
     if (id != OBJID_CLIENT && id != kLetterPanelObjectId) return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
     if (!ClientObject) {
+        if (GameObjectsReleased) return DefWindowProcA(window, WM_GETOBJECT, wParam, lParam);
         IAccessible* standard = nullptr;
         if (!EnterAccessibleApartment() ||
             FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
@@ -227,7 +240,7 @@ LRESULT AnswerGameObject(HWND window, WPARAM wParam, LPARAM lParam) {
         StartAnnouncements(window);
         // The client has just learnt of the window: where it has the
         // focus, the phrase is what is focused.
-        if (GetFocus() == window) NoteGameFocus();
+        if (GetFocus() == window) Notify(EVENT_OBJECT_FOCUS, OBJID_CLIENT, kAccessPhrase);
     }
     IAccessible* answer = ClientObject;
     IDispatch* letters = nullptr;
@@ -245,11 +258,13 @@ LRESULT AnswerGameObject(HWND window, WPARAM wParam, LPARAM lParam) {
 
 void NoteGameFocus() {
     if (!ClientObject) return;
-    Notify(EVENT_OBJECT_FOCUS, OBJID_CLIENT, kAccessPhrase);
+    NewGameSinceFocus = false;
+    RunAfterThisMessage(TellFocus);
 }
 
 void NoteRegionChanged(SceneRegionId region) {
     if (region == kRegionStatisticsPanel) {
+        // Name and value change together: the name says which set it is.
         Notify(EVENT_OBJECT_NAMECHANGE, OBJID_CLIENT, kAccessStatistics);
         NotifyValue(kAccessStatistics);
     } else if (region == kRegionFaceBox) {
@@ -264,6 +279,7 @@ void RepeatGameState() {
 }
 
 void ReleaseGameObjects() {
+    GameObjectsReleased = true;
     if (!ClientObject) return;
     StopAnnouncements();
     ClientObject->DisconnectAll();
@@ -272,34 +288,40 @@ void ReleaseGameObjects() {
 }
 
 // ---- Requests of the game engine ----
+// Each fact reaches the screen reader once: the announcement says it, and
+// the events of objects that are not focused only tell a client that
+// reads them (object review, braille) to read them again. The phrase,
+// which has the focus, raises no event of its own: a screen reader would
+// say its new value a second time.
 
+// The letters are all offered again: one event for the panel as a whole.
 void AnnounceNewGame() {
     if (!ClientObject) return;
-    Notify(EVENT_OBJECT_NAMECHANGE, OBJID_CLIENT, kAccessPhrase);
-    NotifyValue(kAccessPhrase);
-    NotifyValue(kAccessLetters);
+    Notify(EVENT_OBJECT_REORDER, kLetterPanelObjectId, CHILDID_SELF);
     NotifyValue(kAccessGuessesLeft);
-    for (LONG letter = 1; letter <= kLetterCount; ++letter) {
-        Notify(EVENT_OBJECT_STATECHANGE, kLetterPanelObjectId, letter);
-    }
+    NewGameSinceFocus = true;
     Announce(NewGameText(), kAnnounceGame);
 }
 
 void AnnounceGuess(int16_t letterIndex, int16_t found) {
     if (!ClientObject || letterIndex < 0 || letterIndex >= kLetterCount) return;
     Notify(EVENT_OBJECT_STATECHANGE, kLetterPanelObjectId, letterIndex + 1);
-    NotifyValue(kAccessLetters);
-    NotifyValue(found > 0 ? kAccessPhrase : kAccessGuessesLeft);
+    if (found == 0) NotifyValue(kAccessGuessesLeft);
+    if (IsGameOver()) {
+        LastGuess = LastGuessText(letterIndex, found);
+        return;
+    }
     Announce(GuessText(letterIndex, found), kAnnounceGuess);
 }
 
 void AnnounceGameEnd(int16_t won) {
     if (!ClientObject) return;
-    NotifyValue(kAccessPhrase);
     NotifyValue(kAccessStatistics);
     NotifyValue(kAccessFace);
     NotifyValue(kAccessInformation);
-    Announce(GameEndText(won != 0, GameState.Information), kAnnounceGameEnd);
+    const std::string lead = LastGuess.empty() ? "" : LastGuess + " ";
+    LastGuess.clear();
+    Announce(lead + GameEndText(won != 0, GameState.Information), kAnnounceGameEnd);
 }
 
 void AnnounceStreakOffer() {

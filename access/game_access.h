@@ -12,7 +12,8 @@
 
 // The children of the main window's client object, in the order of the
 // painted scene as it is read, and the custom object id under which the
-// letter panel answers WM_GETOBJECT and raises its letters' events.
+// letter panel answers WM_GETOBJECT and raises its letters' events. (The
+// announcements are the announcer's, access/announcer.h.)
 enum GameAccessChild : long {
     kAccessPhrase = 1,
     kAccessLetters = 2,
@@ -21,12 +22,7 @@ enum GameAccessChild : long {
     kAccessInformation = 5,
     kAccessFace = 6,
     kAccessCaseToggle = 7,
-    kAccessAnnouncement = 8,
-    kAccessChildCount = 8,
-    // Each announcement keeps its own number among these, so that a
-    // client reading it late still reads that announcement.
-    kAccessFirstAnnouncement = 101,
-    kAccessAnnouncementSlots = 8,
+    kAccessChildCount = 7,
 };
 constexpr LONG kLetterPanelObjectId = 1;
 
@@ -34,6 +30,9 @@ constexpr LONG kLetterPanelObjectId = 1;
 LRESULT AnswerGameObject(HWND window, WPARAM wParam, LPARAM lParam);
 
 // The window has the keyboard focus: the phrase is the focused element.
+// Told once the message under way is over, and not at all when a new game
+// was announced meanwhile (the focus came back from a dialog the end of a
+// game opened: the announcement has said what the phrase holds).
 void NoteGameFocus();
 
 // A click changed what a region shows (statistics panel, case toggle,
@@ -43,7 +42,8 @@ void NoteRegionChanged(SceneRegionId region);
 // The key that tells the whole game once more (Space).
 void RepeatGameState();
 
-// The window is being destroyed: every client is cut off.
+// The window is being destroyed: every client is cut off, and nothing is
+// made again.
 void ReleaseGameObjects();
 
 #endif

@@ -39,12 +39,62 @@ int CountWords() {
     return words;
 }
 
-std::string WholePhrase() { return std::string(GameState.Phrase, GameState.PhraseLength); }
+// The small letter of a phrase letter's capital in Windows-1252: A..Z and
+// the accented capitals 0xC0..0xDE sit 0x20 below their small letters, the
+// OE ligature and Y diaeresis have theirs at 0x9C and 0xFF.
+char SmallLetter(char c) {
+    const unsigned char u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) return static_cast<char>(u + 0x20);
+    if (u == 0x8C) return static_cast<char>(0x9C);
+    if (u == 0x9F) return static_cast<char>(0xFF);
+    return c;
+}
+
+// The name of a character that is neither a letter nor a space; a digit
+// stands for itself.
+std::string CharacterName(char c) {
+    static const struct {
+        char Character;
+        const char* Name;
+    } kNames[] = {{'\'', "apostrophe"}, {'-', "hyphen"},      {'.', "period"},     {',', "comma"},
+                  {'!', "exclamation mark"}, {'?', "question mark"}, {'&', "ampersand"}, {':', "colon"},
+                  {';', "semicolon"}, {'"', "quote"},        {'(', "open bracket"}, {')', "close bracket"},
+                  {'/', "slash"},     {'\x92', "apostrophe"}};
+    for (const auto& entry : kNames) {
+        if (entry.Character == c) return entry.Name;
+    }
+    if (c >= '0' && c <= '9') return std::string(1, c);
+    return "symbol";
+}
+
+// The whole phrase in small letters, word by word, other characters named.
+std::string WholePhrase() {
+    std::string spoken;
+    bool separate = false;  // the last thing said was a name, not a letter
+    for (uint16_t p = 0; p < GameState.PhraseLength; ++p) {
+        const char c = GameState.Phrase[p];
+        if (c == ' ') {
+            spoken += ' ';
+            separate = false;
+        } else if (LetterIndexOf(c) >= 0) {
+            if (separate) spoken += ' ';
+            spoken += SmallLetter(c);
+            separate = false;
+        } else {
+            if (!spoken.empty() && spoken.back() != ' ') spoken += ' ';
+            spoken += CharacterName(c);
+            separate = true;
+        }
+    }
+    return spoken;
+}
 
 std::string GuessesLeftPhrase() {
     if (GameState.GuessesLeft <= 0) return "no guesses left";
     return CountOf(GameState.GuessesLeft, "guess", "guesses") + " left";
 }
+
+std::string LetterName(int16_t letterIndex) { return std::string("Letter ") + static_cast<char>('A' + letterIndex); }
 
 }  // namespace
 
@@ -62,8 +112,10 @@ std::string SpokenPhrase() {
             continue;
         }
         if (!spoken.empty()) spoken += ' ';
-        if (IsShown(c)) {
-            spoken += c;
+        if (LetterIndexOf(c) < 0) {
+            spoken += CharacterName(c);
+        } else if (IsShown(c)) {
+            spoken += UpperCasePhraseChar(c);
         } else {
             spoken += "blank";
         }
@@ -96,8 +148,10 @@ std::string StatisticsText(bool cumulative) {
                ", Program Starts " + std::to_string(Preferences.ProgramStarts);
     }
     const long games = static_cast<long>(GameState.CurrentWins) + GameState.CurrentLosses;
+    const std::string streak = GameState.Streak < 0 ? "Losing Streak " + std::to_string(-GameState.Streak)
+                                                    : "Winning Streak " + std::to_string(GameState.Streak);
     return "Games " + std::to_string(games) + ", Wins " + std::to_string(GameState.CurrentWins) + ", Losses " +
-           std::to_string(GameState.CurrentLosses) + ", Winning Streak " + std::to_string(GameState.Streak);
+           std::to_string(GameState.CurrentLosses) + ", " + streak;
 }
 
 std::string FaceText(uint16_t colour) {
@@ -120,9 +174,13 @@ std::string NewGameText() {
 }
 
 std::string GuessText(int16_t letterIndex, int16_t found) {
-    const std::string letter(1, static_cast<char>('A' + letterIndex));
-    if (found > 0) return letter + ", " + std::to_string(found) + " found.";
-    return letter + ", not in the phrase, " + GuessesLeftPhrase() + ".";
+    if (found > 0) return LastGuessText(letterIndex, found) + " " + SpokenPhrase() + ".";
+    return LastGuessText(letterIndex, found) + " " + GuessesLeftPhrase() + ".";
+}
+
+std::string LastGuessText(int16_t letterIndex, int16_t found) {
+    if (found > 0) return LetterName(letterIndex) + ": " + std::to_string(found) + " found.";
+    return LetterName(letterIndex) + ": not in the phrase.";
 }
 
 std::string GameEndText(bool won, const char* information) {
@@ -133,8 +191,7 @@ std::string GameEndText(bool won, const char* information) {
 }
 
 std::string StreakOfferText() {
-    return "Your winning streak of " + std::to_string(GameState.EndedStreak) +
-           " enters the scoreboard. Type your name.";
+    return "Your winning streak of " + std::to_string(GameState.EndedStreak) + " enters the scoreboard.";
 }
 
 std::string GameStateText() {

@@ -16,6 +16,7 @@
 #include "platform/display_dpi.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
+#include "platform/utilities.h"
 #include "records/preferences.h"
 #include "game/session_end.h"
 #include "render/drawing_resources.h"
@@ -36,6 +37,48 @@ bool PressedShown = false;
 // loops hand input queued for this window back to it; that input belongs
 // to no game and is dropped, as the game drops what is left afterwards.
 bool GuessUnderWay = false;
+
+// Commands and close requests that reach the window while a guess or a
+// pause runs (sent by another program, or handed back by the message loop
+// of a dialog the end of a game opened) wait until it is over, in order.
+struct HeldRequest {
+    UINT Message;
+    WPARAM WParam;
+    LPARAM LParam;
+};
+constexpr int kHeldRequestLimit = 16;
+HeldRequest HeldRequests[kHeldRequestLimit];
+int HeldRequestCount = 0;
+
+bool IsCommandOrClose(UINT message) {
+    return message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_CLOSE;
+}
+
+bool IsInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
+// While a guess runs, a request waits for its end; during a pause outside
+// a guess, it is queued behind the pause. Input is dropped, as all input
+// that arrives during a game's end is.
+bool HoldForLater(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!GuessUnderWay && !PauseUnderWay()) return false;
+    if (IsInput(message)) return true;
+    if (!IsCommandOrClose(message)) return false;
+    if (!GuessUnderWay) {
+        PostMessageA(window, message, wParam, lParam);
+    } else if (HeldRequestCount < kHeldRequestLimit) {
+        HeldRequests[HeldRequestCount++] = {message, wParam, lParam};
+    }
+    return true;
+}
+
+void PostHeldRequests() {
+    for (int i = 0; i < HeldRequestCount; ++i) {
+        PostMessageA(MainWindow, HeldRequests[i].Message, HeldRequests[i].WParam, HeldRequests[i].LParam);
+    }
+    HeldRequestCount = 0;
+}
 
 // The largest scale, from the monitor's own down to 100 %, at which the
 // whole window fits the work area of its monitor: a scene enlarged beyond
@@ -161,6 +204,7 @@ void Guess(int16_t letterIndex) {
     GuessUnderWay = true;
     GuessLetter(letterIndex);
     GuessUnderWay = false;
+    PostHeldRequests();
 }
 
 // A typed character guesses the letter it counts as; anything else gives
@@ -254,13 +298,14 @@ void CloseMainWindow() {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HoldForLater(window, message, wParam, lParam)) return 0;
     switch (message) {
         case WM_CREATE: return OnCreate(window);
         case WM_DESTROY: return OnDestroy();
         case WM_CLOSE: CloseMainWindow(); return 0;
         case WM_ENDSESSION: return OnEndSession(wParam);
         case WM_NCCREATE: EnableScaledFrame(window); return DefWindowProcA(window, message, wParam, lParam);
-        case WM_PAINT: return OnPaint(window);
+        case WM_PAINT: return PauseUnderWay() ? 0 : OnPaint(window);
         case WM_ERASEBKGND: return 1;  // a paint covers every pixel of the client area
         case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wParam));
         case WM_KEYDOWN: return OnKeyDown(wParam);

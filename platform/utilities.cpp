@@ -34,6 +34,7 @@ void RemoveQueuedMessages(UINT first, UINT last) {
 
 }  // namespace
 
+
 int ShowInfoMessage(const char* text) {
     SetArrowCursor();
     return MessageBoxA(GetActiveWindow(), text, ProductTitle, MB_OK | MB_ICONINFORMATION);
@@ -81,15 +82,77 @@ void CentreDialog(HWND dialog) {
     SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
-// The program handles no message until the time has passed, but sleeps
-// meanwhile instead of keeping the processor busy. An end that lies past
-// the tick counter's wrap counts as reached at once.
+namespace {
+
+// The class of the hidden window through which COM hands a
+// single-threaded apartment the calls other processes make into its
+// objects (the accessible objects): each call arrives as a message posted
+// to that window, which a thread must dispatch for the call to run.
+constexpr char kApartmentWindowClass[] = "OleMainThreadWndClass";
+
+// Set while DelayMilliseconds waits.
+int PausesUnderWay = 0;
+
+BOOL CALLBACK MatchApartmentWindow(HWND window, LPARAM found) {
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (std::strcmp(name, kApartmentWindowClass) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The apartment window of this thread, or nullptr while the thread has
+// joined no apartment (no screen reader has asked for anything yet). It
+// is a message-only window; older systems made it a hidden top-level one.
+HWND ApartmentWindow() {
+    static HWND known = nullptr;
+    const DWORD thread = GetCurrentThreadId();
+    if (known && IsWindow(known) && GetWindowThreadProcessId(known, nullptr) == thread) return known;
+    known = nullptr;
+    for (HWND w = FindWindowExA(HWND_MESSAGE, nullptr, kApartmentWindowClass, nullptr); w;
+         w = FindWindowExA(HWND_MESSAGE, w, kApartmentWindowClass, nullptr)) {
+        if (GetWindowThreadProcessId(w, nullptr) == thread) return known = w;
+    }
+    HWND found = nullptr;
+    EnumThreadWindows(thread, MatchApartmentWindow, reinterpret_cast<LPARAM>(&found));
+    return known = found;
+}
+
+// Runs the requests waiting for this thread that a pause serves: messages
+// other threads and processes send (PeekMessage handles every pending sent
+// message before it looks at the queue; with PM_QS_SENDMESSAGE alone it
+// takes nothing from it), then the calls into the apartment's objects.
+// Input, paint requests and every other posted message stay queued.
+void ServeWaitingRequests() {
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    HWND apartment = ApartmentWindow();
+    while (apartment && PeekMessageA(&message, apartment, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+}  // namespace
+
+// The player sees and can do nothing until the time has passed: no input,
+// no menu and no painting is handled. Meanwhile the thread sleeps and wakes
+// only to answer what other programs ask of the window and of its
+// accessible objects (a screen reader reading the game), so that they are
+// never kept waiting by a pause. An end that lies past the tick counter's
+// wrap counts as reached at once.
 void DelayMilliseconds(int16_t ms) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+    ++PausesUnderWay;
     for (DWORD now = GetTickCount(); now < end; now = GetTickCount()) {
-        Sleep(end - now);
+        ServeWaitingRequests();
+        now = GetTickCount();
+        if (now >= end) break;
+        // Wakes for a message sent, or posted (a call reaching the apartment
+        // window), since the queue was last looked at.
+        MsgWaitForMultipleObjectsEx(0, nullptr, end - now, QS_SENDMESSAGE | QS_POSTMESSAGE, 0);
     }
+    --PausesUnderWay;
 }
+
+bool PauseUnderWay() { return PausesUnderWay > 0; }
 
 void CopyTextToClipboard(const char* text) {
     if (!OpenClipboard(nullptr)) return;

@@ -25,6 +25,11 @@ void CentreDialog(HWND dialog);
 // memory failure beeps when sound is on.
 void CopyTextToClipboard(const char* text);
 
+// True while DelayMilliseconds waits. A message the window procedure
+// receives then was sent by another thread or program in the middle of
+// an animation.
+bool PauseUnderWay();
+
 // 1 while the key is held down at this moment, else 0.
 int16_t IsControlDown();
 int16_t IsShiftDown();

@@ -1,5 +1,5 @@
 // The board of the scoreboard dialog as an accessible list: one item per
-// rank, named as a sighted player reads its row.
+// rank, named as a sighted player reads its row, the name first.
 #include "scoreboard/scoreboard_access.h"
 
 #include <string>
@@ -17,12 +17,14 @@ public:
     ScoreboardNode(HWND area, IAccessible* standard) : AccessibleNode(area, standard) {}
 
 protected:
+    bool HasFocus() const { return GetFocus() == Window; }
+
     long ChildCount() override { return kBoardRanks; }
 
     bool DescribeSelf(AccessibleItem& item) override {
-        item.Name = "Scoreboard, " + std::to_string(4 + 2 * ShownBoard) + " guesses";
+        item.Name = "Board for " + std::to_string(4 + 2 * ShownBoard) + " wrong guesses";
         item.Role = ROLE_SYSTEM_LIST;
-        item.State = STATE_SYSTEM_READONLY;
+        item.State = STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE | (HasFocus() ? STATE_SYSTEM_FOCUSED : 0);
         GetClientRect(Window, &item.Area);
         return true;
     }
@@ -31,19 +33,24 @@ protected:
         if (child < 1 || child > kBoardRanks) return false;
         const int r = static_cast<int>(child - 1);
         const int16_t score = Preferences.ScoreboardScores[ShownBoard][r];
-        item.Name = std::to_string(r + 1) + ". ";
+        const std::string rank = "rank " + std::to_string(r + 1);
         if (score == 0) {
-            item.Name += "empty";
+            item.Name = "Empty, " + rank;
         } else {
-            item.Name += FieldText(Preferences.ScoreboardNames[ShownBoard][r], kPlayerNameFieldSize) + ", streak " +
-                         std::to_string(score) + ", " +
-                         FieldText(Preferences.ScoreboardCategories[ShownBoard][r], kBoardCategoryFieldSize);
+            item.Name = FieldText(Preferences.ScoreboardNames[ShownBoard][r], kPlayerNameFieldSize) + ", " + rank +
+                        ", streak " + std::to_string(score) + ", " +
+                        FieldText(Preferences.ScoreboardCategories[ShownBoard][r], kBoardCategoryFieldSize);
         }
+        const bool newest = HighlightedScoreboardRow() == r;
+        if (newest) item.Description = "your new entry";
         item.Role = ROLE_SYSTEM_LISTITEM;
-        item.State = STATE_SYSTEM_READONLY | (HighlightedScoreboardRow() == r ? STATE_SYSTEM_SELECTED : 0);
+        item.State = STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE | (newest ? STATE_SYSTEM_SELECTED : 0) |
+                     (HasFocus() && FocusedBoardRow == r ? STATE_SYSTEM_FOCUSED : 0);
         item.Area = ScoreboardRowArea(Window, r);
         return true;
     }
+
+    long FocusedChild() override { return HasFocus() ? FocusedBoardRow + 1 : -1; }
 
     long ChildAt(int x, int y) override {
         for (int r = 0; r < kBoardRanks; ++r) {
@@ -56,12 +63,17 @@ protected:
 };
 
 ScoreboardNode* BoardObject = nullptr;
+// Set on a board whose end has begun: no object is made for it again.
+constexpr char kBoardGone[] = "WordloftBoardGone";
 
 }  // namespace
+
+void ForgetScoreboard(HWND area) { RemovePropA(area, kBoardGone); }
 
 bool AnswerScoreboardObject(HWND area, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (static_cast<LONG>(lParam) != OBJID_CLIENT) return false;
     if (!BoardObject) {
+        if (GetPropA(area, kBoardGone)) return false;
         IAccessible* standard = nullptr;
         if (!EnterAccessibleApartment() ||
             FAILED(CreateStdAccessibleObject(area, OBJID_CLIENT, __uuidof(IAccessible),
@@ -80,7 +92,14 @@ void NoteScoreboardShown(HWND area) {
     NotifyWinEvent(EVENT_OBJECT_REORDER, area, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void ReleaseScoreboardObject() {
+// Like a system list, the board tells of the row the focus is on itself,
+// whether or not a client has asked for it yet.
+void NoteScoreboardFocus(HWND area) {
+    if (GetFocus() == area) NotifyWinEvent(EVENT_OBJECT_FOCUS, area, OBJID_CLIENT, FocusedBoardRow + 1);
+}
+
+void ReleaseScoreboardObject(HWND area) {
+    SetPropA(area, kBoardGone, reinterpret_cast<HANDLE>(1));
     if (!BoardObject) return;
     BoardObject->Disconnect();
     BoardObject = nullptr;

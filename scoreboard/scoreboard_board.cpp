@@ -1,6 +1,7 @@
-// The board of the scoreboard dialog, drawn by hand over an empty static
-// control: headings, ranks, names, scores and word sources of the board
-// shown, with the newest entry inverted right after it was made.
+// The board of the scoreboard dialog, a control of its own drawn by hand:
+// headings, ranks, names, scores and word sources of the board shown, with
+// the newest entry inverted right after it was made, and the keyboard's
+// way through its rows.
 #include "scoreboard/scoreboard_board.h"
 
 #include <cstdio>
@@ -10,10 +11,12 @@
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "render/drawing.h"
+#include "scoreboard/scoreboard_access.h"
 #include "scoreboard/scoreboard_rules.h"
 
 uint16_t ShownBoard = 0;
 uint8_t AfterStreakEntry = 0;
+int FocusedBoardRow = 0;
 
 namespace {
 
@@ -85,7 +88,96 @@ void DrawBoard(HDC dc, const RECT& client) {
     for (int r = 0; r < kBoardRanks; ++r) DrawBoardRow(dc, r, client.right, r == highlight);
 }
 
+// The whole board into a device context of the board area.
+void PaintBoard(HWND area, HDC dc) {
+    RECT client;
+    GetClientRect(area, &client);
+    HFONT font = CreateScaledFont(dc, "Times New Roman", 90, 0, 0, true);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    const int saved = SaveDC(dc);
+    DrawBoard(dc, client);
+    RestoreDC(dc, saved);
+    if (GetFocus() == area) {
+        RECT band = ScoreboardRowArea(area, FocusedBoardRow);
+        DrawFocusRect(dc, &band);
+    }
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+}
+
+void MoveFocusTo(HWND area, int row) {
+    if (row < 0) row = 0;
+    if (row > kBoardRanks - 1) row = kBoardRanks - 1;
+    if (row == FocusedBoardRow) return;
+    FocusedBoardRow = row;
+    InvalidateRect(area, nullptr, FALSE);
+    NoteScoreboardFocus(area);
+}
+
+LRESULT OnBoardKey(HWND area, WPARAM key) {
+    switch (key) {
+        case VK_UP: MoveFocusTo(area, FocusedBoardRow - 1); break;
+        case VK_DOWN: MoveFocusTo(area, FocusedBoardRow + 1); break;
+        case VK_HOME:
+        case VK_PRIOR: MoveFocusTo(area, 0); break;
+        case VK_END:
+        case VK_NEXT: MoveFocusTo(area, kBoardRanks - 1); break;
+    }
+    return 0;
+}
+
+LRESULT OnBoardPaint(HWND area) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(area, &paint);
+    PaintBoard(area, dc);
+    EndPaint(area, &paint);
+    return 0;
+}
+
+// A press on the board gives it the focus, on the row under the pointer.
+LRESULT OnBoardPress(HWND area, int x, int y) {
+    SetFocus(area);
+    for (int r = 0; r < kBoardRanks; ++r) {
+        const RECT row = ScoreboardRowArea(area, r);
+        const POINT point = {x, y};
+        if (PtInRect(&row, point)) MoveFocusTo(area, r);
+    }
+    return 0;
+}
+
+LRESULT CALLBACK BoardProc(HWND area, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT answer = 0;
+    switch (message) {
+        case WM_GETOBJECT:
+            if (AnswerScoreboardObject(area, wParam, lParam, &answer)) return answer;
+            return DefWindowProcA(area, message, wParam, lParam);
+        case WM_PAINT: return OnBoardPaint(area);
+        case WM_ERASEBKGND: return 1;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS;
+        case WM_KEYDOWN: return OnBoardKey(area, wParam);
+        case WM_LBUTTONDOWN: return OnBoardPress(area, static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        case WM_SETFOCUS:
+            InvalidateRect(area, nullptr, FALSE);
+            NoteScoreboardFocus(area);
+            return 0;
+        case WM_KILLFOCUS: InvalidateRect(area, nullptr, FALSE); return 0;
+        case WM_DESTROY: ReleaseScoreboardObject(area); return 0;
+        case WM_NCDESTROY: ForgetScoreboard(area); return DefWindowProcA(area, message, wParam, lParam);
+        default: return DefWindowProcA(area, message, wParam, lParam);
+    }
+}
+
 }  // namespace
+
+bool RegisterBoardClass(HINSTANCE instance) {
+    WNDCLASSA board = {};
+    if (GetClassInfoA(instance, kBoardClass, &board)) return true;
+    board.lpfnWndProc = BoardProc;
+    board.hInstance = instance;
+    board.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    board.lpszClassName = kBoardClass;
+    return RegisterClassA(&board) != 0;
+}
 
 RECT ScoreboardRowArea(HWND area, int r) {
     RECT client = {0, 0, 0, 0};
@@ -102,13 +194,7 @@ void DrawScoreboard(HWND area) {
         BeepIfSoundOn();
         return;
     }
-    RECT client;
-    GetClientRect(area, &client);
-    HFONT font = CreateScaledFont(dc, "Times New Roman", 90, 0, 0, true);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    DrawBoard(dc, client);
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
+    PaintBoard(area, dc);
     ReleaseDC(area, dc);
 }
 

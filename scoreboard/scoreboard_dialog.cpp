@@ -1,8 +1,8 @@
 // The two scoreboard dialogs. The name dialog (151) takes the player's name
 // for a winning streak that has just ended and files it on the board of the
 // current MaxGuesses; the scoreboard dialog (138) shows one of the five
-// boards, chosen with its radio buttons, drawn by hand into an empty static
-// control (scoreboard_board). The name rule and the entry live in
+// boards, chosen with its radio buttons, in its board (scoreboard_board),
+// a list control of the program's own. The name rule and the entry live in
 // scoreboard_rules, the board order in records/board_order. AskStreakName and ShowScoreboard are requests
 // of the game, declared in game/requests.h.
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "access/announcer.h"
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
@@ -27,9 +28,9 @@ static_assert(IDC_BOARD_LAST - IDC_BOARD_FIRST == kBoardCount - 1,
 
 namespace {
 
-// The static control's own window procedure, called before the board is
-// drawn over it.
-WNDPROC StaticAreaProc = nullptr;
+// What a screen reader is told when a name is refused; the dialog itself
+// shows nothing new.
+constexpr char kNameRefused[] = "Not accepted: a name needs 1 to 15 characters, not only spaces.";
 
 constexpr int kMaxNameLength = kPlayerNameFieldSize - 1;
 
@@ -51,6 +52,7 @@ void AcceptStreakName(HWND dialog) {
         BeepIfSoundOn();
         SetDlgItemTextA(dialog, IDC_STREAK_NAME, "");
         SetFocus(GetDlgItem(dialog, IDC_STREAK_NAME));
+        Announce(kNameRefused, kAnnounceGuess);
         return;
     }
     char category[100];
@@ -82,18 +84,6 @@ INT_PTR CALLBACK StreakNameDialogProc(HWND dialog, UINT message, WPARAM wParam, 
     return FALSE;
 }
 
-// The board area repaints itself as an empty static and then carries the
-// board again, so that uncovering it alone never leaves it blank. A screen
-// reader asking for its contents gets the board's list of ranks.
-LRESULT CALLBACK BoardAreaProc(HWND area, UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT answer = 0;
-    if (message == WM_GETOBJECT && AnswerScoreboardObject(area, wParam, lParam, &answer)) return answer;
-    if (message == WM_DESTROY) ReleaseScoreboardObject();
-    const LRESULT result = CallWindowProcA(StaticAreaProc, area, message, wParam, lParam);
-    if (message == WM_PAINT) DrawScoreboard(area);
-    return result;
-}
-
 // ---- The scoreboard dialog ----
 
 void ShowBoard(HWND dialog, uint16_t board) {
@@ -101,13 +91,14 @@ void ShowBoard(HWND dialog, uint16_t board) {
     CheckRadioButton(dialog, IDC_BOARD_FIRST, IDC_BOARD_LAST, IDC_BOARD_FIRST + board);
 }
 
+// Right after an entry the focus is on the entry's row, so that a screen
+// reader reads it first; otherwise on "OK".
 void OpenScoreboardDialog(HWND dialog) {
-    HWND area = GetDlgItem(dialog, IDC_BOARD_AREA);
-    StaticAreaProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(area, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoardAreaProc)));
     CentreDialog(dialog);
     ShowBoard(dialog, GameState.MaxGuessesIndex);
-    SetFocus(GetDlgItem(dialog, IDOK));
+    const int newest = HighlightedScoreboardRow();
+    FocusedBoardRow = newest >= 0 ? newest : 0;
+    SetFocus(GetDlgItem(dialog, newest >= 0 ? IDC_BOARD_AREA : IDOK));
 }
 
 // The dialog's own painting first, then the board over its area.
@@ -152,6 +143,10 @@ void AskStreakName() {
 
 void ShowScoreboard(int16_t afterStreakEntry) {
     AfterStreakEntry = afterStreakEntry != 0 ? 1 : 0;
+    if (!RegisterBoardClass(ProgramInstance)) {
+        BeepIfSoundOn();
+        return;
+    }
     DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_SCOREBOARD), GetActiveWindow(),
                     ScoreboardDialogProc, 0);
 }

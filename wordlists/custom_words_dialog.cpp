@@ -217,10 +217,13 @@ INT_PTR OnInitDialog(HWND dialog) {
     return FALSE;
 }
 
+// A command that another program's request brings in while the list is
+// being sorted (the pause of SortList answers such requests) is dropped,
+// as a click during the pause would be.
 INT_PTR CALLBACK CustomWordsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG: return OnInitDialog(dialog);
-        case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+        case WM_COMMAND: return PauseUnderWay() ? TRUE : OnCommand(dialog, LOWORD(wParam), HIWORD(wParam));
         default: return FALSE;
     }
 }

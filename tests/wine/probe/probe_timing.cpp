@@ -1,7 +1,8 @@
 // Timing inside the program. The pauses and the drawing of the program are
-// observed by redirecting the program's own import slots of Sleep and
-// ReleaseDC to timed wrappers while a log runs; the slots are put back
-// when it stops, so the program is left as it was.
+// observed by redirecting the program's own import slots of Sleep,
+// MsgWaitForMultipleObjectsEx (the wait of a pause that answers other
+// programs meanwhile) and ReleaseDC to timed wrappers while a log runs; the
+// slots are put back when it stops, so the program is left as it was.
 #include "probe_timing.h"
 
 #include <cstring>
@@ -10,11 +11,14 @@ namespace {
 
 using SleepFunction = VOID(WINAPI*)(DWORD);
 using ReleaseDCFunction = int(WINAPI*)(HWND, HDC);
+using MsgWaitFunction = DWORD(WINAPI*)(DWORD, const HANDLE*, DWORD, DWORD, DWORD);
 
 ProbeEventLog* Log = nullptr;
 void** SleepSlot = nullptr;
 void** ReleaseDCSlot = nullptr;
+void** MsgWaitSlot = nullptr;
 SleepFunction RealSleep = nullptr;
+MsgWaitFunction RealMsgWait = nullptr;
 ReleaseDCFunction RealReleaseDC = nullptr;
 
 int64_t Now() {
@@ -40,6 +44,14 @@ VOID WINAPI TimedSleep(DWORD ms) {
     const int64_t start = Now();
     RealSleep(ms);
     Record(kProbeEventSleep, static_cast<int32_t>(ms), start, Now());
+}
+
+// A wait of a pause counts as a sleep of its timeout.
+DWORD WINAPI TimedMsgWait(DWORD count, const HANDLE* handles, DWORD ms, DWORD wake, DWORD flags) {
+    const int64_t start = Now();
+    const DWORD result = RealMsgWait(count, handles, ms, wake, flags);
+    Record(kProbeEventSleep, static_cast<int32_t>(ms), start, Now());
+    return result;
 }
 
 int WINAPI TimedReleaseDC(HWND window, HDC dc) {
@@ -176,13 +188,16 @@ int32_t StartEventLog(ProbeBlock* block) {
         }
         RealSleep = reinterpret_cast<SleepFunction>(*SleepSlot);
         RealReleaseDC = reinterpret_cast<ReleaseDCFunction>(*ReleaseDCSlot);
+        MsgWaitSlot = ImportSlot("user32.dll", "MsgWaitForMultipleObjectsEx");
+        if (MsgWaitSlot != nullptr) RealMsgWait = reinterpret_cast<MsgWaitFunction>(*MsgWaitSlot);
     }
     ProbeEventLog* log = LogOf(block);
     log->Frequency = Frequency();
     log->Count = 0;
     Log = log;
     if (!WriteSlot(SleepSlot, reinterpret_cast<void*>(&TimedSleep)) ||
-        !WriteSlot(ReleaseDCSlot, reinterpret_cast<void*>(&TimedReleaseDC))) {
+        !WriteSlot(ReleaseDCSlot, reinterpret_cast<void*>(&TimedReleaseDC)) ||
+        (MsgWaitSlot != nullptr && !WriteSlot(MsgWaitSlot, reinterpret_cast<void*>(&TimedMsgWait)))) {
         StopEventLog(block);
         return 0;
     }
@@ -192,6 +207,7 @@ int32_t StartEventLog(ProbeBlock* block) {
 int32_t StopEventLog(ProbeBlock* block) {
     if (SleepSlot != nullptr) WriteSlot(SleepSlot, reinterpret_cast<void*>(RealSleep));
     if (ReleaseDCSlot != nullptr) WriteSlot(ReleaseDCSlot, reinterpret_cast<void*>(RealReleaseDC));
+    if (MsgWaitSlot != nullptr) WriteSlot(MsgWaitSlot, reinterpret_cast<void*>(RealMsgWait));
     Log = nullptr;
     block->Value = LogOf(block)->Count;
     return 1;
