@@ -100,41 +100,34 @@ int DpiThatFits(HWND window, int dpi) {
 
 // Sizes the window so that its client area shows the scene at the scale
 // of its monitor (or the largest that fits there), whatever the frame,
-// caption and menu bar measure. A menu bar that wraps onto a second line
+// caption and menu bar measure, and, when asked, centres it on the
+// desktop in the same move. A menu bar that wraps onto a second line
 // shows only once the window has its size, so the client area is measured
 // and the size corrected once.
-void FitWindowToScene(HWND window) {
+void FitWindowToScene(HWND window, bool centre) {
     const int dpi = WindowDpi(window);
     ChangeSceneScale(DpiThatFits(window, dpi));
     const DisplayScale& scale = SceneDisplayScale();
     const int width = scale.X.ClientSize;
     const int height = scale.Y.ClientSize;
     SIZE size = WindowSizeForClient(window, width, height, dpi);
-    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    SetWindowPos(window, nullptr, (desktop.right - size.cx) / 2, (desktop.bottom - size.cy) / 2, size.cx, size.cy,
+                 SWP_NOZORDER | (centre ? 0 : SWP_NOMOVE));
     RECT client;
     if (!GetClientRect(window, &client) || (client.right == width && client.bottom == height)) return;
     size.cx += width - client.right;
     size.cy += height - client.bottom;
-    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-}
-
-void CentreOnDesktop(HWND window) {
-    RECT frame;
-    RECT desktop;
-    GetWindowRect(window, &frame);
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(window, nullptr, (desktop.right - width) / 2, (desktop.bottom - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(window, nullptr, (desktop.right - size.cx) / 2, (desktop.bottom - size.cy) / 2, size.cx, size.cy,
+                 SWP_NOZORDER | (centre ? 0 : SWP_NOMOVE));
 }
 
 // The scene's buffer is made first: the window's size follows its scale.
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
     CreateDrawingResources(ProgramInstance, window);
-    FitWindowToScene(window);
-    CentreOnDesktop(window);
+    FitWindowToScene(window, true);
     return 0;
 }
 
@@ -145,7 +138,7 @@ LRESULT OnDpiChanged(HWND window, WPARAM, LPARAM lParam) {
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    FitWindowToScene(window);
+    FitWindowToScene(window, false);
     return 0;
 }
 

@@ -65,9 +65,6 @@ void LoadIcons() {
     r.UsedLetterIcon = LoadProgramIcon(IDI_USEDLETTER);
     r.PeopleIcon = LoadProgramIcon(IDI_PEOPLE);
     r.SunIcon = LoadProgramIcon(IDI_SUN);
-    for (int f = 0; f < kDanceFrameCount; ++f) r.DanceIcons[f] = LoadProgramIcon(IDI_DANCE_FIRST + f);
-    for (int i = 0; i < kLetterCount; ++i) r.UpperLetterIcons[i] = LoadProgramIcon(IDI_LETTER_UPPER_A + i);
-    for (int i = 0; i < kLetterCount; ++i) r.LowerLetterIcons[i] = LoadProgramIcon(IDI_LETTER_LOWER_A + i);
 }
 
 void DeleteHandle(HGDIOBJ object) {
@@ -131,6 +128,20 @@ void DeleteDrawingResources() {
 }
 
 HBITMAP LoadSceneBitmap(const char* name) { return LoadBitmapA(DrawingInstance, name); }
+
+HICON LetterIcon(bool upper, int i) {
+    if (i < 0 || i >= kLetterCount) return nullptr;
+    HICON& icon = upper ? DrawingResources.UpperLetterIcons[i] : DrawingResources.LowerLetterIcons[i];
+    if (!icon) icon = LoadProgramIcon((upper ? IDI_LETTER_UPPER_A : IDI_LETTER_LOWER_A) + i);
+    return icon;
+}
+
+HICON DanceIcon(int frame) {
+    if (frame < 0 || frame >= kDanceFrameCount) return nullptr;
+    HICON& icon = DrawingResources.DanceIcons[frame];
+    if (!icon) icon = LoadProgramIcon(IDI_DANCE_FIRST + frame);
+    return icon;
+}
 
 HBITMAP ScenePicture(const char* name) {
     for (NamedPicture& picture : DrawingResources.ScenePictures) {

@@ -51,6 +51,7 @@ struct DrawingResourceSet {
     HICON UsedLetterIcon;
     HICON PeopleIcon;
     HICON SunIcon;
+    // Loaded the first time they are drawn (LetterIcon, DanceIcon).
     HICON DanceIcons[kDanceFrameCount];
     HICON UpperLetterIcons[kLetterCount];
     HICON LowerLetterIcons[kLetterCount];
@@ -78,6 +79,13 @@ void DeleteDrawingResources();
 // Loads one of the program's bitmaps by name for a single drawing step;
 // the caller deletes it.
 HBITMAP LoadSceneBitmap(const char* name);
+
+// The picture of letter i (0 = A) in capitals or small letters, and frame
+// 0..7 of the dance, loaded the first time they are drawn: a game shows
+// one case, and the dance only at its end. Null when they cannot be
+// loaded.
+HICON LetterIcon(bool upper, int i);
+HICON DanceIcon(int frame);
 
 // One of the scene box's pictures by name, loaded the first time and kept
 // with the drawing resources (a repaint draws it again and again); null

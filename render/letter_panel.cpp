@@ -19,8 +19,7 @@ constexpr int kArrowIndentY = 10;
 // marker once guessed (never in the panel of a fresh game).
 HICON LetterIconOf(int i, bool fresh) {
     if (!fresh && GameState.LettersUsed[i] != 0) return DrawingResources.UsedLetterIcon;
-    if (Preferences.UpperCaseLetters != 0) return DrawingResources.UpperLetterIcons[i];
-    return DrawingResources.LowerLetterIcons[i];
+    return LetterIcon(Preferences.UpperCaseLetters != 0, i);
 }
 
 void DrawCellIcon(HDC dc, int i, HICON icon) {

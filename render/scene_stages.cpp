@@ -22,7 +22,7 @@ HICON StageIcon(int16_t id) {
         case IDI_CACTUS: return DrawingResources.CactusIcon;
         case IDI_PEOPLE: return DrawingResources.PeopleIcon;
         case IDI_SUN: return DrawingResources.SunIcon;
-        case IDI_DANCE_FIRST: return DrawingResources.DanceIcons[0];
+        case IDI_DANCE_FIRST: return DanceIcon(0);
         default: return nullptr;
     }
 }
@@ -83,12 +83,12 @@ void ClimbSun(HDC dc) {
 void Dance(HDC dc, int x, int y) {
     const HBITMAP sky = LoadSceneBitmap("skybit");
     for (int round = 0; round < kDanceRounds; ++round) {
-        for (HICON frame : DrawingResources.DanceIcons) {
-            DrawFrameOverPatch(dc, sky, x, y, frame, x, y);
+        for (int frame = 0; frame < kDanceFrameCount; ++frame) {
+            DrawFrameOverPatch(dc, sky, x, y, DanceIcon(frame), x, y);
             DelayMilliseconds(kDanceFrameMs);
         }
     }
-    DrawFrameOverPatch(dc, sky, x, y, DrawingResources.DanceIcons[kDanceFinalFrame], x, y);
+    DrawFrameOverPatch(dc, sky, x, y, DanceIcon(kDanceFinalFrame), x, y);
     if (sky) DeleteObject(sky);
 }
 
