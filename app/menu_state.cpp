@@ -28,23 +28,16 @@ void SetCheck(HMENU menu, UINT command, bool on) {
     CheckMenuItem(menu, command, MF_BYCOMMAND | CheckFlag(on));
 }
 
-// Enables or greys an item; true when that changed it. Redrawing the menu
-// bar repaints the whole window frame, which is only worth it for a
-// change.
-bool ChangeItemEnabled(HMENU menu, UINT item, UINT by, bool on) {
-    const UINT wanted = on ? MF_ENABLED : MF_GRAYED;
-    const UINT before = EnableMenuItem(menu, item, by | wanted);
-    return before == static_cast<UINT>(-1) || (before & (MF_GRAYED | MF_DISABLED)) != (wanted & MF_GRAYED);
-}
-
 void SetWordsItemEnabled(UINT command, bool on) {
-    if (ChangeItemEnabled(WordsMenu, command, MF_BYCOMMAND, on)) DrawMenuBar(MainWindow);
+    EnableMenuItem(WordsMenu, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    DrawMenuBar(MainWindow);
 }
 
 void SetGameMenusEnabled(bool on) {
-    const bool words = ChangeItemEnabled(MenuBar, kWordsMenuPosition, MF_BYPOSITION, on);
-    const bool maxGuesses = ChangeItemEnabled(MenuBar, kMaxGuessesMenuPosition, MF_BYPOSITION, on);
-    if (words || maxGuesses) DrawMenuBar(MainWindow);
+    const UINT state = MF_BYPOSITION | (on ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(MenuBar, kWordsMenuPosition, state);
+    EnableMenuItem(MenuBar, kMaxGuessesMenuPosition, state);
+    DrawMenuBar(MainWindow);
 }
 
 // The caption's name of a word source: the scoreboard's label, but

@@ -56,6 +56,11 @@ void DrawGuessMeterOn(HDC dc, bool advance, bool clear) {
     EndWindowDrawing(dc, used);
 }
 
+void FollowMeterRepaint() {
+    const int16_t blocks = GameState.GuessesLeft > 0 ? GameState.GuessesLeft : 0;
+    MeterPatternIndex = static_cast<int16_t>((MeterPatternStart + blocks) % kWeaveCount);
+}
+
 void RecolourGuessMeter() {
     PlaySoundCue(kSoundGuessClick);
     DrawGuessMeterOn(nullptr, true, false);

@@ -24,4 +24,10 @@ void DrawGuessMeterOn(HDC dc, bool advance, bool clear);
 // in place.
 void RecolourGuessMeter();
 
+// Every paint of the window leaves the pattern index where drawing the
+// meter again would, whether or not the meter needed drawing: the colours
+// that the next advancing draw takes have always followed the window's
+// repaints, and the back buffer must not change them.
+void FollowMeterRepaint();
+
 #endif

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "render/guess_meter.h"
 #include "render/scene_paint.h"
 
 namespace {
@@ -179,6 +180,7 @@ void PaintSceneWindow(HDC dc, const RECT& area) {
         return;
     }
     ComposeMarked();
+    FollowMeterRepaint();
     BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, Shown().Dc, area.left,
            area.top, SRCCOPY);
 }
