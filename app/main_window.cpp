@@ -25,6 +25,7 @@
 #include "render/letter_panel.h"
 #include "render/scene_buffer.h"
 #include "render/scene_layout.h"
+#include "resource.h"
 
 namespace {
 
@@ -131,10 +132,35 @@ LRESULT OnCreate(HWND window) {
     return 0;
 }
 
+// The caption's and the taskbar's icons at the sizes of a monitor of
+// another scale; the class's own icons serve until the first change. The
+// window shows them until it is gone, which is the program's end.
+HICON ScaledIcons[2] = {nullptr, nullptr};
+
+void ShowIconsForDpi(HWND window, int dpi) {
+    const struct {
+        WPARAM Kind;
+        int Id;
+        int Width;
+        int Height;
+    } icons[2] = {{ICON_SMALL, IDI_WORDLOFT_SMALL, SM_CXSMICON, SM_CYSMICON},
+                  {ICON_BIG, IDI_WORDLOFT, SM_CXICON, SM_CYICON}};
+    for (int i = 0; i < 2; ++i) {
+        const HICON icon = static_cast<HICON>(LoadImageA(ProgramInstance, MAKEINTRESOURCEA(icons[i].Id), IMAGE_ICON,
+                                                         SystemMetricAtDpi(icons[i].Width, dpi),
+                                                         SystemMetricAtDpi(icons[i].Height, dpi), LR_DEFAULTCOLOR));
+        if (!icon) continue;
+        SendMessageA(window, WM_SETICON, icons[i].Kind, reinterpret_cast<LPARAM>(icon));
+        if (ScaledIcons[i]) DestroyIcon(ScaledIcons[i]);
+        ScaledIcons[i] = icon;
+    }
+}
+
 // The window is on a monitor of another scale (or the scale was changed):
 // it takes the place Windows suggests, and the scene's scale and size
-// there.
-LRESULT OnDpiChanged(HWND window, WPARAM, LPARAM lParam) {
+// there, and its icons at that scale.
+LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    ShowIconsForDpi(window, HIWORD(wParam));
     const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);

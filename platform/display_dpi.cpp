@@ -8,6 +8,7 @@ namespace {
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using EnableScalingFunction = BOOL(WINAPI*)(HWND);
+using MetricForDpiFunction = int(WINAPI*)(int, UINT);
 
 // A function of user32, or null where this Windows lacks it. user32 stays
 // loaded as long as the program has a window.
@@ -43,6 +44,11 @@ SIZE WindowSizeForClient(HWND window, int width, int height, int dpi) {
     if (!adjust || !adjust(&frame, style, menu, extended, static_cast<UINT>(dpi)))
         AdjustWindowRectEx(&frame, style, menu, extended);
     return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+int SystemMetricAtDpi(int index, int dpi) {
+    static const auto metric = User32Function<MetricForDpiFunction>("GetSystemMetricsForDpi");
+    return metric ? metric(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
 }
 
 void EnableScaledFrame(HWND window) {

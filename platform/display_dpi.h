@@ -14,6 +14,10 @@ int WindowDpi(HWND window);
 // area is width x height at the given resolution.
 SIZE WindowSizeForClient(HWND window, int width, int height, int dpi);
 
+// A system metric (GetSystemMetrics) at the given resolution; the
+// system's own where Windows cannot tell it for another one.
+int SystemMetricAtDpi(int index, int dpi);
+
 // Has Windows scale the caption and menu bar of a window that follows its
 // monitor's resolution (Windows 10 1607 with per-monitor awareness of the
 // first kind; later Windows does it by itself). Called on WM_NCCREATE.

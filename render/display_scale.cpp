@@ -78,10 +78,12 @@ int ScaledLength(int sceneLength, int dpi) {
     return static_cast<int>((static_cast<long>(sceneLength) * ClampDpi(dpi) + kSceneDpi / 2) / kSceneDpi);
 }
 
-void SetDisplayScale(DisplayScale& scale, int dpi) {
+void SetDisplayScale(DisplayScale& scale, int dpi) { SetPictureScale(scale, kSceneWidth, kSceneHeight, dpi); }
+
+void SetPictureScale(DisplayScale& scale, int width, int height, int dpi) {
     scale.Dpi = ClampDpi(dpi);
-    FillAxis(scale.X, kSceneWidth, scale.Dpi);
-    FillAxis(scale.Y, kSceneHeight, scale.Dpi);
+    FillAxis(scale.X, width, scale.Dpi);
+    FillAxis(scale.Y, height, scale.Dpi);
 }
 
 bool IsUnscaled(const DisplayScale& scale) { return scale.Dpi == kSceneDpi; }

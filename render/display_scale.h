@@ -55,6 +55,9 @@ int ScaledLength(int sceneLength, int dpi);
 
 // Fills the mapping of the scene onto a monitor of the given resolution.
 void SetDisplayScale(DisplayScale& scale, int dpi);
+// The same for another picture of the program's art, width x height
+// pixels at 96 to the inch.
+void SetPictureScale(DisplayScale& scale, int width, int height, int dpi);
 
 // True when the client area shows the scene pixel for pixel.
 bool IsUnscaled(const DisplayScale& scale);
@@ -72,8 +75,9 @@ RegionRect ClientRectOfScene(const DisplayScale& scale, const RegionRect& scene)
 RegionRect SceneRectOfClient(const DisplayScale& scale, const RegionRect& client);
 
 // Writes the client pixels of the client rectangle area from the scene's
-// pixels. Both pictures are stored top row first, rows of the given
-// lengths in pixels; area must lie inside the client area.
+// pixels (or the picture's, for a picture scale). Both pictures are stored
+// top row first, rows of the given lengths in pixels; area must lie inside
+// the client area.
 void ScaleScenePixels(const DisplayScale& scale, const uint32_t* scene, int sceneStride,
                       uint32_t* client, int clientStride, const RegionRect& area);
 

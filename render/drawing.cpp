@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "game/requests.h"
 #include "render/scene_buffer.h"
@@ -48,6 +49,34 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp) {
            rasterOp);
     SetMapMode(memory, MM_TEXT);
     EndCopyFrom(memory);
+}
+
+void DrawBitmapAtDpi(HDC dc, HBITMAP bitmap, int x, int y, int dpi) {
+    BITMAP info;
+    if (!dc || !bitmap || !GetObjectA(bitmap, sizeof info, &info)) return;
+    DisplayScale scale;
+    SetPictureScale(scale, info.bmWidth, info.bmHeight, dpi);
+    if (IsUnscaled(scale)) {
+        DrawBitmap(dc, bitmap, x, y, SRCCOPY);
+        return;
+    }
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = info.bmWidth;
+    format.bmiHeader.biHeight = -info.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint32_t> picture(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    if (!GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), picture.data(), &format, DIB_RGB_COLORS)) return;
+    const int width = scale.X.ClientSize;
+    const int height = scale.Y.ClientSize;
+    std::vector<uint32_t> enlarged(static_cast<size_t>(width) * height);
+    ScaleScenePixels(scale, picture.data(), info.bmWidth, enlarged.data(), width, {0, 0, width, height});
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                      static_cast<UINT>(height), enlarged.data(), &format, DIB_RGB_COLORS);
 }
 
 void DrawSceneIcon(HDC dc, HICON icon, int x, int y) {
@@ -135,6 +164,10 @@ HFONT CreateScaledFont(HDC dc, const char* faceName, int heightTenthsOfPoint,
         dpiY = 25.4 * GetDeviceCaps(dc, VERTRES) / GetDeviceCaps(dc, VERTSIZE);
     }
     return CreateFontFor(dc, faceName, heightTenthsOfPoint, widthTenthsOfPoint, attributes, dpiX, dpiY);
+}
+
+HFONT CreateFontAtDpi(HDC dc, const char* faceName, int heightTenthsOfPoint, int attributes, int dpi) {
+    return CreateFontFor(dc, faceName, heightTenthsOfPoint, 0, attributes, dpi, dpi);
 }
 
 HFONT SceneFont(HDC dc, int heightTenthsOfPoint, int attributes) {

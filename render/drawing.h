@@ -29,6 +29,11 @@ constexpr DWORD kOntoWhite = SRCCOPY;
 // Copies the whole bitmap with its top-left corner at (x, y).
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp);
 
+// Copies the whole bitmap enlarged to a resolution (dpi / 96 times, its
+// pixel art kept sharp as the scene's is) with its top-left corner at
+// (x, y) of an MM_TEXT context; at 96 a plain copy.
+void DrawBitmapAtDpi(HDC dc, HBITMAP bitmap, int x, int y, int dpi);
+
 // The 2-pixel black frame inside a region.
 void FrameRegion(HDC dc, const RegionRect& r);
 // Rectangle with weave brush n (0..6) and the black pen.
@@ -46,9 +51,11 @@ constexpr int kFontUnderline = 4;
 constexpr int kFontStrikeout = 8;
 
 // A font of the given size in tenths of a point (width 0: the face's own
-// proportions). The caller selects it and deletes it.
+// proportions). The caller selects it and deletes it. CreateFontAtDpi
+// sizes it for a given resolution instead of the device's.
 HFONT CreateScaledFont(HDC dc, const char* faceName, int heightTenthsOfPoint,
                        int widthTenthsOfPoint, int attributes, bool useLogicalInch);
+HFONT CreateFontAtDpi(HDC dc, const char* faceName, int heightTenthsOfPoint, int attributes, int dpi);
 
 // The scene's Times New Roman of the given size in tenths of a point:
 // sized for its 96-pixel logical inch whatever the monitor's scale, since

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
+#include "render/display_scale.h"
 #include "render/drawing.h"
 #include "scoreboard/scoreboard_access.h"
 #include "scoreboard/scoreboard_rules.h"
@@ -20,7 +21,9 @@ int FocusedBoardRow = 0;
 
 namespace {
 
-// Board geometry in pixels from the board area's top-left corner.
+// Board geometry in pixels at 100 % from the board area's top-left corner;
+// on a monitor of another scale every length follows it (Scaled), as the
+// dialog around the board and the font on it do.
 constexpr int kHeadingsX = 45;
 constexpr int kHeadingsY = 13;
 constexpr int kFirstRowY = 30;
@@ -30,6 +33,27 @@ constexpr int kNameLeft = 47;
 constexpr int kScoreRight = 275;
 constexpr int kCategoryLeft = 292;
 constexpr int kHighlightInset = 2;
+
+int Scaled(int length, int dpi) { return MulDiv(length, dpi, kSceneDpi); }
+
+// The scale the dialog around the board was laid out at: its dialog units
+// against those of 100 %, where a line of the dialog's font is 13 pixels
+// high. A raster dialog font does not grow smoothly with the monitor's
+// scale, and the board must fit the dialog it is in.
+constexpr int kDialogLineAt100 = 13;
+
+int BoardDpi(HWND area) {
+    RECT line = {0, 0, 0, 8};
+    if (!MapDialogRect(GetParent(area), &line) || line.bottom <= 0) return kSceneDpi;
+    return MulDiv(kSceneDpi, line.bottom, kDialogLineAt100);
+}
+
+// A row's band across the board, from the area's left to right edge.
+RECT RowBand(int r, int areaWidth, int dpi) {
+    const int y = Scaled(kFirstRowY + kRowHeight * r, dpi);
+    return RECT{Scaled(kHighlightInset, dpi), y, areaWidth - Scaled(kHighlightInset, dpi),
+                Scaled(kFirstRowY + kRowHeight * (r + 1), dpi)};
+}
 
 // The row of the newest entry, scanned from the bottom so that among equal
 // scores and names the one that entered last is found; -1 when the dialog
@@ -58,24 +82,22 @@ void DrawLeftAligned(HDC dc, int left, int y, const char* text, size_t width) {
     TextOutA(dc, left, y, text, static_cast<int>(strnlen(text, width)));
 }
 
-void DrawBoardRow(HDC dc, int r, int areaWidth, bool highlighted) {
-    const int y = kFirstRowY + kRowHeight * r;
-    DrawRightAligned(dc, kRankRight, y, r + 1);
+void DrawBoardRow(HDC dc, int r, int areaWidth, int dpi, bool highlighted) {
+    RECT band = RowBand(r, areaWidth, dpi);
+    const int y = band.top;
+    DrawRightAligned(dc, Scaled(kRankRight, dpi), y, r + 1);
     const int16_t score = Preferences.ScoreboardScores[ShownBoard][r];
     if (score != 0) {
-        DrawLeftAligned(dc, kNameLeft, y, Preferences.ScoreboardNames[ShownBoard][r],
+        DrawLeftAligned(dc, Scaled(kNameLeft, dpi), y, Preferences.ScoreboardNames[ShownBoard][r],
                         kPlayerNameFieldSize);
-        DrawRightAligned(dc, kScoreRight, y, score);
-        DrawLeftAligned(dc, kCategoryLeft, y, Preferences.ScoreboardCategories[ShownBoard][r],
+        DrawRightAligned(dc, Scaled(kScoreRight, dpi), y, score);
+        DrawLeftAligned(dc, Scaled(kCategoryLeft, dpi), y, Preferences.ScoreboardCategories[ShownBoard][r],
                         kBoardCategoryFieldSize);
     }
-    if (highlighted) {
-        RECT band = {kHighlightInset, y, areaWidth - kHighlightInset, y + kRowHeight};
-        InvertRect(dc, &band);
-    }
+    if (highlighted) InvertRect(dc, &band);
 }
 
-void DrawBoard(HDC dc, const RECT& client) {
+void DrawBoard(HDC dc, const RECT& client, int dpi) {
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
     Rectangle(dc, client.left, client.top, client.right, client.bottom);
@@ -83,19 +105,20 @@ void DrawBoard(HDC dc, const RECT& client) {
     SelectObject(dc, oldBrush);
     // A source name too long for the board stops short of its frame.
     IntersectClipRect(dc, client.left + 1, client.top + 1, client.right - 1, client.bottom - 1);
-    DrawBitmap(dc, DrawingResources.ScoreboardHeadings, kHeadingsX, kHeadingsY, SRCCOPY);
+    DrawBitmapAtDpi(dc, DrawingResources.ScoreboardHeadings, Scaled(kHeadingsX, dpi), Scaled(kHeadingsY, dpi), dpi);
     const int highlight = HighlightedRow();
-    for (int r = 0; r < kBoardRanks; ++r) DrawBoardRow(dc, r, client.right, r == highlight);
+    for (int r = 0; r < kBoardRanks; ++r) DrawBoardRow(dc, r, client.right, dpi, r == highlight);
 }
 
 // The whole board into a device context of the board area.
 void PaintBoard(HWND area, HDC dc) {
     RECT client;
     GetClientRect(area, &client);
-    HFONT font = CreateScaledFont(dc, "Times New Roman", 90, 0, 0, true);
+    const int dpi = BoardDpi(area);
+    HFONT font = CreateFontAtDpi(dc, "Times New Roman", 90, 0, dpi);
     HGDIOBJ oldFont = SelectObject(dc, font);
     const int saved = SaveDC(dc);
-    DrawBoard(dc, client);
+    DrawBoard(dc, client, dpi);
     RestoreDC(dc, saved);
     if (GetFocus() == area) {
         RECT band = ScoreboardRowArea(area, FocusedBoardRow);
@@ -182,8 +205,7 @@ bool RegisterBoardClass(HINSTANCE instance) {
 RECT ScoreboardRowArea(HWND area, int r) {
     RECT client = {0, 0, 0, 0};
     GetClientRect(area, &client);
-    const int y = kFirstRowY + kRowHeight * r;
-    return RECT{kHighlightInset, y, client.right - kHighlightInset, y + kRowHeight};
+    return RowBand(r, client.right, BoardDpi(area));
 }
 
 int HighlightedScoreboardRow() { return HighlightedRow(); }

@@ -107,7 +107,7 @@ PictureDistance DistanceOf(const Image& a, const Image& b) {
 
 // The menus and the scoreboard open at the scale: the File menu drops
 // down below the menu bar, and the dialog sits in the middle of the screen.
-void ExpectMenuAndDialog(const Program& program, const std::string& name) {
+void ExpectMenuAndDialog(const Program& program, const std::string& name, int dpi) {
     PostMessageA(program.Window, WM_SYSCOMMAND, SC_KEYMENU, 'f');
     HWND menu = nullptr;
     for (int waited = 0; waited < 3000 && !menu; waited += 50, Sleep(50)) {
@@ -138,6 +138,19 @@ void ExpectMenuAndDialog(const Program& program, const std::string& name) {
            "the screen's at %d", name.c_str(), (box.left + box.right) / 2, middle);
     Image picture;
     if (CaptureWindowOf(program, dialog, picture)) SaveScreenshot(picture, name + "-scoreboard");
+    // The board's rows follow the dialog's own scale (its raster font need
+    // not grow as the monitor's scale does): the rank 10 stands in the
+    // tenth row's band, and nothing is written below it.
+    static int boardHeightAt100 = 0;
+    Image board;
+    if (CaptureWindowOf(program, GetDlgItem(dialog, kBoardArea), board)) {
+        if (dpi == 96) boardHeightAt100 = board.Height;
+        const int scale = boardHeightAt100 > 0 ? 96 * board.Height / boardHeightAt100 : dpi;
+        const RECT tenth = {Scaled(4, scale), Scaled(175, scale), Scaled(28, scale), Scaled(189, scale)};
+        const RECT below = {Scaled(4, scale), Scaled(193, scale), Scaled(28, scale), board.Height - 2};
+        Expect(CountDarkPixels(board, tenth) > 0 && CountDarkPixels(board, below) == 0,
+               "%s: the board's rank 10 is not in its row at the dialog's scale", name.c_str());
+    }
     PressButton(dialog, IDOK);
     Expect(WaitForDialogGone(dialog, 3000), "%s: the scoreboard did not close", name.c_str());
 }
@@ -269,7 +282,7 @@ void DisplayScalesKeepTheSceneWhole() {
                        d.PercentFarApart);
             }
         }
-        ExpectMenuAndDialog(program, name);
+        ExpectMenuAndDialog(program, name, dpi);
         CloseProgram(program);
     }
 }
