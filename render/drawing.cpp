@@ -51,6 +51,17 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp) {
     EndCopyFrom(memory);
 }
 
+BITMAPINFO TopDownPictureFormat(int width, int height) {
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
+
 void DrawBitmapAtDpi(HDC dc, HBITMAP bitmap, int x, int y, int dpi) {
     BITMAP info;
     if (!dc || !bitmap || !GetObjectA(bitmap, sizeof info, &info)) return;
@@ -60,21 +71,14 @@ void DrawBitmapAtDpi(HDC dc, HBITMAP bitmap, int x, int y, int dpi) {
         DrawBitmap(dc, bitmap, x, y, SRCCOPY);
         return;
     }
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = info.bmWidth;
-    format.bmiHeader.biHeight = -info.bmHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDownPictureFormat(info.bmWidth, info.bmHeight);
     std::vector<uint32_t> picture(static_cast<size_t>(info.bmWidth) * info.bmHeight);
     if (!GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), picture.data(), &format, DIB_RGB_COLORS)) return;
     const int width = scale.X.ClientSize;
     const int height = scale.Y.ClientSize;
     std::vector<uint32_t> enlarged(static_cast<size_t>(width) * height);
     ScaleScenePixels(scale, picture.data(), info.bmWidth, enlarged.data(), width, {0, 0, width, height});
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
+    format = TopDownPictureFormat(width, height);
     SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                       static_cast<UINT>(height), enlarged.data(), &format, DIB_RGB_COLORS);
 }

@@ -29,6 +29,10 @@ constexpr DWORD kOntoWhite = SRCCOPY;
 // Copies the whole bitmap with its top-left corner at (x, y).
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp);
 
+// The format of a 32-bit picture of the given size stored top row first,
+// as the scene's buffer and every enlarged picture are.
+BITMAPINFO TopDownPictureFormat(int width, int height);
+
 // Copies the whole bitmap enlarged to a resolution (dpi / 96 times, its
 // pixel art kept sharp as the scene's is) with its top-left corner at
 // (x, y) of an MM_TEXT context; at 96 a plain copy.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "render/drawing.h"
 #include "render/guess_meter.h"
 #include "render/scene_paint.h"
 
@@ -45,13 +46,7 @@ RegionRect InsideScene(const RegionRect& r) {
 
 // A top-down 32-bit picture with a memory context of its own.
 bool MakePicture(PixelPicture& picture, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownPictureFormat(width, height);
     void* bits = nullptr;
     const HDC dc = CreateCompatibleDC(nullptr);
     const HBITMAP bitmap = dc ? CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;

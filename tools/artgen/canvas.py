@@ -188,13 +188,15 @@ def palette_of(canvas, limit, first=()):
     return palette, [index[c] for c in canvas.px]
 
 
-def scale2x(mask, w, h):
-    """EPX/Scale2x enlargement of a 0/1 mask: doubles the size and rounds
-    the staircases of diagonals, which keeps enlarged letters smooth."""
+def scale2x(mask, w, h, outside=0):
+    """EPX/Scale2x enlargement of a 0/1 mask (or of any picture's values,
+    outside standing for what lies beyond its edges): doubles the size and
+    rounds the staircases of diagonals, which keeps enlarged letters
+    smooth."""
     def at(x, y):
         if 0 <= x < w and 0 <= y < h:
             return mask[y * w + x]
-        return 0
+        return outside
     out = [0] * (4 * w * h)
     for y in range(h):
         for x in range(w):

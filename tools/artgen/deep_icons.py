@@ -8,7 +8,7 @@ picture by averaging the area each of its pixels covers, colours weighted
 by their coverage, so that the edges fade smoothly into the background.
 Everything is integer arithmetic: the same drawing gives the same bytes."""
 
-from canvas import Canvas, CLEAR
+from canvas import Canvas, CLEAR, scale2x
 
 ENLARGED = 256          # the drawing, eight times enlarged
 SIZES = (24, 32, 48, 256)
@@ -16,24 +16,9 @@ SIZES = (24, 32, 48, 256)
 
 def _scale2x(c):
     """One Scale2x (EPX) pass over a colour canvas; outside is clear."""
-    out = Canvas(2 * c.w, 2 * c.h)
-
-    def at(x, y):
-        return c.px[y * c.w + x] if 0 <= x < c.w and 0 <= y < c.h else CLEAR
-    for y in range(c.h):
-        for x in range(c.w):
-            p = at(x, y)
-            a, b, l, d = at(x, y - 1), at(x + 1, y), at(x - 1, y), at(x, y + 1)
-            e0 = e1 = e2 = e3 = p
-            if b != l and a != d:
-                e0 = a if l == a else p
-                e1 = b if a == b else p
-                e2 = l if d == l else p
-                e3 = d if b == d else p
-            out.set(2 * x, 2 * y, e0)
-            out.set(2 * x + 1, 2 * y, e1)
-            out.set(2 * x, 2 * y + 1, e2)
-            out.set(2 * x + 1, 2 * y + 1, e3)
+    px, w, h = scale2x(c.px, c.w, c.h, outside=CLEAR)
+    out = Canvas(w, h)
+    out.px = px
     return out
 
 
