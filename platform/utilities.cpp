@@ -142,11 +142,14 @@ void DelayMilliseconds(int16_t ms) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
     ++PausesUnderWay;
     for (DWORD now = GetTickCount(); now < end; now = GetTickCount()) {
+        // What is in the queue now counts as seen: the wait below wakes
+        // only for a message sent or posted from here on (a call reaching
+        // the apartment window), not again and again for input or a
+        // command that stays queued until the pause is over.
+        GetQueueStatus(QS_SENDMESSAGE | QS_POSTMESSAGE);
         ServeWaitingRequests();
         now = GetTickCount();
         if (now >= end) break;
-        // Wakes for a message sent, or posted (a call reaching the apartment
-        // window), since the queue was last looked at.
         MsgWaitForMultipleObjectsEx(0, nullptr, end - now, QS_SENDMESSAGE | QS_POSTMESSAGE, 0);
     }
     --PausesUnderWay;

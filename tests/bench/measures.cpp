@@ -94,13 +94,6 @@ double TimedStart(const std::string& path) {
     return result;
 }
 
-bool ProcessTime(const Program& program, ProbeProcessTime& time) {
-    const void* answer = AskProbeData(program, kProbeProcessTime, 0, nullptr);
-    if (answer == nullptr) return false;
-    std::memcpy(&time, answer, sizeof time);
-    return true;
-}
-
 bool StartLog(const Program& program) {
     return Expect(AskProbeData(program, kProbeStartLog, 0, nullptr) != nullptr,
                   "the probe could not watch the program's pauses and drawing");
@@ -253,17 +246,16 @@ void MeasureScaledRepaint(const Program& program, int scale, BenchSamples& sampl
 
 void MeasureLoss(const Program& program, BenchSamples& samples) {
     if (!TypeLetters(program, kFirstMisses)) return;
-    ProbeProcessTime before = {}, after = {};
-    if (!Expect(ProcessTime(program, before), "no processor time before the loss")) return;
+    ProcessorReading before, after;
+    if (!Expect(ReadProcessor(program, before), "no processor time before the loss")) return;
     if (!StartLog(program)) return;
     PostCharacter(program, kLastMiss);
     const bool settled = Settle(program);
     const std::vector<ProbeEvent> events = StopLog(program);
     if (!Expect(settled, "the loss sequence did not end within 30 s")) return;
-    if (!Expect(ProcessTime(program, after), "no processor time after the loss")) return;
-    const double wallMs = 1000.0 * static_cast<double>(after.Counter - before.Counter) /
-                          static_cast<double>(after.Frequency);
-    const double cpuMs = (after.CpuTime100ns - before.CpuTime100ns) / 1e4;
+    if (!Expect(ReadProcessor(program, after), "no processor time after the loss")) return;
+    const double wallMs = after.ClockMs - before.ClockMs;
+    const double cpuMs = after.CpuMs - before.CpuMs;
     samples.LossCpuPercent.push_back(100.0 * cpuMs / wallMs);
     samples.LossWallMs.push_back(wallMs);
     const size_t before_count = samples.PauseErrorMs.size();

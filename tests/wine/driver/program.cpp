@@ -110,6 +110,14 @@ const void* AskProbeData(const Program& program, int request, int32_t argument, 
     return SharedBlock + 1;
 }
 
+bool ReadProcessor(const Program& program, ProcessorReading& reading) {
+    const auto* time = static_cast<const ProbeProcessTime*>(AskProbeData(program, kProbeProcessTime, 0, nullptr));
+    if (time == nullptr || time->Frequency <= 0) return false;
+    reading.CpuMs = static_cast<double>(time->CpuTime100ns) / 1e4;
+    reading.ClockMs = 1000.0 * static_cast<double>(time->Counter) / static_cast<double>(time->Frequency);
+    return true;
+}
+
 bool CreateProbeBlock() {
     HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                         kProbeMemorySize, PROBE_MEMORY_NAME);

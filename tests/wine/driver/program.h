@@ -85,6 +85,13 @@ bool RepaintNow(const Program& program);
 // the memory after the probe's block that holds it, with the block's Value
 // in *value. nullptr when the probe did not answer.
 const void* AskProbeData(const Program& program, int request, int32_t argument, int32_t* value);
+// The program's processor time (user and kernel) and the performance
+// counter's clock, both in milliseconds, read inside it by the probe.
+struct ProcessorReading {
+    double CpuMs = 0;
+    double ClockMs = 0;
+};
+bool ReadProcessor(const Program& program, ProcessorReading& reading);
 // Presses or releases Ctrl and Shift for the whole system.
 bool HoldModifierKeys(bool control, bool shift);
 

@@ -143,6 +143,8 @@ void InputDuringGameEndIsDiscarded() {
     TypeCharacter(program, 'A');
     PostCharacter(program, 'B');  // wins; the end of the game takes seconds
     Sleep(400);
+    ProcessorReading before, after;
+    const bool read = ReadProcessor(program, before);
     for (char c : {'X', 'Y', 'Z'}) PostCharacter(program, c);
     POINT q = LetterCellCentre('Q');
     PostClick(program, q.x, q.y);
@@ -151,6 +153,11 @@ void InputDuringGameEndIsDiscarded() {
     Settle(program);
     Expect(GetTickCount() - posted > 1000,
            "the game had ended before the keys were typed: nothing was tested");
+    // The pauses sleep while that input waits in the queue.
+    if (Expect(read && ReadProcessor(program, after), "the probe read no processor time"))
+        Expect(after.CpuMs - before.CpuMs < 0.25 * (after.ClockMs - before.ClockMs),
+               "the end of the game took %.0f ms of processor time in %.0f ms with input queued",
+               after.CpuMs - before.CpuMs, after.ClockMs - before.ClockMs);
 
     ExpectGameMenus(program, false, "after keys typed during the end of the game");
     Image scene;
