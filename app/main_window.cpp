@@ -10,6 +10,7 @@
 
 #include "access/game_access.h"
 #include "app/menu_commands.h"
+#include "app/window_scale.h"
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
@@ -25,7 +26,6 @@
 #include "render/letter_panel.h"
 #include "render/scene_buffer.h"
 #include "render/scene_layout.h"
-#include "resource.h"
 
 namespace {
 
@@ -81,49 +81,6 @@ void PostHeldRequests() {
     HeldRequestCount = 0;
 }
 
-// The largest scale, from the monitor's own down to 100 %, at which the
-// whole window fits the work area of its monitor: a scene enlarged beyond
-// the screen would be cut off.
-int DpiThatFits(HWND window, int dpi) {
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return dpi;
-    const long width = monitor.rcWork.right - monitor.rcWork.left;
-    const long height = monitor.rcWork.bottom - monitor.rcWork.top;
-    const int frameDpi = dpi;
-    for (; dpi > kSceneDpi; dpi -= kSceneDpi / 4) {
-        const SIZE size = WindowSizeForClient(window, ScaledLength(kSceneWidth, dpi),
-                                              ScaledLength(kSceneHeight, dpi), frameDpi);
-        if (size.cx <= width && size.cy <= height) break;
-    }
-    return dpi > kSceneDpi ? dpi : kSceneDpi;
-}
-
-// Sizes the window so that its client area shows the scene at the scale
-// of its monitor (or the largest that fits there), whatever the frame,
-// caption and menu bar measure, and, when asked, centres it on the
-// desktop in the same move. A menu bar that wraps onto a second line
-// shows only once the window has its size, so the client area is measured
-// and the size corrected once.
-void FitWindowToScene(HWND window, bool centre) {
-    const int dpi = WindowDpi(window);
-    ChangeSceneScale(DpiThatFits(window, dpi));
-    const DisplayScale& scale = SceneDisplayScale();
-    const int width = scale.X.ClientSize;
-    const int height = scale.Y.ClientSize;
-    SIZE size = WindowSizeForClient(window, width, height, dpi);
-    RECT desktop;
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    SetWindowPos(window, nullptr, (desktop.right - size.cx) / 2, (desktop.bottom - size.cy) / 2, size.cx, size.cy,
-                 SWP_NOZORDER | (centre ? 0 : SWP_NOMOVE));
-    RECT client;
-    if (!GetClientRect(window, &client) || (client.right == width && client.bottom == height)) return;
-    size.cx += width - client.right;
-    size.cy += height - client.bottom;
-    SetWindowPos(window, nullptr, (desktop.right - size.cx) / 2, (desktop.bottom - size.cy) / 2, size.cx, size.cy,
-                 SWP_NOZORDER | (centre ? 0 : SWP_NOMOVE));
-}
-
 // The scene's buffer is made first: the window's size follows its scale.
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
@@ -132,48 +89,13 @@ LRESULT OnCreate(HWND window) {
     return 0;
 }
 
-// The caption's and the taskbar's icons at the sizes of a monitor of
-// another scale; the class's own icons serve until the first change. The
-// window shows them until it is gone, which is the program's end.
-HICON ScaledIcons[2] = {nullptr, nullptr};
-
-void ShowIconsForDpi(HWND window, int dpi) {
-    const struct {
-        WPARAM Kind;
-        int Id;
-        int Width;
-        int Height;
-    } icons[2] = {{ICON_SMALL, IDI_WORDLOFT_SMALL, SM_CXSMICON, SM_CYSMICON},
-                  {ICON_BIG, IDI_WORDLOFT, SM_CXICON, SM_CYICON}};
-    for (int i = 0; i < 2; ++i) {
-        const HICON icon = static_cast<HICON>(LoadImageA(ProgramInstance, MAKEINTRESOURCEA(icons[i].Id), IMAGE_ICON,
-                                                         SystemMetricAtDpi(icons[i].Width, dpi),
-                                                         SystemMetricAtDpi(icons[i].Height, dpi), LR_DEFAULTCOLOR));
-        if (!icon) continue;
-        SendMessageA(window, WM_SETICON, icons[i].Kind, reinterpret_cast<LPARAM>(icon));
-        if (ScaledIcons[i]) DestroyIcon(ScaledIcons[i]);
-        ScaledIcons[i] = icon;
-    }
-}
-
-// The window is on a monitor of another scale (or the scale was changed):
-// it takes the place Windows suggests, and the scene's scale and size
-// there, and its icons at that scale.
 LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
-    ShowIconsForDpi(window, HIWORD(wParam));
-    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    FitWindowToScene(window, false);
+    FollowNewDpi(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     return 0;
 }
 
-// Before a change of scale Windows asks for the window's size there, so
-// that the place it suggests already fits the scene.
 LRESULT OnGetDpiScaledSize(HWND window, WPARAM wParam, LPARAM lParam) {
-    const int dpi = static_cast<int>(wParam);
-    *reinterpret_cast<SIZE*>(lParam) = WindowSizeForClient(
-        window, ScaledLength(kSceneWidth, dpi), ScaledLength(kSceneHeight, dpi), dpi);
+    *reinterpret_cast<SIZE*>(lParam) = WindowSizeAtDpi(window, static_cast<int>(wParam));
     return TRUE;
 }
 

@@ -6,5 +6,6 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     app/main_window.cpp
     app/menu_commands.cpp
     app/menu_state.cpp
+    app/window_scale.cpp
     app/scoreboard_commands.cpp
     app/word_list_commands.cpp)

@@ -180,7 +180,7 @@ HFONT SceneFont(HDC dc, int heightTenthsOfPoint, int attributes) {
             return font.Font;
         if (font.Font) continue;
         font = {heightTenthsOfPoint, attributes,
-                CreateFontFor(dc, "Times New Roman", heightTenthsOfPoint, 0, attributes, kSceneDpi, kSceneDpi)};
+                CreateFontAtDpi(dc, "Times New Roman", heightTenthsOfPoint, attributes, kSceneDpi)};
         return font.Font;
     }
     return nullptr;

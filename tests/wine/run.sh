@@ -23,6 +23,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 started=$(date +%s)
 
+# Every scenario the driver knows, by name, in its own order.
+scenario_names() { sed -n 's/^ *{"\([a-z0-9-]*\)", .*/\1/p' "$here/driver/main.cpp"; }
+
 finish() {  # passed failed
     local checks
     checks=$(sed -n 's/^\(PASS\|FAIL\) .* (\([0-9]*\) checks)$/\2/p' "$out/driver.out" 2>/dev/null |
@@ -44,7 +47,7 @@ mkdir -p "$out"
 # every scenario is reported skipped, by name, instead of failing.
 machine=$(od -An -tx2 -j $(( $(od -An -tu4 -j 60 -N 4 "$program") + 4 )) -N 2 "$program" | tr -d ' ')
 if [ "$machine" = 014c ] && ! reason=$("$root/scripts/win32-support.sh" wine); then
-    names=$(sed -n 's/^ *{"\([a-z0-9-]*\)", .*/\1/p' "$here/driver/main.cpp")
+    names=$(scenario_names)
     for name in $names; do echo "SKIP $name"; done
     echo "$reason"
     echo "0 passed, 0 failed, $(echo "$names" | wc -w) skipped"
@@ -93,7 +96,7 @@ run_driver() {  # SCREEN SCENARIO...
 large=display-scales
 scenarios=("$@")
 if [ ${#scenarios[@]} -eq 0 ]; then
-    mapfile -t scenarios < <(sed -n 's/^ *{"\([a-z0-9-]*\)", .*/\1/p' "$here/driver/main.cpp")
+    mapfile -t scenarios < <(scenario_names)
 fi
 usual=()
 wanted_large=0
