@@ -42,5 +42,21 @@ if [ "$win32" = yes ] && ! dpkg --print-foreign-architectures | grep -qx i386; t
     $SUDO dpkg --add-architecture i386
 fi
 echo "Installing: ${missing[*]}"
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+# A mirror in the middle of a sync serves an index of the wrong size for
+# a few minutes. Ask again a few times; if one index still fails, the rest
+# is used and the install below says whether anything is missing.
+for attempt in 1 2 3; do
+    $SUDO apt-get update -qq && break
+    [ "$attempt" -lt 3 ] || break
+    echo "apt-get update failed (attempt $attempt); trying again" >&2
+    sleep $((attempt * 15))
+done
+install() { $SUDO apt-get install -y -qq "$@" "${missing[@]}" >/dev/null; }
+# Where one architecture's security index could not be read, the 32-bit
+# libraries of the release cannot match the 64-bit ones of its security
+# archive; taking both from the release's own archive keeps them in step.
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+if ! install; then
+    echo "apt-get install failed; trying again with the packages of $release itself" >&2
+    install -t "$release"
+fi
