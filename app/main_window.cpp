@@ -1,7 +1,8 @@
 // The main window procedure: window creation and destruction, painting,
 // typed letters, the press-and-release of letter cells, the clicks on the
 // case toggle, statistics panel, guess meter and face, the menu commands,
-// the monitor's scale, and the requests of screen readers. Each case
+// the monitor's scale and the system's settings, and the requests of
+// screen readers. Each case
 // forwards to one operation. Mouse positions arrive in the window's
 // pixels and are taken back to the scene's before anything looks at them.
 #include "app/main_window.h"
@@ -16,6 +17,7 @@
 #include "game/phrase.h"
 #include "platform/display_dpi.h"
 #include "platform/help.h"
+#include "platform/pauses.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
@@ -39,18 +41,6 @@ bool PressedShown = false;
 // to no game and is dropped, as the game drops what is left afterwards.
 bool GuessUnderWay = false;
 
-// Commands and close requests that reach the window while a guess or a
-// pause runs (sent by another program, or handed back by the message loop
-// of a dialog the end of a game opened) wait until it is over, in order.
-struct HeldRequest {
-    UINT Message;
-    WPARAM WParam;
-    LPARAM LParam;
-};
-constexpr int kHeldRequestLimit = 16;
-HeldRequest HeldRequests[kHeldRequestLimit];
-int HeldRequestCount = 0;
-
 bool IsCommandOrClose(UINT message) {
     return message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_CLOSE;
 }
@@ -59,33 +49,23 @@ bool IsInput(UINT message) {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
-// While a guess runs, a request waits for its end; during a pause outside
-// a guess, it is queued behind the pause. Input is dropped, as all input
-// that arrives during a game's end is.
+// A command or close request that reaches the window while a guess or a
+// pause runs (sent by another program, or handed on by the message loop of
+// a dialog the end of a game opened) waits until it is over, in order.
+// Input is dropped, as all input that arrives during a game's end is.
 bool HoldForLater(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!GuessUnderWay && !PauseUnderWay()) return false;
+    if (!RequestsHeld()) return false;
     if (IsInput(message)) return true;
     if (!IsCommandOrClose(message)) return false;
-    if (!GuessUnderWay) {
-        PostMessageA(window, message, wParam, lParam);
-    } else if (HeldRequestCount < kHeldRequestLimit) {
-        HeldRequests[HeldRequestCount++] = {message, wParam, lParam};
-    }
+    HoldRequest(window, message, wParam, lParam);
     return true;
-}
-
-void PostHeldRequests() {
-    for (int i = 0; i < HeldRequestCount; ++i) {
-        PostMessageA(MainWindow, HeldRequests[i].Message, HeldRequests[i].WParam, HeldRequests[i].LParam);
-    }
-    HeldRequestCount = 0;
 }
 
 // The scene's buffer is made first: the window's size follows its scale.
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
     CreateDrawingResources(ProgramInstance, window);
-    FitWindowToScene(window, true);
+    FitWindowToScene(window, WindowDpi(window), true);
     return 0;
 }
 
@@ -119,12 +99,31 @@ LRESULT OnEndSession(WPARAM ending) {
     ExitProcess(0);
 }
 
+// Inside a pause the window shows the scene as drawn so far; what the
+// game marked is composed once the pause is over.
 LRESULT OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (dc) PaintSceneWindow(dc, paint.rcPaint);
+    if (dc && PauseUnderWay()) {
+        ShowSceneBuffer(dc, paint.rcPaint);
+        PaintAgainAfterPause(window, paint.rcPaint);
+    } else if (dc) {
+        PaintSceneWindow(dc, paint.rcPaint);
+    }
     EndPaint(window, &paint);
     return 0;
+}
+
+// A maximized window shows the scene at its own size, and is no longer
+// maximized; a minimized one stays minimized.
+LRESULT OnSize(HWND window, WPARAM kind) {
+    if (kind == SIZE_MAXIMIZED) ShowWindow(window, SW_RESTORE);
+    return 0;
+}
+
+LRESULT OnSettingChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DISPLAYCHANGE || wParam == SPI_SETNONCLIENTMETRICS) RefitWindow(window);
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT OnPrintClient(HDC dc) {
@@ -143,9 +142,10 @@ LRESULT OnKeyDown(WPARAM key) {
 void Guess(int16_t letterIndex) {
     if (GuessUnderWay) return;
     GuessUnderWay = true;
+    BeginHoldingRequests();
     GuessLetter(letterIndex);
     GuessUnderWay = false;
-    PostHeldRequests();
+    EndHoldingRequests();
 }
 
 // A typed character guesses the letter it counts as; anything else gives
@@ -246,7 +246,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE: CloseMainWindow(); return 0;
         case WM_ENDSESSION: return OnEndSession(wParam);
         case WM_NCCREATE: EnableScaledFrame(window); return DefWindowProcA(window, message, wParam, lParam);
-        case WM_PAINT: return PauseUnderWay() ? 0 : OnPaint(window);
+        case WM_PAINT: return OnPaint(window);
         case WM_ERASEBKGND: return 1;  // a paint covers every pixel of the client area
         case WM_PRINTCLIENT: return OnPrintClient(reinterpret_cast<HDC>(wParam));
         case WM_KEYDOWN: return OnKeyDown(wParam);
@@ -256,6 +256,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_MOUSEMOVE: return OnMouseMove(wParam, ScenePointAt(lParam));
         case WM_LBUTTONUP: return OnLeftButtonUp(ScenePointAt(lParam));
         case WM_CAPTURECHANGED: return OnCaptureLost();
+        case WM_SIZE: return OnSize(window, wParam);
+        case WM_GETMINMAXINFO: KeepOwnSizeWhenMaximized(window, *reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
+        case WM_SETTINGCHANGE:
+        case WM_DISPLAYCHANGE: return OnSettingChange(window, message, wParam, lParam);
         case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
         case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(window, wParam, lParam);
         case WM_GETOBJECT: return AnswerGameObject(window, wParam, lParam);

@@ -8,15 +8,23 @@
 
 namespace {
 
+// The work area of the window's monitor; false when it cannot be had.
+bool WorkAreaOf(HWND window, RECT& area) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return false;
+    area = monitor.rcWork;
+    return true;
+}
+
 // The largest scale, from the monitor's own down to 100 %, at which the
 // whole window fits the work area of its monitor: a scene enlarged beyond
 // the screen would be cut off.
 int DpiThatFits(HWND window, int dpi) {
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) return dpi;
-    const long width = monitor.rcWork.right - monitor.rcWork.left;
-    const long height = monitor.rcWork.bottom - monitor.rcWork.top;
+    RECT work;
+    if (!WorkAreaOf(window, work)) return dpi;
+    const long width = work.right - work.left;
+    const long height = work.bottom - work.top;
     const int frameDpi = dpi;
     for (; dpi > kSceneDpi; dpi -= kSceneDpi / 4) {
         const SIZE size = WindowSizeForClient(window, ScaledLength(kSceneWidth, dpi),
@@ -26,12 +34,28 @@ int DpiThatFits(HWND window, int dpi) {
     return dpi > kSceneDpi ? dpi : kSceneDpi;
 }
 
-// Gives the window its outer size, centred on the desktop when asked.
+// Gives the window its outer size, centred on the desktop when asked (as
+// it is made); a window only resized is not brought to the front.
 void PlaceWindow(HWND window, SIZE size, bool centre) {
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     SetWindowPos(window, nullptr, (desktop.right - size.cx) / 2, (desktop.bottom - size.cy) / 2, size.cx, size.cy,
-                 SWP_NOZORDER | (centre ? 0 : SWP_NOMOVE));
+                 SWP_NOZORDER | (centre ? 0 : SWP_NOMOVE | SWP_NOACTIVATE));
+}
+
+// A window that no longer lies inside its monitor's work area (after a
+// change of resolution, say) is centred there.
+void KeepOnItsMonitor(HWND window) {
+    RECT area;
+    RECT frame;
+    if (!WorkAreaOf(window, area) || !GetWindowRect(window, &frame)) return;
+    if (frame.left >= area.left && frame.top >= area.top && frame.right <= area.right && frame.bottom <= area.bottom)
+        return;
+    const long width = frame.right - frame.left;
+    const long height = frame.bottom - frame.top;
+    SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
+                 area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The caption's and the taskbar's icons at the sizes of a monitor of
@@ -62,8 +86,7 @@ void ShowIconsForDpi(HWND window, int dpi) {
 
 // A menu bar that wraps onto a second line shows only once the window has
 // its size, so the client area is measured and the size corrected once.
-void FitWindowToScene(HWND window, bool centre) {
-    const int dpi = WindowDpi(window);
+void FitWindowToScene(HWND window, int dpi, bool centre) {
     ChangeSceneScale(DpiThatFits(window, dpi));
     const DisplayScale& scale = SceneDisplayScale();
     const int width = scale.X.ClientSize;
@@ -81,7 +104,23 @@ void FollowNewDpi(HWND window, int dpi, const RECT& suggested) {
     ShowIconsForDpi(window, dpi);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    FitWindowToScene(window, false);
+    FitWindowToScene(window, dpi, false);
+}
+
+void RefitWindow(HWND window) {
+    FitWindowToScene(window, WindowDpi(window), false);
+    KeepOnItsMonitor(window);
+}
+
+void KeepOwnSizeWhenMaximized(HWND window, MINMAXINFO& limits) {
+    RECT frame;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowRect(window, &frame) || IsRectEmpty(&frame) ||
+        !GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    limits.ptMaxSize = POINT{frame.right - frame.left, frame.bottom - frame.top};
+    limits.ptMaxPosition = POINT{frame.left - monitor.rcMonitor.left, frame.top - monitor.rcMonitor.top};
 }
 
 SIZE WindowSizeAtDpi(HWND window, int dpi) {

@@ -6,11 +6,20 @@
 
 #include <windows.h>
 
-// Gives the scene the scale of the window's monitor, or the largest that
-// fits there, and sizes the window so that its client area shows it,
+// Gives the scene the scale of the window's monitor (dpi), or the largest
+// that fits there, and sizes the window so that its client area shows it,
 // whatever the frame, caption and menu bar measure; centred on the desktop
 // when asked, in the same move.
-void FitWindowToScene(HWND window, bool centre);
+void FitWindowToScene(HWND window, int dpi, bool centre);
+
+// The system's frame metrics or the screen's resolution changed: the
+// window is fitted again, and centred on its monitor when it no longer
+// lies inside the monitor's work area.
+void RefitWindow(HWND window);
+
+// The scene has one size: a maximized window keeps the size and place it
+// has (WM_GETMINMAXINFO).
+void KeepOwnSizeWhenMaximized(HWND window, MINMAXINFO& limits);
 
 // The window is now at another resolution: it takes the place Windows
 // suggests, the scene's scale and size there, and its icons at that scale.

@@ -115,6 +115,7 @@ void RunWinSequence() {
     ShowInformation(GameState.Information);
     AnnounceGameEnd(1);
     FlashPhraseBand();
+    SaveFinishedGame();
     StartNextGame();
     FlushPendingInput();
 }
@@ -128,6 +129,7 @@ void RunLossSequence() {
     ShowInformation(GameState.Information);
     AnnounceGameEnd(0);
     FlashPhraseBand();
+    SaveFinishedGame();
     if (GameState.Streak == -1) OfferEndedStreak();
     GameState.StreakMixed = 0;
     StartNextGame();
@@ -179,6 +181,9 @@ int16_t EvaluateGuess(int16_t letterIndex) {
     for (uint16_t p = 0; p < GameState.PhraseLength && !hit; ++p) {
         hit = LetterIndexOf(GameState.Phrase[p]) == letterIndex;
     }
+    // The completing hit's sound, and the losing miss's meter, sounds and
+    // dance, already belong to the game's end.
+    if (hit ? IsPhraseComplete() : GameState.GuessesLeft == 1) BeginGameEnd();
     if (hit) {
         PlaySoundCue(kSoundGotLetter);
     } else {

@@ -67,7 +67,11 @@ void CheckMaxGuessesItem(uint16_t index);
 
 // ---- Utilities ----
 void BeepIfSoundOn();
+// A pause of an animation: the player can do nothing until it is over.
 void DelayMilliseconds(int16_t ms);
+// The guess being judged ends the game: from here to FlushPendingInput,
+// keyboard and mouse input that arrives during a pause is dropped.
+void BeginGameEnd();
 // Loads a string of the program's string table into buffer (at least 100
 // bytes); returns the number of characters, 0 and an empty text if missing.
 int LoadResourceString(int16_t id, char* buffer, size_t size);
@@ -144,7 +148,10 @@ std::FILE* OpenFileForReading(const char* path);
 // Removes a file; 1 when it is gone.
 int16_t RemoveFile(const char* path);
 // Moves a finished file over the one it replaces in a single step; 1 on
-// success, 0 with both files left as they were.
+// success; 0 with both files left as they were; kFileHeld, also with both
+// left as they were, when another program has one of them open without
+// sharing it (a sharing or lock violation), which usually passes soon.
+constexpr int16_t kFileHeld = 2;
 int16_t MoveFileOver(const char* from, const char* to);
 // Writing a file that MoveFileOver then puts in place: created (or
 // truncated) for binary writing, null when it cannot be; the number of

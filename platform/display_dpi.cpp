@@ -1,6 +1,7 @@
-// The monitor's resolution through the calls of Windows 10, found at run
-// time so that the program still starts on older Windows, where the
-// screen's logical inch answers instead.
+// The monitor's resolution through the calls of Windows 10, or of 8.1's
+// shcore.dll where those are missing, found at run time so that the
+// program still starts on older Windows, where the screen's logical inch
+// answers instead.
 #include "platform/display_dpi.h"
 
 namespace {
@@ -9,6 +10,11 @@ using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 using EnableScalingFunction = BOOL(WINAPI*)(HWND);
 using MetricForDpiFunction = int(WINAPI*)(int, UINT);
+using DpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+
+// MDT_EFFECTIVE_DPI of shellscalingapi.h: the scale the user set for the
+// monitor.
+constexpr int kEffectiveDpi = 0;
 
 // A function of user32, or null where this Windows lacks it. user32 stays
 // loaded as long as the program has a window.
@@ -17,6 +23,23 @@ Function User32Function(const char* name) {
     const HMODULE user32 = GetModuleHandleA("user32.dll");
     return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
                   : nullptr;
+}
+
+// The monitor's own scale through shcore.dll (Windows 8.1 on), loaded
+// only where GetDpiForWindow is missing (8.1 and 10 before 1607); 0 where
+// it cannot be told.
+int MonitorDpi(HWND window) {
+    static const DpiForMonitorFunction getDpi = [] {
+        const HMODULE shcore = LoadLibraryA("shcore.dll");
+        return shcore ? reinterpret_cast<DpiForMonitorFunction>(
+                            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
+                      : nullptr;
+    }();
+    UINT x = 0;
+    UINT y = 0;
+    if (!getDpi || !window) return 0;
+    if (FAILED(getDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y))) return 0;
+    return static_cast<int>(y);
 }
 
 int ScreenDpi() {
@@ -31,8 +54,12 @@ int ScreenDpi() {
 
 int WindowDpi(HWND window) {
     static const auto getDpi = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-    const UINT dpi = getDpi && window ? getDpi(window) : 0;
-    return dpi > 0 ? static_cast<int>(dpi) : ScreenDpi();
+    if (getDpi && window) {
+        const UINT dpi = getDpi(window);
+        if (dpi > 0) return static_cast<int>(dpi);
+    }
+    const int monitor = getDpi ? 0 : MonitorDpi(window);
+    return monitor > 0 ? monitor : ScreenDpi();
 }
 
 SIZE WindowSizeForClient(HWND window, int width, int height, int dpi) {

@@ -1,7 +1,7 @@
 // The resolution of the monitor a window is on, and the window size that
-// gives a client area of a wanted size there. The calls that know about
-// monitors of their own resolution came with Windows 10; before them the
-// system's logical inch holds for every window.
+// gives a client area of a wanted size there. Monitors of their own
+// resolution came with Windows 8.1 (the window's own calls with Windows
+// 10); before them the system's logical inch holds for every window.
 #ifndef WORDLOFT_PLATFORM_DISPLAY_DPI_H
 #define WORDLOFT_PLATFORM_DISPLAY_DPI_H
 

@@ -6,6 +6,7 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     platform/category_resource.cpp
     platform/display_dpi.cpp
     platform/help.cpp
+    platform/pauses.cpp
     platform/program_handles.cpp
     platform/sound_playback.cpp
     platform/system_files.cpp

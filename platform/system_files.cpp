@@ -112,11 +112,27 @@ std::FILE* OpenFileForReading(const char* path) { return _wfopen(WidePath(path).
 
 int16_t RemoveFile(const char* path) { return DeleteFileW(WidePath(path).c_str()) ? 1 : 0; }
 
+namespace {
+
+// Another program has the file open without sharing it. Windows refuses to
+// replace a target held so with ERROR_ACCESS_DENIED, as it refuses a
+// read-only one, which is not held and will not pass: the attributes tell
+// the two apart.
+bool HeldByAnother(DWORD error, const std::wstring& target) {
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
+    if (error != ERROR_ACCESS_DENIED) return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
+}  // namespace
+
 int16_t MoveFileOver(const char* from, const char* to) {
-    return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? 1
-               : 0;
+    const std::wstring target = WidePath(to);
+    if (MoveFileExW(WidePath(from).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 1;
+    return HeldByAnother(GetLastError(), target) ? kFileHeld : 0;
 }
 
 std::FILE* CreateFileForWriting(const char* path) { return _wfopen(WidePath(path).c_str(), L"wb"); }

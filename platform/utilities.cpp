@@ -1,7 +1,6 @@
 // The shell's small utilities: message boxes, string loads, the beep that
-// respects the sound switch, cursors, dialog centring, the pause that paces
-// every animation, the clipboard, the modifier keys and the removal of
-// queued input after a game has ended.
+// respects the sound switch, cursors, dialog centring, the clipboard and
+// the modifier keys.
 #include "platform/utilities.h"
 
 #include <algorithm>
@@ -19,21 +18,7 @@ HCURSOR PreviousCursor = nullptr;
 // String loads stop at 99 characters.
 constexpr size_t kStringLimit = 100;
 
-// Queued messages thrown away after a game: the keyboard messages, then
-// the mouse messages, of any window of the thread.
-constexpr UINT kFirstKeyboardMessage = 0x0100;
-constexpr UINT kLastKeyboardMessage = 0x0108;
-constexpr UINT kFirstMouseMessage = 0x0200;
-constexpr UINT kLastMouseMessage = 0x0209;
-
-void RemoveQueuedMessages(UINT first, UINT last) {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, first, last, PM_REMOVE)) {
-    }
-}
-
 }  // namespace
-
 
 int ShowInfoMessage(const char* text) {
     SetArrowCursor();
@@ -72,90 +57,23 @@ HCURSOR SetWaitCursor() {
     return PreviousCursor;
 }
 
+// The screen is the monitor that shows the main window (the primary one
+// before there is a main window); on a single monitor that is the whole
+// screen, SM_CXSCREEN by SM_CYSCREEN.
 void CentreDialog(HWND dialog) {
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    const HMONITOR shown = MonitorFromWindow(MainWindow ? MainWindow : dialog, MONITOR_DEFAULTTOPRIMARY);
+    if (!GetMonitorInfoA(shown, &monitor)) {
+        SetRect(&monitor.rcMonitor, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    }
+    const RECT& screen = monitor.rcMonitor;
     RECT client;
     GetClientRect(dialog, &client);
-    const int x = (screenWidth - client.right) / 2 - GetSystemMetrics(SM_CXDLGFRAME);
-    const int y = (screenHeight - client.bottom) / 2 - GetSystemMetrics(SM_CYDLGFRAME);
+    const int x = screen.left + (screen.right - screen.left - client.right) / 2 - GetSystemMetrics(SM_CXDLGFRAME);
+    const int y = screen.top + (screen.bottom - screen.top - client.bottom) / 2 - GetSystemMetrics(SM_CYDLGFRAME);
     SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
-
-namespace {
-
-// The class of the hidden window through which COM hands a
-// single-threaded apartment the calls other processes make into its
-// objects (the accessible objects): each call arrives as a message posted
-// to that window, which a thread must dispatch for the call to run.
-constexpr char kApartmentWindowClass[] = "OleMainThreadWndClass";
-
-// Set while DelayMilliseconds waits.
-int PausesUnderWay = 0;
-
-BOOL CALLBACK MatchApartmentWindow(HWND window, LPARAM found) {
-    char name[32] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (std::strcmp(name, kApartmentWindowClass) != 0) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-// The apartment window of this thread, or nullptr while the thread has
-// joined no apartment (no screen reader has asked for anything yet). It
-// is a message-only window; older systems made it a hidden top-level one.
-HWND ApartmentWindow() {
-    static HWND known = nullptr;
-    const DWORD thread = GetCurrentThreadId();
-    if (known && IsWindow(known) && GetWindowThreadProcessId(known, nullptr) == thread) return known;
-    known = nullptr;
-    for (HWND w = FindWindowExA(HWND_MESSAGE, nullptr, kApartmentWindowClass, nullptr); w;
-         w = FindWindowExA(HWND_MESSAGE, w, kApartmentWindowClass, nullptr)) {
-        if (GetWindowThreadProcessId(w, nullptr) == thread) return known = w;
-    }
-    HWND found = nullptr;
-    EnumThreadWindows(thread, MatchApartmentWindow, reinterpret_cast<LPARAM>(&found));
-    return known = found;
-}
-
-// Runs the requests waiting for this thread that a pause serves: messages
-// other threads and processes send (PeekMessage handles every pending sent
-// message before it looks at the queue; with PM_QS_SENDMESSAGE alone it
-// takes nothing from it), then the calls into the apartment's objects.
-// Input, paint requests and every other posted message stay queued.
-void ServeWaitingRequests() {
-    MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    HWND apartment = ApartmentWindow();
-    while (apartment && PeekMessageA(&message, apartment, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-}
-
-}  // namespace
-
-// The player sees and can do nothing until the time has passed: no input,
-// no menu and no painting is handled. Meanwhile the thread sleeps and wakes
-// only to answer what other programs ask of the window and of its
-// accessible objects (a screen reader reading the game), so that they are
-// never kept waiting by a pause. An end that lies past the tick counter's
-// wrap counts as reached at once.
-void DelayMilliseconds(int16_t ms) {
-    const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-    ++PausesUnderWay;
-    for (DWORD now = GetTickCount(); now < end; now = GetTickCount()) {
-        // What is in the queue now counts as seen: the wait below wakes
-        // only for a message sent or posted from here on (a call reaching
-        // the apartment window), not again and again for input or a
-        // command that stays queued until the pause is over.
-        GetQueueStatus(QS_SENDMESSAGE | QS_POSTMESSAGE);
-        ServeWaitingRequests();
-        now = GetTickCount();
-        if (now >= end) break;
-        MsgWaitForMultipleObjectsEx(0, nullptr, end - now, QS_SENDMESSAGE | QS_POSTMESSAGE, 0);
-    }
-    --PausesUnderWay;
-}
-
-bool PauseUnderWay() { return PausesUnderWay > 0; }
 
 void CopyTextToClipboard(const char* text) {
     if (!OpenClipboard(nullptr)) return;
@@ -188,8 +106,3 @@ void CopyTextToClipboard(const char* text) {
 int16_t IsControlDown() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) ? 1 : 0; }
 
 int16_t IsShiftDown() { return (GetAsyncKeyState(VK_SHIFT) & 0x8000) ? 1 : 0; }
-
-void FlushPendingInput() {
-    RemoveQueuedMessages(kFirstKeyboardMessage, kLastKeyboardMessage);
-    RemoveQueuedMessages(kFirstMouseMessage, kLastMouseMessage);
-}

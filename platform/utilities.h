@@ -1,9 +1,9 @@
 // Small operations every part of the window shell uses: the arrow and
 // hourglass cursors, centring a dialog, the clipboard and the Ctrl and
-// Shift keys. The message boxes, string loads, the beep and the pause that
-// the game also asks for are declared in game/requests.h and defined in
-// utilities.cpp as well (its region repaints belong to the scene's buffer,
-// render/scene_buffer.cpp).
+// Shift keys. The message boxes, string loads and the beep that the game
+// also asks for are declared in game/requests.h and defined in
+// utilities.cpp as well (its pauses are in platform/pauses.cpp, its region
+// repaints in the scene's buffer, render/scene_buffer.cpp).
 #ifndef WORDLOFT_PLATFORM_UTILITIES_H
 #define WORDLOFT_PLATFORM_UTILITIES_H
 
@@ -17,18 +17,14 @@
 HCURSOR SetArrowCursor();
 HCURSOR SetWaitCursor();
 
-// Moves a dialog to the middle of the screen (by its client size, so it
-// sits a caption's height below the true centre). Called as dialogs open.
+// Moves a dialog to the middle of the screen that shows the main window
+// (by its client size, so it sits a caption's height below the true
+// centre). Called as dialogs open.
 void CentreDialog(HWND dialog);
 
 // Puts a text on the clipboard as CF_TEXT. A busy clipboard is ignored; a
 // memory failure beeps when sound is on.
 void CopyTextToClipboard(const char* text);
-
-// True while DelayMilliseconds waits. A message the window procedure
-// receives then was sent by another thread or program in the middle of
-// an animation.
-bool PauseUnderWay();
 
 // 1 while the key is held down at this moment, else 0.
 int16_t IsControlDown();

@@ -21,6 +21,9 @@ const char kFileName[] = "WWLT.DAT";
 // The record is written here first and only then moved over "WWLT.DAT".
 const char kTemporaryFileName[] = "WWLT.TMP";
 
+// Set when a save at a game's end failed, until a reported save succeeds.
+bool FinishedGameSavesStopped = false;
+
 void Terminate(char* field, size_t width) { field[width - 1] = '\0'; }
 
 using DirectoryQuery = uint32_t (*)(char* buffer, uint32_t size);
@@ -198,6 +201,17 @@ int16_t LoadPreferences() {
     return 1;
 }
 
-int16_t SavePreferences() { return SaveRecord(true); }
+int16_t SavePreferences() {
+    const int16_t saved = SaveRecord(true);
+    if (saved) FinishedGameSavesStopped = false;
+    return saved;
+}
 
 int16_t SavePreferencesQuietly() { return SaveRecord(false); }
+
+int16_t SaveFinishedGame() {
+    if (FinishedGameSavesStopped) return 0;
+    const int16_t saved = SaveRecord(false);
+    FinishedGameSavesStopped = saved == 0;
+    return saved;
+}

@@ -125,6 +125,12 @@ int16_t SavePreferences();
 // The same save without any message, for the end of the session, when no
 // message box can be answered any more.
 int16_t SavePreferencesQuietly();
+// The save at the end of each game, so that a program ended from outside
+// keeps every finished game: quiet, and without waiting for a file another
+// program holds. After one fails, these saves stop until a SavePreferences
+// succeeds (which reports its own failures). 1 when the record reached its
+// file.
+int16_t SaveFinishedGame();
 
 // While a dialog edits the record in place (the Custom Words dialog, until
 // Done or Cancel), the record as it was when the dialog opened; null

@@ -11,6 +11,12 @@
 // Writes size bytes to path through temporary. 1 on success; otherwise
 // shows createError when the temporary file cannot be created, writeError
 // for any later failure, and returns 0. A null message is not shown.
+// A save that reports its failures (writeError given) waits up to
+// kHeldFileWaitMs for a file another program holds (an anti-virus scanner
+// or the search indexer opens a file it sees change, usually for well
+// under a second) before it gives up; a quiet save does not wait.
+constexpr int16_t kHeldFileWaitMs = 2000;
+constexpr int16_t kHeldFileRetryMs = 100;
 int16_t WriteWholeFile(const char* path, const char* temporary, const void* bytes, size_t size,
                        const char* createError, const char* writeError);
 

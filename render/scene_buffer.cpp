@@ -176,6 +176,14 @@ void PaintSceneWindow(HDC dc, const RECT& area) {
     }
     ComposeMarked();
     FollowMeterRepaint();
+    ShowSceneBuffer(dc, area);
+}
+
+void ShowSceneBuffer(HDC dc, const RECT& area) {
+    if (!Scene.Dc) {
+        PaintAll(dc);
+        return;
+    }
     BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, Shown().Dc, area.left,
            area.top, SRCCOPY);
 }

@@ -46,6 +46,11 @@ void ShowSceneChanges();
 // area from the buffer.
 void PaintSceneWindow(HDC dc, const RECT& area);
 
+// WM_PAINT inside a pause: copies the client rectangle area from the
+// buffer as it stands, composing nothing (the scene is drawn straight onto
+// dc when there is no buffer).
+void ShowSceneBuffer(HDC dc, const RECT& area);
+
 // WM_PRINTCLIENT: draws the whole scene afresh from the game's state into
 // dc, at the window's scale.
 void PrintScene(HDC dc);

@@ -79,10 +79,11 @@ void ClimbSun(HDC dc) {
 }
 
 // Ten rounds of the eight dance frames over the patch of sky behind the
-// figure; the figure stays in its fifth pose.
-void Dance(HDC dc, int x, int y) {
+// figure; the figure stays in its fifth pose, which is all a composed
+// scene shows.
+void Dance(HDC dc, int x, int y, bool animate) {
     const HBITMAP sky = LoadSceneBitmap("skybit");
-    for (int round = 0; round < kDanceRounds; ++round) {
+    for (int round = 0; animate && round < kDanceRounds; ++round) {
         for (int frame = 0; frame < kDanceFrameCount; ++frame) {
             DrawFrameOverPatch(dc, sky, x, y, DanceIcon(frame), x, y);
             DelayMilliseconds(kDanceFrameMs);
@@ -130,7 +131,7 @@ void DrawSceneStage(HDC dc, int16_t stage, bool animate) {
             else DrawSceneIcon(dc, DrawingResources.SunIcon, entry.x, entry.y);
             break;
         case kStageDance:
-            Dance(dc, entry.x, entry.y);
+            Dance(dc, entry.x, entry.y, animate);
             break;
     }
 }

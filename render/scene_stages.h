@@ -14,7 +14,8 @@
 // The content of the scene box, after its white fill.
 void DrawScene(HDC dc);
 
-// One stage (0..11); with animate the climbing sun of stage 1 moves.
+// One stage (0..11); with animate the climbing sun of stage 1 moves and
+// the figure of stage 0 dances; without, both are drawn where they end.
 void DrawSceneStage(HDC dc, int16_t stage, bool animate);
 
 #endif

@@ -19,6 +19,7 @@ packages=(
     wine wine64 xvfb xauth x11-utils
     fonts-liberation fonts-wine
     espeak-ng sox
+    pulseaudio
     nsis
 )
 

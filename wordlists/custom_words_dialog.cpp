@@ -11,6 +11,7 @@
 #include "game/game_state.h"
 #include "game/phrase.h"
 #include "platform/help.h"
+#include "platform/pauses.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"

@@ -83,9 +83,10 @@ TEST(EngineGuesses, MissLeavingOneGuessGaspsAndLastMissDropsTheDoor) {
     EXPECT_EQ(Fake.Calls, gasp);
     Fake.Calls.clear();
     Guess('Q');
-    // The last miss: the door drops before the stages, no gasp, the miss
-    // is told, then the loss sequence begins with the sad face.
-    const Calls last = {"DrawLetterCellUsed(16)", "DrawPhrase[___]",  "PlaySoundCue(1)",
+    // The last miss: the game's end begins before its sound, the door
+    // drops before the stages, no gasp, the miss is told, then the loss
+    // sequence begins with the sad face.
+    const Calls last = {"DrawLetterCellUsed(16)", "DrawPhrase[___]",  "BeginGameEnd", "PlaySoundCue(1)",
                         "WipeGuessMeter",         "DrawGuessMeter",   "PlaySoundCue(21)",
                         "DrawStagesAfterMiss(0)", "AnnounceGuess(16,0)", "InvalidateRegion(6,-2)", "InvalidateRegion(1,-2)",
                         "PlaySoundCue(3)"};
@@ -132,9 +133,10 @@ TEST(EngineSequences, WinRunsItsStepsInOrder) {
     Guess('A');
     Fake.Calls.clear();
     Guess('B');
-    // The guess is told first, the won game once the information line
-    // shows, before the flash.
-    Calls expected = {"DrawLetterCellUsed(1)", "DrawPhrase[AB]", "PlaySoundCue(0)", "AnnounceGuess(1,1)",
+    // The game's end begins with the completing hit's sound; the guess is
+    // told first, the won game once the information line shows, before the
+    // flash.
+    Calls expected = {"DrawLetterCellUsed(1)", "DrawPhrase[AB]", "BeginGameEnd", "PlaySoundCue(0)", "AnnounceGuess(1,1)",
                       "InvalidateRegion(6,-2)", "InvalidateRegion(1,-2)", "PlaySoundCue(2)",
                       "ShowInformation:ABOUT AB", "AnnounceGameEnd(1)"};
     for (int i = 0; i < 10; ++i) {

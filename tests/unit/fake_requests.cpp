@@ -66,6 +66,7 @@ void BeepIfSoundOn() {
     if (Preferences.SoundOn) Log("Beep");
 }
 void DelayMilliseconds(int16_t ms) { Log("Delay(" + Number(ms) + ")"); }
+void BeginGameEnd() { Log("BeginGameEnd"); }
 int LoadResourceString(int16_t id, char* buffer, size_t size) {
     const char* text = id == IDS_CONFIRM_MAXGUESSES ? "Change the MaxGuesses now? (Thecurrent winning streak at this "
                                    "difficulty level will end.)"
@@ -174,7 +175,17 @@ std::FILE* OpenFileForReading(const char* path) { return std::fopen(path, "rb");
 int16_t RemoveFile(const char* path) { return std::remove(path) == 0 ? 1 : 0; }
 int16_t MoveFileOver(const char* from, const char* to) {
     if (Fake.Fault == FileFault::Replace) return 0;
-    return std::rename(from, to) == 0 ? 1 : 0;
+    if (Fake.Fault == FileFault::Held) {
+        if (Fake.HeldAttempts == 0) return kFileHeld;
+        if (--Fake.HeldAttempts == 0) Fake.Fault = FileFault::None;
+        return kFileHeld;
+    }
+    if (std::rename(from, to) != 0) return 0;
+    if (Fake.LogReplacedFiles) {
+        const char* name = std::strrchr(to, '\\');
+        Log(std::string("Replaced:") + (name ? name + 1 : to));
+    }
+    return 1;
 }
 
 namespace {

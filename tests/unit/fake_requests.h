@@ -9,7 +9,9 @@
 #include <vector>
 
 // A stage at which writing a file fails.
-enum class FileFault { None, Create, DiskFull, Flush, Close, Replace };
+// Held: another program holds the file for HeldAttempts replace attempts
+// (0: for good).
+enum class FileFault { None, Create, DiskFull, Flush, Close, Replace, Held };
 
 struct FakeShell {
     std::vector<std::string> Calls;
@@ -36,6 +38,9 @@ struct FakeShell {
     // bytes a file takes before the disk is full.
     FileFault Fault = FileFault::None;
     size_t DiskFullAfter = 0;
+    int HeldAttempts = 0;
+    // MoveFileOver logs "Replaced:NAME" for each file it puts in place.
+    bool LogReplacedFiles = false;
 };
 
 extern FakeShell Fake;

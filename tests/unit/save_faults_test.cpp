@@ -87,3 +87,40 @@ TEST_F(SaveFaultTest, WordListFileSurvivesEveryFailedSave) {
     ExpectEveryFaultHarmless(path, kWordListFileSize, [&] { return WriteWordListFile(path.c_str()); },
                              "Error creating file.", "Error writing Wordloft Word File.");
 }
+
+// A file another program holds for a moment (a scanner that opened the
+// new file) is waited for by a save that reports its failures, for up to
+// two seconds; the quiet saves neither wait nor show anything.
+TEST_F(SaveFaultTest, HeldFileIsWaitedForOnlyBySavesThatReport) {
+    Preferences.TotalWins = 1;
+    ASSERT_EQ(SavePreferences(), 1);
+    const auto before = ReadFile(PreferencePath);
+    const auto files = FilesInDirectory();
+    Preferences.TotalWins = 2;
+    struct HeldCase {
+        const char* What;
+        int HeldAttempts;  // 0: held for good
+        int16_t (*Save)();
+        int16_t Result;
+        size_t Waits;
+        std::vector<std::string> Messages;
+    };
+    const HeldCase cases[] = {
+        {"held for good", 0, SavePreferences, 0, 20, {"Error:Error writing Preference file."}},
+        {"quiet at the session's end", 3, SavePreferencesQuietly, 0, 0, {}},
+        {"quiet at a game's end", 3, SaveFinishedGame, 0, 0, {}},
+        {"held for three tries", 3, SavePreferences, 1, 3, {}},
+    };
+    for (const HeldCase& c : cases) {
+        SCOPED_TRACE(c.What);
+        Fake.Calls.clear();
+        Fake.Fault = FileFault::Held;
+        Fake.HeldAttempts = c.HeldAttempts;
+        EXPECT_EQ(c.Save(), c.Result);
+        EXPECT_EQ(CallsStartingWith("Delay(100)").size(), c.Waits);
+        EXPECT_EQ(CallsStartingWith("Error"), c.Messages);
+        EXPECT_EQ(FilesInDirectory(), files) << "no temporary file is left";
+        if (c.Result == 0) EXPECT_EQ(ReadFile(PreferencePath), before);
+    }
+    EXPECT_NE(ReadFile(PreferencePath), before);
+}

@@ -3,9 +3,13 @@
 // unconfirmed dialog edit is left out.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "game/categories.h"
 #include "game/engine.h"
 #include "game/game_state.h"
+#include "game/random_choice.h"
 #include "records/preferences.h"
 #include "game/session_end.h"
 #include "records/statistics.h"
@@ -21,6 +25,16 @@ protected:
     PreferencesRecord Saved() {
         EXPECT_EQ(LoadPreferences(), 1);
         return Preferences;
+    }
+    // The counters in the file as it stands, the record in memory untouched.
+    PreferencesRecord OnDisk() {
+        PreferencesRecord record = {};
+        const auto bytes = ReadFile(PreferencePath);
+        if (bytes.size() == sizeof record) std::memcpy(&record, bytes.data(), sizeof record);
+        return record;
+    }
+    long Position(const std::string& call) {
+        return std::find(Fake.Calls.begin(), Fake.Calls.end(), call) - Fake.Calls.begin();
     }
     int CountScores(int16_t score) {
         int n = 0;
@@ -98,4 +112,45 @@ TEST_F(SessionEndTest, LeavesOutAnUnconfirmedEditAndFailsQuietly) {
     Fake.WindowsDirectory = "";
     EXPECT_EQ(KeepRecordAtSessionEnd(), 0);
     EXPECT_TRUE(Fake.Calls.empty()) << "a failure at the session's end shows nothing";
+}
+
+// Each game's end puts the record on disk after the flash and before
+// anything that may not come back (the streak's offer, the next game), so
+// that a program ended from outside keeps every finished game. A failed
+// save there shows nothing, and those saves wait for a save that reports
+// its failures to succeed again.
+TEST_F(SessionEndTest, EveryFinishedGameIsOnDiskBeforeTheOfferAndTheNextGame) {
+    Preferences.ScoringOn = 1;
+    Preferences.WordSource = kSourceCustomWords;
+    Preferences.CustomWordCount = 1;
+    std::snprintf(Preferences.CustomWords[0].Phrase, kPhraseFieldSize, "AB");
+    SetSourceLabel(kSourceCustomWords);
+    SetMaxGuesses(4);
+    ASSERT_EQ(SavePreferences(), 1);
+    SeedRandom(1);
+    ClearUsedPhrases();
+    NewGame(kSourceCustomWords, 0);
+    GameState.Streak = 3;
+    Fake.LogReplacedFiles = true;
+    Fake.Calls.clear();
+    for (char c : {'W', 'X', 'Y', 'Z'}) GuessLetter(static_cast<int16_t>(c - 'A'));
+    const long lastFlash = std::find(Fake.Calls.rbegin(), Fake.Calls.rend(), "Delay(250)").base() - Fake.Calls.begin();
+    EXPECT_EQ(Position("Replaced:WWLT.DAT"), lastFlash);
+    EXPECT_LT(Position("Replaced:WWLT.DAT"), Position("AskStreakName"));
+    EXPECT_LT(Position("AskStreakName"), Position("ClearPhraseBand"));
+    EXPECT_EQ(Fake.Calls.back(), "FlushPendingInput");
+    EXPECT_EQ(OnDisk().TotalLosses, 1);
+
+    Fake.Fault = FileFault::Create;
+    Fake.Calls.clear();
+    for (char c : {'A', 'B'}) GuessLetter(static_cast<int16_t>(c - 'A'));
+    Fake.Fault = FileFault::None;
+    for (char c : {'A', 'B'}) GuessLetter(static_cast<int16_t>(c - 'A'));
+    EXPECT_TRUE(CallsStartingWith("Error").empty()) << "a failed save at a game's end shows nothing";
+    EXPECT_TRUE(CallsStartingWith("Replaced").empty()) << "after a failure, games wait for a reported save";
+    EXPECT_EQ(OnDisk().TotalWins, 0);
+    ASSERT_EQ(SavePreferences(), 1);
+    for (char c : {'A', 'B'}) GuessLetter(static_cast<int16_t>(c - 'A'));
+    EXPECT_EQ(CallsStartingWith("Replaced").size(), 2u);
+    EXPECT_EQ(OnDisk().TotalWins, 3);
 }

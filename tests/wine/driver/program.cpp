@@ -219,6 +219,22 @@ bool Settle(const Program& program, DWORD timeoutMs) {
     return true;
 }
 
+void StartTimingQueueWaits() {
+    SharedBlock->QueueMessages = 0;
+    SharedBlock->QueueLongestMs = 0;
+    SharedBlock->QueueLongestMessage = 0;
+    SharedBlock->WatchingQueue = 1;
+}
+
+QueueWaits StopTimingQueueWaits() {
+    SharedBlock->WatchingQueue = 0;
+    QueueWaits waits;
+    waits.Messages = SharedBlock->QueueMessages;
+    waits.LongestMs = SharedBlock->QueueLongestMs;
+    waits.LongestMessage = SharedBlock->QueueLongestMessage;
+    return waits;
+}
+
 bool TypeCharacter(const Program& program, char c) {
     PostCharacter(program, c);
     return Expect(Settle(program), "typing '%c' was not handled within 30 s", c);

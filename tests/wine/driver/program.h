@@ -92,6 +92,16 @@ struct ProcessorReading {
     double ClockMs = 0;
 };
 bool ReadProcessor(const Program& program, ProcessorReading& reading);
+// How long messages waited on the program's queue before it took them,
+// the way Windows judges whether a window is hung (it does at 5 s): the
+// probe times every message taken between the two calls.
+struct QueueWaits {
+    int Messages = 0;
+    int LongestMs = 0;
+    int LongestMessage = 0;
+};
+void StartTimingQueueWaits();
+QueueWaits StopTimingQueueWaits();
 // Presses or releases Ctrl and Shift for the whole system.
 bool HoldModifierKeys(bool control, bool shift);
 

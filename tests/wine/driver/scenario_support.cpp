@@ -203,20 +203,9 @@ std::string VersionOfNewProgram() {
 
 }  // namespace
 
-PrefixWindowsVersion::PrefixWindowsVersion(const char* version) {
-    HKEY key = nullptr;
-    if (!Expect(RegCreateKeyExA(HKEY_CURRENT_USER, kWineKey, 0, nullptr, 0, KEY_READ | KEY_WRITE,
-                                nullptr, &key, nullptr) == ERROR_SUCCESS,
-                "cannot open HKCU\\%s", kWineKey))
-        return;
-    char old[64] = "";
-    DWORD size = sizeof old - 1, type = 0;
-    HadSetting = RegQueryValueExA(key, "Version", nullptr, &type, reinterpret_cast<BYTE*>(old),
-                                  &size) == ERROR_SUCCESS;
-    Setting = old;
-    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                   static_cast<DWORD>(lstrlenA(version) + 1));
-    RegCloseKey(key);
+PrefixWindowsVersion::PrefixWindowsVersion(const char* version)
+    : Setting(kWineKey, "Version", REG_SZ, version, static_cast<DWORD>(lstrlenA(version) + 1)) {
+    if (!Expect(Setting.Applied, "cannot set HKCU\\%s \"Version\"", kWineKey)) return;
     const std::string seen = VersionOfNewProgram();
     Applied = Expect(seen == VersionNumberOf(version),
                      "with the prefix at %s a new program sees Windows \"%s\"", version,
@@ -224,16 +213,8 @@ PrefixWindowsVersion::PrefixWindowsVersion(const char* version) {
 }
 
 PrefixWindowsVersion::~PrefixWindowsVersion() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kWineKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
-    if (HadSetting)
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(Setting.c_str()),
-                       static_cast<DWORD>(Setting.size() + 1));
-    else
-        RegDeleteValueA(key, "Version");
-    RegCloseKey(key);
-    if (!HadSetting)
-        ExpectText(VersionOfNewProgram(), VersionNumberOf("win7"), "the prefix's own version");
+    Setting.Restore();
+    if (!Setting.HadSetting) ExpectText(VersionOfNewProgram(), VersionNumberOf("win7"), "the prefix's own version");
 }
 
 namespace {
@@ -268,27 +249,43 @@ void ChooseFile(const Program& program, const char* caption, const std::string& 
 
 namespace {
 constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+constexpr char kDriversKey[] = "Software\\Wine\\Drivers";
+
 }  // namespace
 
-PrefixDisplayScale::PrefixDisplayScale(DWORD dpi) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key,
+PrefixSetting::PrefixSetting(const char* key, const char* name, DWORD type, const void* data, DWORD size)
+    : Key(key), Name(name) {
+    HKEY opened = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &opened,
                         nullptr) != ERROR_SUCCESS)
         return;
-    DWORD size = sizeof Setting;
-    HadSetting = RegQueryValueExA(key, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&Setting),
-                                  &size) == ERROR_SUCCESS;
-    Applied = RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                             sizeof dpi) == ERROR_SUCCESS;
-    RegCloseKey(key);
+    DWORD oldSize = 0;
+    HadSetting = RegQueryValueExA(opened, name, nullptr, &OldType, nullptr, &oldSize) == ERROR_SUCCESS;
+    Old.resize(oldSize);
+    if (HadSetting && oldSize > 0)
+        HadSetting = RegQueryValueExA(opened, name, nullptr, &OldType, Old.data(), &oldSize) == ERROR_SUCCESS;
+    Applied = RegSetValueExA(opened, name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS;
+    RegCloseKey(opened);
 }
 
-PrefixDisplayScale::~PrefixDisplayScale() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
+PrefixSetting::~PrefixSetting() { Restore(); }
+
+void PrefixSetting::Restore() {
+    HKEY opened = nullptr;
+    if (!Applied || RegOpenKeyExA(HKEY_CURRENT_USER, Key.c_str(), 0, KEY_WRITE, &opened) != ERROR_SUCCESS) return;
+    Applied = false;
     if (HadSetting)
-        RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&Setting), sizeof Setting);
+        RegSetValueExA(opened, Name.c_str(), 0, OldType, Old.data(), static_cast<DWORD>(Old.size()));
     else
-        RegDeleteValueA(key, "LogPixels");
-    RegCloseKey(key);
+        RegDeleteValueA(opened, Name.c_str());
+    RegCloseKey(opened);
+}
+
+PrefixDisplayScale::PrefixDisplayScale(DWORD dpi)
+    : PrefixSetting(kDesktopKey, "LogPixels", REG_DWORD, &dpi, sizeof dpi) {}
+
+PrefixSoundDevice::PrefixSoundDevice() : Setting(kDriversKey, "Audio", REG_SZ, "pulse", sizeof "pulse") {
+    char server[MAX_PATH] = "";
+    const bool served = GetEnvironmentVariableA("PULSE_SERVER", server, sizeof server) > 0;
+    Applied = Expect(served && Setting.Applied, "the run has no sound server (PULSE_SERVER) for a sound device");
 }

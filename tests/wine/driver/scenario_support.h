@@ -109,35 +109,51 @@ bool ExpectSameBytes(const Bytes& got, const Bytes& expected, const char* what);
 // Saves both pictures for a person to compare when a pixel check fails.
 void SaveMismatch(const Image& a, const Image& b, const std::string& name);
 
+// While one lives, a value under the prefix's HKEY_CURRENT_USER holds the
+// given data, which Wine reads when a process starts; at its end the value
+// it had (or none) is back. Applied is false when it could not be written.
+struct PrefixSetting {
+    PrefixSetting(const char* key, const char* name, DWORD type, const void* data, DWORD size);
+    ~PrefixSetting();
+    // Puts the old value back now (once).
+    void Restore();
+    PrefixSetting(const PrefixSetting&) = delete;
+    PrefixSetting& operator=(const PrefixSetting&) = delete;
+    bool Applied = false;
+    bool HadSetting = false;
+    std::string Key;
+    std::string Name;
+    DWORD OldType = 0;
+    std::vector<BYTE> Old;
+};
+
 // While one lives, the programs started from then on see the Windows
-// version given in Wine's names ("win10", "winxp"): the prefix-wide
-// setting HKCU\Software\Wine "Version", read when a process starts. At its
-// end the prefix has its own setting back (none: Windows 7). Applied is
-// false (recorded) when a program started meanwhile does not report the
-// version.
+// version given in Wine's names ("win10", "winxp"): HKCU\Software\Wine
+// "Version". Applied is false (recorded) when a program started meanwhile
+// does not report the version; at its end the prefix has its own setting
+// back (none: Windows 7).
 struct PrefixWindowsVersion {
     explicit PrefixWindowsVersion(const char* version);
     ~PrefixWindowsVersion();
-    PrefixWindowsVersion(const PrefixWindowsVersion&) = delete;
-    PrefixWindowsVersion& operator=(const PrefixWindowsVersion&) = delete;
+    PrefixSetting Setting;
     bool Applied = false;
-    bool HadSetting = false;
-    std::string Setting;
 };
 
 // While one lives, the programs started from then on see the display
 // scale given in pixels to the logical inch: HKCU\Control Panel\Desktop
-// "LogPixels", which Wine reads when a process starts. At its end the
-// prefix has its own setting back. Applied is false when the setting
-// could not be written.
-struct PrefixDisplayScale {
+// "LogPixels".
+struct PrefixDisplayScale : PrefixSetting {
     explicit PrefixDisplayScale(DWORD dpi);
-    ~PrefixDisplayScale();
-    PrefixDisplayScale(const PrefixDisplayScale&) = delete;
-    PrefixDisplayScale& operator=(const PrefixDisplayScale&) = delete;
+};
+
+// While one lives, the programs started from then on have a sound device:
+// Wine's PulseAudio driver (HKCU\Software\Wine\Drivers "Audio"), playing
+// into the sound server the test run started (PULSE_SERVER). Applied is
+// false (recorded) when the run has no sound server.
+struct PrefixSoundDevice {
+    PrefixSoundDevice();
+    PrefixSetting Setting;
     bool Applied = false;
-    bool HadSetting = false;
-    DWORD Setting = 0;
 };
 
 #endif

@@ -2,6 +2,8 @@
 // guess greys the Words and MaxGuesses menus until the next game, keys
 // pressed while a game ends never reach the next one, and a session that
 // Windows ends with the game open keeps its games.
+#include <cstdio>
+
 #include "check.h"
 #include "dialogs.h"
 #include "scenario_support.h"
@@ -130,8 +132,73 @@ void FirstGuessGreysWordsAndMaxGuesses() {
     }
 }
 
-void InputDuringGameEndIsDiscarded() {
-    Bytes prefs = CustomWordPreferences({{"AB", ""}}, 6, 0);
+namespace {
+
+// A key as the keyboard gives it: down, its character, up.
+void PostKeyPress(const Program& program, char c) {
+    const int key = c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
+    const UINT scan = MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
+    PostMessageA(program.Window, WM_KEYDOWN, key, 1 | (scan << 16));
+    PostMessageA(program.Window, WM_CHAR, static_cast<unsigned char>(c), 1 | (scan << 16));
+    PostMessageA(program.Window, WM_KEYUP, key, 1 | (scan << 16) | (3u << 30));
+}
+
+struct GameEnd {
+    QueueWaits Waits;
+    DWORD Ms = 0;
+    ProcessorReading Before, After;
+    bool ReadProcessor = false;
+};
+
+// Types the letter that ends the game and, while its end runs, a key, a
+// click on a letter and F2; returns once the next game is ready (the
+// end's sounds and pauses over) with how long messages waited meanwhile.
+GameEnd EndGameWhileTyping(const Program& program, char last) {
+    GameEnd end;
+    StartTimingQueueWaits();
+    const DWORD start = GetTickCount();
+    PostKeyPress(program, last);
+    Sleep(400);
+    end.ReadProcessor = ReadProcessor(program, end.Before);
+    PostKeyPress(program, 'x');
+    Sleep(300);
+    POINT q = LetterCellCentre('Q');
+    PostClick(program, q.x, q.y);
+    PostKey(program, VK_F2);
+    const DWORD posted = GetTickCount();
+    Settle(program);
+    end.Ms = GetTickCount() - start;
+    end.Waits = StopTimingQueueWaits();
+    end.ReadProcessor = end.ReadProcessor && ReadProcessor(program, end.After);
+    Expect(GetTickCount() - posted > 1000, "the game had ended before the keys were typed: nothing was tested");
+    return end;
+}
+
+// Windows calls a window hung when a message waits 5 s; the program takes
+// every message within 100 ms however long the game's end runs.
+void ExpectQueueServed(const GameEnd& end, const char* what) {
+    std::fprintf(stderr, "%s: %d messages, the longest wait %d ms (message 0x%04X); the end took %lu ms\n", what,
+                 end.Waits.Messages, end.Waits.LongestMs, end.Waits.LongestMessage, end.Ms);
+    Expect(end.Waits.Messages > 0, "%s: no message was timed", what);
+    Expect(end.Waits.LongestMs <= 100, "%s: message 0x%04X waited %d ms on the queue (at most 100)", what,
+           end.Waits.LongestMessage, end.Waits.LongestMs);
+}
+
+// The next game is a fresh one: nothing typed or clicked during the end of
+// the last one reached it.
+void ExpectFreshGame(const Program& program, const Image& fresh, const char* what) {
+    ExpectGameMenus(program, false, what);
+    Image scene;
+    if (!CaptureClient(program, scene)) return;
+    long changed = CountDifferences(fresh, scene, kLetterPanel);
+    if (!Expect(changed == 0, "%s: the letter panel of the next game differs from a fresh one in %ld pixels (%s)",
+                what, changed, DescribeFirstDifference(fresh, scene, kLetterPanel).c_str()))
+        SaveMismatch(fresh, scene, "letter-panel");
+}
+
+// A won and a lost game, each ended while the player types and clicks;
+// what the next game shows and the record holds afterwards.
+void PlayGameEnds(const Bytes& prefs, GameEnd& won, GameEnd& lost, const char* sound) {
     Program program;
     if (!Launch(program, &prefs)) return;
     Image fresh;
@@ -139,40 +206,46 @@ void InputDuringGameEndIsDiscarded() {
         KillProgram(program);
         return;
     }
-
+    const std::string winning = std::string("a won game, sound ") + sound;
+    const std::string losing = std::string("a lost game, sound ") + sound;
     TypeCharacter(program, 'A');
-    PostCharacter(program, 'B');  // wins; the end of the game takes seconds
-    Sleep(400);
-    ProcessorReading before, after;
-    const bool read = ReadProcessor(program, before);
-    for (char c : {'X', 'Y', 'Z'}) PostCharacter(program, c);
-    POINT q = LetterCellCentre('Q');
-    PostClick(program, q.x, q.y);
-    PostKey(program, VK_F2);
-    DWORD posted = GetTickCount();
-    Settle(program);
-    Expect(GetTickCount() - posted > 1000,
-           "the game had ended before the keys were typed: nothing was tested");
-    // The pauses sleep while that input waits in the queue.
-    if (Expect(read && ReadProcessor(program, after), "the probe read no processor time"))
-        Expect(after.CpuMs - before.CpuMs < 0.25 * (after.ClockMs - before.ClockMs),
-               "the end of the game took %.0f ms of processor time in %.0f ms with input queued",
-               after.CpuMs - before.CpuMs, after.ClockMs - before.ClockMs);
-
-    ExpectGameMenus(program, false, "after keys typed during the end of the game");
-    Image scene;
-    if (CaptureClient(program, scene)) {
-        long changed = CountDifferences(fresh, scene, kLetterPanel);
-        if (!Expect(changed == 0, "the letter panel of the next game differs from a fresh one "
-                                  "in %ld pixels (%s)",
-                    changed, DescribeFirstDifference(fresh, scene, kLetterPanel).c_str()))
-            SaveMismatch(fresh, scene, "letter-panel");
-    }
+    won = EndGameWhileTyping(program, 'B');
+    ExpectQueueServed(won, winning.c_str());
+    ExpectFreshGame(program, fresh, ("after " + winning).c_str());
+    for (char c : {'C', 'D', 'E', 'F', 'G'}) TypeCharacter(program, c);
+    lost = EndGameWhileTyping(program, 'H');
+    ExpectQueueServed(lost, losing.c_str());
+    ExpectFreshGame(program, fresh, ("after " + losing).c_str());
     Bytes file;
     if (CloseAndRead(program, file)) {
         ExpectEqual(GetI32(file, TotalWins), 1, "TotalWins");
-        ExpectEqual(GetI32(file, TotalLosses), 0, "TotalLosses");
+        ExpectEqual(GetI32(file, TotalLosses), 1, "TotalLosses");
     }
+}
+
+}  // namespace
+
+void InputDuringGameEndIsDiscarded() {
+    Bytes prefs = CustomWordPreferences({{"AB", ""}}, 6, 0);
+    GameEnd won, lost;
+    PlayGameEnds(prefs, won, lost, "off");
+    // The pauses sleep while the player types and clicks.
+    if (Expect(won.ReadProcessor, "the probe read no processor time"))
+        Expect(won.After.CpuMs - won.Before.CpuMs < 0.25 * (won.After.ClockMs - won.Before.ClockMs),
+               "the end of the game took %.0f ms of processor time in %.0f ms with input arriving",
+               won.After.CpuMs - won.Before.CpuMs, won.After.ClockMs - won.Before.ClockMs);
+
+    // With a sound device each cue plays to its end before the next step,
+    // and the queue is served all the same.
+    PrefixSoundDevice device;
+    if (!device.Applied) return;
+    PutU16(prefs, SoundOn, 1);
+    GameEnd wonAloud, lostAloud;
+    PlayGameEnds(prefs, wonAloud, lostAloud, "on");
+    Expect(wonAloud.Ms >= won.Ms + 1500, "a won game took %lu ms with sound and %lu ms without: its sounds "
+           "(about 1.9 s) were not waited for", wonAloud.Ms, won.Ms);
+    Expect(lostAloud.Ms >= lost.Ms + 2500, "a lost game took %lu ms with sound and %lu ms without: its sounds "
+           "(about 3.5 s) were not waited for", lostAloud.Ms, lost.Ms);
 }
 
 void SessionEndKeepsTheRecord() {
@@ -217,4 +290,31 @@ void SessionEndKeepsTheRecord() {
     if (!ReadRecordAfter("with the Custom Words dialog open", file)) return;
     ExpectEqual(GetI32(file, ProgramStarts), 7, "ProgramStarts after the third session");
     ExpectEqual(GetI16(file, CustomWordCount), 1, "CustomWordCount: the unconfirmed word is left out");
+
+    // Ended from outside (Task Manager, a crash) right after a won game:
+    // the game was saved as it ended. (Scoring off: closing offers no
+    // streak.)
+    PutU16(file, ScoringOn, 0);
+    if (!Launch(program, &file)) return;
+    TypeLetters(program, "AB");
+    KillProgram(program);
+    if (!ReadRecordAfter("killed after a won game", file)) return;
+    ExpectEqual(GetI32(file, TotalWins), 3, "TotalWins after the program was killed");
+
+    // A scanner holds the record for 1.5 s while the player closes the
+    // game: the save waits for it and no error is shown.
+    PutU16(file, ScoringOn, 0);
+    if (!Launch(program, &file)) return;
+    TypeLetters(program, "AB");
+    HANDLE held = CreateFileW(Widen(PreferenceFilePath()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    Expect(held != INVALID_HANDLE_VALUE, "cannot hold the record open");
+    PostMessageA(program.Window, WM_CLOSE, 0, 0);
+    Sleep(1500);
+    const bool ended = WaitForSingleObject(program.Process.hProcess, 0) == WAIT_OBJECT_0;
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    Expect(!ended, "the program ended while its record was held: nothing was tested");
+    if (!Expect(WaitForExit(program, 5000), "the program did not end once the record was free")) return;
+    if (!ReadRecordAfter("closed while the record was held", file)) return;
+    ExpectEqual(GetI32(file, TotalWins), 4, "TotalWins after closing with the record held");
 }

@@ -112,8 +112,46 @@ int32_t Answer(HWND window, ProbeBlock* block) {
 
 }  // namespace
 
+namespace {
+
+using PeekMessageFunction = BOOL(WINAPI*)(LPMSG, HWND, UINT, UINT, UINT);
+PeekMessageFunction RealPeekMessage = nullptr;
+// Above 0 while the program's own PeekMessageA runs: a pause serving the
+// queue, or the removal of input after a game.
+int ProgramPeeking = 0;
+
+BOOL WINAPI WatchedPeekMessage(LPMSG message, HWND window, UINT first, UINT last, UINT remove) {
+    ++ProgramPeeking;
+    const BOOL found = RealPeekMessage(message, window, first, last, remove);
+    --ProgramPeeking;
+    return found;
+}
+
+// Redirects the program's import slot of PeekMessageA once, for good.
+void WatchProgramPeeking() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    void** slot = ImportSlot("user32.dll", "PeekMessageA");
+    if (slot == nullptr) return;
+    RealPeekMessage = reinterpret_cast<PeekMessageFunction>(*slot);
+    if (!WriteSlot(slot, reinterpret_cast<void*>(&WatchedPeekMessage))) RealPeekMessage = nullptr;
+}
+
+void TimeQueueWait(ProbeBlock* block, const MSG* message) {
+    const DWORD waited = GetTickCount() - message->time;
+    ++block->QueueMessages;
+    if (static_cast<int32_t>(waited) > block->QueueLongestMs) {
+        block->QueueLongestMs = static_cast<int32_t>(waited);
+        block->QueueLongestMessage = static_cast<int32_t>(message->message);
+    }
+}
+
+}  // namespace
+
 extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeHookProc(int code, WPARAM wParam,
                                                                  LPARAM lParam) {
+    WatchProgramPeeking();
     if (code == HC_ACTION) {
         const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
         if (call->message == ProbeMessage()) {
@@ -129,12 +167,13 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeHookProc(int code, WPARAM
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK MarkerHookProc(int code, WPARAM wParam,
                                                                   LPARAM lParam) {
+    WatchProgramPeeking();
     if (code == HC_ACTION && wParam == PM_REMOVE) {
         const MSG* message = reinterpret_cast<const MSG*>(lParam);
-        if (message->message == MarkerMessage()) {
-            ProbeBlock* block = OpenBlock();
-            if (block != nullptr) block->MarkerSerial = static_cast<int32_t>(message->wParam);
-        }
+        ProbeBlock* block = OpenBlock();
+        if (block != nullptr && block->WatchingQueue) TimeQueueWait(block, message);
+        if (block != nullptr && message->message == MarkerMessage() && ProgramPeeking == 0)
+            block->MarkerSerial = static_cast<int32_t>(message->wParam);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -7,7 +7,12 @@
 //
 // A second hook, WH_GETMESSAGE, watches for the marker message: the driver
 // posts it behind its input, and once the program's message loop takes the
-// marker from the queue, everything posted before it has been handled.
+// marker from the queue, everything posted before it has been handled. A
+// pause of the program takes messages off the queue too, with PeekMessageA,
+// and posts the ones it holds again when it is over: a marker taken by the
+// program's own PeekMessageA does not count. The same hook measures, while
+// the driver asks it to, how long each message waited on the queue before
+// the program took it, as Windows judges whether a window is hung.
 #ifndef WORDLOFT_TESTS_PROBE_PROTOCOL_H
 #define WORDLOFT_TESTS_PROBE_PROTOCOL_H
 
@@ -88,6 +93,12 @@ struct ProbeBlock {
     int32_t Value;         // menu state, or GetMenuState's -1
     int32_t Width;
     int32_t Height;
+    // Set by the driver: while 1, each message taken off the program's
+    // queue is timed (the tick count against the message's own time).
+    int32_t WatchingQueue;
+    int32_t QueueMessages;     // messages taken while watching
+    int32_t QueueLongestMs;    // the longest wait among them
+    int32_t QueueLongestMessage;
 };
 
 constexpr uint32_t kProbeMemorySize = 8u << 20;

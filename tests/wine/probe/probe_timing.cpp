@@ -61,39 +61,6 @@ int WINAPI TimedReleaseDC(HWND window, HDC dc) {
     return result;
 }
 
-// The import slot through which the program calls dll!name, found by name
-// in the program's import table; nullptr when it does not import it.
-void** ImportSlot(const char* dll, const char* name) {
-    BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-    const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
-    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& directory =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (directory.VirtualAddress == 0) return nullptr;
-    for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
-         import->Name != 0; ++import) {
-        if (lstrcmpiA(reinterpret_cast<const char*>(base + import->Name), dll) != 0) continue;
-        if (import->OriginalFirstThunk == 0) continue;
-        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
-        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
-        for (; names->u1.AddressOfData != 0; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) == 0)
-                return reinterpret_cast<void**>(&slots->u1.Function);
-        }
-    }
-    return nullptr;
-}
-
-bool WriteSlot(void** slot, void* value) {
-    DWORD old;
-    if (!VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old)) return false;
-    *slot = value;
-    VirtualProtect(slot, sizeof *slot, old, &old);
-    return true;
-}
-
 ProbeEventLog* LogOf(ProbeBlock* block) { return reinterpret_cast<ProbeEventLog*>(block + 1); }
 
 }  // namespace
@@ -131,6 +98,37 @@ int64_t Timed(Step step) {
 }
 
 }  // namespace
+
+void** ImportSlot(const char* dll, const char* name) {
+    BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& directory =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (directory.VirtualAddress == 0) return nullptr;
+    for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+         import->Name != 0; ++import) {
+        if (lstrcmpiA(reinterpret_cast<const char*>(base + import->Name), dll) != 0) continue;
+        if (import->OriginalFirstThunk == 0) continue;
+        auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->FirstThunk);
+        for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
+            auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) == 0)
+                return reinterpret_cast<void**>(&slots->u1.Function);
+        }
+    }
+    return nullptr;
+}
+
+bool WriteSlot(void** slot, void* value) {
+    DWORD old;
+    if (!VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old)) return false;
+    *slot = value;
+    VirtualProtect(slot, sizeof *slot, old, &old);
+    return true;
+}
 
 int32_t TimePainting(HWND window, ProbeBlock* block) {
     ProbePaintTimes* times = reinterpret_cast<ProbePaintTimes*>(block + 1);

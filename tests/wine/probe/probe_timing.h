@@ -15,4 +15,10 @@ int32_t StartEventLog(ProbeBlock* block);
 int32_t StopEventLog(ProbeBlock* block);
 int32_t ReadProcessTime(ProbeBlock* block);
 
+// The import slot through which the program calls dll!name, found by name
+// in the program's import table; nullptr when it does not import it.
+void** ImportSlot(const char* dll, const char* name);
+// Writes a new address into an import slot; false when it cannot.
+bool WriteSlot(void** slot, void* value);
+
 #endif
