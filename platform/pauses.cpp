@@ -149,8 +149,7 @@ void PostHeld(const MSG& m, bool buttonDown) {
     }
 }
 
-// The guess or pause is over: what it held is posted again in order, and
-// what a paint inside it only copied is painted properly.
+// The guess or pause is over: what it held is posted again in order.
 void ReleaseHeld() {
     std::vector<MSG> held;
     held.swap(Held);
@@ -158,6 +157,12 @@ void ReleaseHeld() {
     for (const MSG& m : held) PostHeld(m, buttonDown);
     if (QuitHeld) PostQuitMessage(static_cast<int>(QuitCode));
     QuitHeld = false;
+}
+
+// The pause is over: what a paint inside it only copied waits to be
+// painted properly, as every paint request waited through a pause: by the
+// message loop after the guess, or by a dialog that the guess opens.
+void RestoreCopiedArea() {
     if (CopiedWindow && IsWindow(CopiedWindow) && !IsRectEmpty(&CopiedArea))
         InvalidateRect(CopiedWindow, &CopiedArea, FALSE);
     CopiedWindow = nullptr;
@@ -221,8 +226,8 @@ bool WaitServingQueue(HANDLE event, DWORD ms) {
         }
         if (woke == WAIT_FAILED) break;
     }
+    if (--PauseDepth == 0) RestoreCopiedArea();
     EndHoldingRequests();
-    --PauseDepth;
     return signalled;
 }
 

@@ -9,7 +9,8 @@
 //   objects, are answered at once;
 // - a paint of the main window only copies the scene already drawn (the
 //   window procedure sees PauseUnderWay() and calls PaintAgainAfterPause);
-//   the area is painted properly once the guess or pause is over;
+//   the area waits to be painted properly once the pause is over, as any
+//   paint request waited through a pause;
 // - commands, close requests, non-client input (the caption, the close
 //   box) and every other posted message are held and posted again, in
 //   order, once the guess or pause is over;
@@ -35,8 +36,8 @@ bool WaitServingQueue(HANDLE event, DWORD ms);
 bool PauseUnderWay();
 
 // A paint inside a pause only copied this client area of the window: it is
-// painted again, properly, once the guess or pause is over (the main
-// window's; one window at a time).
+// painted again, properly, once the pause is over (the main window's; one
+// window at a time).
 void PaintAgainAfterPause(HWND window, const RECT& area);
 
 // A guess holds requests from its start to its end, pauses or not; the

@@ -135,13 +135,17 @@ std::wstring Widen(const std::string& utf8) {
     return wide;
 }
 
-bool StartProgram(Program& program) {
+bool StartProgram(Program& program, int showCommand) {
     program = Program();
     const std::wstring path = Widen(Settings.ProgramPath);
     std::wstring commandLine = L"\"" + path + L"\"";
     const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
+    if (showCommand >= 0) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = static_cast<WORD>(showCommand);
+    }
     if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &program.Process)) {
         Fail("cannot start %s (error %lu)", Settings.ProgramPath.c_str(), GetLastError());

@@ -29,8 +29,10 @@ struct Program {
 std::wstring Widen(const std::string& utf8);
 
 // Starts the program, waits for its main window and installs the probe.
-// Records a failure and returns false when any of that fails.
-bool StartProgram(Program& program);
+// Records a failure and returns false when any of that fails. A show
+// command of 0 or more is handed over as a shortcut's "Run:" setting is
+// (STARTUPINFO), which overrides what the program asks for.
+bool StartProgram(Program& program, int showCommand = -1);
 
 // Asks the main window to close (WM_CLOSE) and waits for the process to
 // end. Any dialog still open, or one that opens on the way, is recorded as

@@ -198,6 +198,34 @@ void RepaintMatchesAnimatedDrawing() {
     Settle(program);
     TypeLetters(program, "UIZ");  // the win, then the next game
     ExpectRepaintMatches(program, "after-a-win");
+
+    // A loss that ends the winning streak: while the name dialog asks for
+    // the streak, the main window is painted, and drawn afresh it shows
+    // the figure where the dance left it, at once, without dancing again.
+    // (The letter panel keeps the guesses of the lost game, not the
+    // letters the loss revealed, which a print shows used.)
+    PostCommand(program, kCommandScoringOnOff);
+    Settle(program);
+    TypeLetters(program, "ABCDE");
+    PostCharacter(program, 'F');
+    if (HWND dialog = ExpectDialog(program, kStreakNameCaption, 20000)) {
+        const DWORD start = GetTickCount();
+        Image drawn, repainted, printed;
+        if (CaptureClient(program, drawn) && RepaintNow(program) && CaptureClient(program, repainted) &&
+            CapturePrinted(program, printed)) {
+            const DWORD took = GetTickCount() - start;
+            Expect(took < 2000, "a repaint and a print after the last miss took %lu ms: the scene danced", took);
+            ExpectEqual(CountDifferences(drawn, repainted, kSceneRect), 0, "pixels a repaint after the loss changes");
+            for (const RECT& part : {RECT{0, 0, 593, 264}, RECT{0, 348, 593, 378}, RECT{563, 0, 593, 378}})
+                ExpectEqual(CountDifferences(drawn, printed, part), 0,
+                            "pixels the scene drawn afresh after the loss changes outside the letters");
+            SaveScreenshot(drawn, "lost-game-during-the-offer");
+        }
+        SetItemText(dialog, kStreakNameField, "Ann");
+        PressButton(dialog, IDOK);
+        if (HWND board = ExpectDialog(program, kScoreboardCaption, 10000)) PressButton(board, IDOK);
+        Settle(program);
+    }
     CloseProgram(program);
 }
 

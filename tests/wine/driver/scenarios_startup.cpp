@@ -1,4 +1,5 @@
-// Start-up: the first start without a preference file, and word sources
+// Start-up: the first start without a preference file, a start from a
+// maximized shortcut and a change of the frame metrics, and word sources
 // that have nothing to offer falling back to Entered Word.
 #include "check.h"
 #include "dialogs.h"
@@ -27,6 +28,38 @@ void ExpectWindowCentred(const Program& program) {
     LONG style = GetWindowLongA(program.Window, GWL_STYLE);
     Expect((style & WS_THICKFRAME) == 0 && (style & WS_MAXIMIZEBOX) == 0,
            "the window can be resized or maximised (style 0x%08lX)", style);
+}
+
+void ExpectClientIsScene(const Program& program, const char* when) {
+    RECT client;
+    GetClientRect(program.Window, &client);
+    Expect(client.right == 593 && client.bottom == 378, "%s: the client area is %ld x %ld, not 593 x 378", when,
+           client.right, client.bottom);
+}
+
+// Text made bigger in the system's settings makes the menu bar taller and
+// the client area shorter, and the system tells every window that the
+// frame metrics changed; a new screen resolution is told the same way.
+// Wine keeps a running program's metrics as they were when it started,
+// so the window is made shorter here, as a taller menu bar would make
+// it, and moved half off the screen, before each notice is sent.
+void ChangeFrameMetricsAndResolution(const Program& program) {
+    RECT frame;
+    GetWindowRect(program.Window, &frame);
+    SetWindowPos(program.Window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top - 20,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(program.Window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS,
+                        reinterpret_cast<LPARAM>("WindowMetrics"), SMTO_ABORTIFHUNG, 5000, &result);
+    ExpectClientIsScene(program, "after the frame metrics changed");
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    SetWindowPos(program.Window, nullptr, screenWidth - 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageTimeoutA(program.Window, WM_DISPLAYCHANGE, 24, MAKELPARAM(screenWidth, GetSystemMetrics(SM_CYSCREEN)),
+                        SMTO_ABORTIFHUNG, 5000, &result);
+    ExpectClientIsScene(program, "after the resolution changed");
+    GetWindowRect(program.Window, &frame);
+    Expect(frame.left >= 0 && frame.right <= screenWidth, "the window lies off the screen after the resolution "
+           "changed (%ld to %ld)", frame.left, frame.right);
 }
 
 // Exactly the given Words item carries the check mark.
@@ -73,6 +106,14 @@ void FirstStartWritesDefaults() {
     PutU32(expected, ProgramStarts, 1);
     PutU32(expected, LifetimeStarts, 1);
     if (CloseAndRead(program, file)) ExpectSameBytes(file, expected, "file after the first exit");
+
+    // From a shortcut set to "Run: Maximized" the window keeps the scene's
+    // size and place, and is not left maximized.
+    if (!Launch(program, &file, SW_SHOWMAXIMIZED)) return;
+    ExpectWindowCentred(program);
+    Expect(!IsZoomed(program.Window), "the window is left maximized");
+    ChangeFrameMetricsAndResolution(program);
+    CloseProgram(program);
 }
 
 void EmptyCustomListFallsBackToEnteredWord() {
