@@ -1,7 +1,7 @@
 // The statistics resets and the high-score commands of the File menu. The
-// counters belong to records/statistics and the boards' rules to
-// scoreboard/scoreboard_rules; this file asks the
-// player first, and then saves and repaints as each command requires.
+// counters belong to game/statistics and the boards' rules to
+// records/scoreboards; this file asks the player first, and then saves and
+// repaints as each command requires.
 #include "app/scoreboard_commands.h"
 
 #include <windows.h>
@@ -10,11 +10,11 @@
 
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "game/statistics.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
-#include "records/statistics.h"
-#include "scoreboard/scoreboard_rules.h"
+#include "records/scoreboards.h"
 
 namespace {
 

@@ -7,11 +7,8 @@
 #include <cstdint>
 
 #include "game/game_state.h"
+#include "records/preferences.h"
 #include "resource.h"
-
-// One category per command of the Words menu's category range.
-constexpr int kBuiltInCategoryCount = kSourceLastCategory - kSourceFirstCategory + 1;
-static_assert(kBuiltInCategoryCount == 51, "51 built-in categories");
 constexpr int kCategoryMaxEntries = 250;
 constexpr int kCategoryPhraseSize = 27;
 constexpr int kCategoryInformationSize = 101;
@@ -52,6 +49,7 @@ void DrawCategoryPhrase(const char* resourceName, int16_t listId);
 constexpr char kUnknownSourceLabel[] = "???";
 // Room for any label with its terminator (a scoreboard category field).
 constexpr int kCategoryMenuTextSize = 32;
+static_assert(kCategoryMenuTextSize == kBoardCategoryFieldSize, "a source label fits the board");
 const char* SourceLabelOf(uint32_t wordSource);
 
 // The label of the word source the caption names, set together with the

@@ -10,9 +10,9 @@
 #include "game/phrase.h"
 #include "game/random_choice.h"
 #include "game/requests.h"
+#include "game/statistics.h"
 #include "records/preferences.h"
-#include "records/statistics.h"
-#include "scoreboard/scoreboard_rules.h"
+#include "records/scoreboards.h"
 #include "resource.h"
 
 namespace {

@@ -5,23 +5,10 @@
 
 #include <cstdint>
 
-#include "resource.h"
+#include "records/word_sources.h"
 
 constexpr int kMaxPhraseLength = 26;
 constexpr int kLetterCount = 26;
-
-// Menu command ids that double as the stored WordSource.
-constexpr uint32_t kSourceEnteredWord = IDM_ENTER_WORD;
-constexpr uint32_t kSourceCustomWords = IDM_USE_CUSTOM_WORDS;
-constexpr uint32_t kSourceRandomWords = IDM_USE_RANDOM_WORDS;
-constexpr uint32_t kSourceFirstCategory = IDM_CATEGORY_FIRST;
-constexpr uint32_t kSourceLastCategory = IDM_CATEGORY_LAST;
-constexpr uint32_t kSourceAuthors = IDM_CATEGORY_AUTHORS;
-// The values are stored in the preference file and must never move.
-static_assert(kSourceEnteredWord == 32781 && kSourceCustomWords == 32783 && kSourceRandomWords == 32785,
-              "stored word source commands");
-static_assert(kSourceFirstCategory == 32797 && kSourceLastCategory == 32847 && kSourceAuthors == 32801,
-              "stored category commands");
 
 // What a guess did to the game.
 enum GuessResult : int16_t { kGuessGoesOn = 0, kGuessWins = 1, kGuessLoses = 2 };

@@ -1,4 +1,5 @@
-// Requests the game engine and the records make of the rest of the program.
+// Requests the game engine makes of the rest of the program, beside those
+// the record makes (records/record_requests.h), which it makes too.
 //
 // Every function here is platform-free in its signature. The Windows build
 // links the definitions of the window shell (sounds, drawing, menus,
@@ -9,7 +10,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+
+#include "records/record_requests.h"
 
 // Sound cue ids, the index of a named recording.
 enum SoundId : int16_t {
@@ -67,8 +69,6 @@ void CheckMaxGuessesItem(uint16_t index);
 
 // ---- Utilities ----
 void BeepIfSoundOn();
-// A pause of an animation: the player can do nothing until it is over.
-void DelayMilliseconds(int16_t ms);
 // The guess being judged ends the game: from here to FlushPendingInput,
 // keyboard and mouse input that arrives during a pause is dropped.
 void BeginGameEnd();
@@ -79,7 +79,6 @@ int LoadResourceString(int16_t id, char* buffer, size_t size);
 // with background erase, at the next paint.
 void InvalidateRegion(SceneRegionId region, int16_t margin);
 int ShowInfoMessage(const char* text);
-int ShowErrorMessage(const char* text);
 // A Yes/No/Cancel question with the question-mark icon, captioned with the
 // product title; true only for Yes.
 bool AskYesNoCancel(const char* text);
@@ -120,46 +119,11 @@ void AnnounceGameEnd(int16_t won);
 // An ended winning streak is about to be offered to the scoreboard.
 void AnnounceStreakOffer();
 
-// ---- Resources and the system ----
+// ---- Resources ----
 // Copies the text of a built-in category into buffer, zero-terminated,
 // dropping the text's last byte; reports failure with the message of
 // errorStringId and returns 0.
 int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size,
                          int16_t errorStringId);
-//
-// File and folder names are UTF-8 text, so that a name in any language
-// reaches the file system intact; the shell hands them to the system's
-// wide-character calls. The texts inside the files stay Windows-1252.
-//
-// The Windows directory: the number of bytes written (without the
-// terminator), 0 on failure, or the size needed when it does not fit.
-uint32_t QueryWindowsDirectory(char* buffer, uint32_t size);
-// The directory the preference file is written to, answered like
-// QueryWindowsDirectory: the Windows directory where this program may
-// write there itself, otherwise a folder of the user's own.
-uint32_t QueryPreferenceDirectory(char* buffer, uint32_t size);
-// The user's own copy of the Windows directory, where Windows kept the
-// files that programs without an execution level in their manifest wrote
-// there (the VirtualStore), answered like QueryWindowsDirectory; 0 when the
-// system has none.
-uint32_t QueryVirtualStoreDirectory(char* buffer, uint32_t size);
-// A file opened for binary reading; null when it cannot be.
-std::FILE* OpenFileForReading(const char* path);
-// Removes a file; 1 when it is gone.
-int16_t RemoveFile(const char* path);
-// Moves a finished file over the one it replaces in a single step; 1 on
-// success; 0 with both files left as they were; kFileHeld, also with both
-// left as they were, when another program has one of them open without
-// sharing it (a sharing or lock violation), which usually passes soon.
-constexpr int16_t kFileHeld = 2;
-int16_t MoveFileOver(const char* from, const char* to);
-// Writing a file that MoveFileOver then puts in place: created (or
-// truncated) for binary writing, null when it cannot be; the number of
-// bytes that reached it; 1 when the bytes are flushed to the disk; 1 when
-// it closed cleanly (it is closed either way).
-std::FILE* CreateFileForWriting(const char* path);
-size_t WriteFileBytes(std::FILE* file, const void* bytes, size_t size);
-int16_t FlushWrittenFile(std::FILE* file);
-int16_t CloseWrittenFile(std::FILE* file);
 
 #endif

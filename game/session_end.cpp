@@ -7,9 +7,9 @@
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "game/statistics.h"
 #include "records/preferences.h"
-#include "records/statistics.h"
-#include "scoreboard/scoreboard_rules.h"
+#include "records/scoreboards.h"
 #include "resource.h"
 
 namespace {

@@ -1,4 +1,5 @@
-# Portable game rules.
+# Portable game rules: phrases, the engine, categories, random choice,
+# sound cues, the statistics and streaks, the session's end.
 list(APPEND WORDLOFT_CORE_SOURCES
     game/categories.cpp
     game/engine.cpp
@@ -7,4 +8,5 @@ list(APPEND WORDLOFT_CORE_SOURCES
     game/phrase.cpp
     game/random_choice.cpp
     game/session_end.cpp
-    game/sound_cues.cpp)
+    game/sound_cues.cpp
+    game/statistics.cpp)

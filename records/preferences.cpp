@@ -1,15 +1,14 @@
 // The Preferences record: defaults, the preference file path, loading and
-// saving. File access uses the C library only; the Windows directory and
-// the message boxes are requests answered by the window shell.
+// saving. File access and the message boxes are requests answered by the
+// window shell (records/record_requests.h).
 #include "records/preferences.h"
 
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
-#include "game/game_state.h"
-#include "game/requests.h"
-#include "records/board_order.h"
+#include "records/record_requests.h"
+#include "records/scoreboards.h"
 #include "records/whole_file.h"
 
 PreferencesRecord Preferences;
@@ -109,7 +108,6 @@ void SetDefaultPreferences() {
     }
     p.ScoringOn = 0;
     p.FlashCount = 5;
-    GameState.MaxGuessesIndex = 1;
 }
 
 bool IsWordSource(uint32_t command) {
@@ -197,7 +195,6 @@ int16_t LoadPreferences() {
 
     Preferences = image;
     BringPreferencesIntoRange();
-    GameState.MaxGuessesIndex = MaxGuessesIndexOf(Preferences.MaxGuesses);
     return 1;
 }
 

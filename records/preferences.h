@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "game/categories.h"
+#include "records/word_sources.h"
 
 constexpr int kCustomWordMax = 200;
 constexpr int kCategoryFlagCount = 100;
@@ -20,7 +20,6 @@ constexpr int kPhraseFieldSize = 28;
 constexpr int kInformationFieldSize = 102;
 constexpr int kPlayerNameFieldSize = 16;
 constexpr int kBoardCategoryFieldSize = 32;
-static_assert(kCategoryMenuTextSize == kBoardCategoryFieldSize, "a source label fits the board");
 constexpr uint16_t kPreferencesMagic = 12122;  // 0x2F5A
 constexpr size_t kPreferencesSize = 34056;
 // A path of up to 260 characters (MAX_PATH) in any language, as UTF-8.
@@ -104,7 +103,6 @@ extern PreferencesRecord Preferences;
 
 // Fills every field that has a default; padding, the reserved words at 4
 // and 8 and the bytes after each text's terminator keep what they held.
-// Also sets GameState.MaxGuessesIndex to 1.
 void SetDefaultPreferences();
 
 // Writes the full path of "WWLT.DAT" in the preference directory into path

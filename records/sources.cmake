@@ -1,7 +1,7 @@
-# The stored record and the counters everything reads: the preference
-# file, the statistics and the order every board of the record keeps.
+# The stored record, at the bottom of the core: the preference file, the
+# five scoreboards (their order and the rules of an entry), the whole-file
+# save, and the requests the record makes of the shell.
 list(APPEND WORDLOFT_CORE_SOURCES
-    records/board_order.cpp
     records/preferences.cpp
-    records/statistics.cpp
+    records/scoreboards.cpp
     records/whole_file.cpp)

@@ -1,11 +1,12 @@
 // The temporary-file-then-replace save shared by the preference file and
-// word-list files. The file operations are requests (game/requests.h), so
-// that every stage can be made to fail in the tests.
+// word-list files. The file operations are requests
+// (records/record_requests.h), so that every stage can be made to fail in
+// the tests.
 #include "records/whole_file.h"
 
 #include <cstdio>
 
-#include "game/requests.h"
+#include "records/record_requests.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
+#include "records/scoreboards.h"
 #include "render/display_scale.h"
 #include "render/drawing.h"
 #include "scoreboard/scoreboard_access.h"
-#include "scoreboard/scoreboard_rules.h"
 
 uint16_t ShownBoard = 0;
 uint8_t AfterStreakEntry = 0;

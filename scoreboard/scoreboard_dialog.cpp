@@ -2,9 +2,9 @@
 // for a winning streak that has just ended and files it on the board of the
 // current MaxGuesses; the scoreboard dialog (138) shows one of the five
 // boards, chosen with its radio buttons, in its board (scoreboard_board),
-// a list control of the program's own. The name rule and the entry live in
-// scoreboard_rules, the board order in records/board_order. AskStreakName and ShowScoreboard are requests
-// of the game, declared in game/requests.h.
+// a list control of the program's own. The name rule, the entry and the
+// board order live in records/scoreboards. AskStreakName and ShowScoreboard
+// are requests of the game, declared in game/requests.h.
 #include <windows.h>
 
 #include <cstdint>
@@ -18,10 +18,10 @@
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
+#include "records/scoreboards.h"
 #include "resource.h"
 #include "scoreboard/scoreboard_access.h"
 #include "scoreboard/scoreboard_board.h"
-#include "scoreboard/scoreboard_rules.h"
 
 static_assert(IDC_BOARD_LAST - IDC_BOARD_FIRST == kBoardCount - 1,
               "one radio button per board, in MaxGuesses order");

@@ -1,7 +1,5 @@
-# The winning-streak scoreboard: its portable rules (the name rule and the
-# entry), and the two dialogs, the board and its accessible objects.
-list(APPEND WORDLOFT_CORE_SOURCES
-    scoreboard/scoreboard_rules.cpp)
+# The winning-streak scoreboard's two dialogs, the board and its accessible
+# objects, over the rules of the boards in records/scoreboards.h.
 list(APPEND WORDLOFT_SHELL_SOURCES
     scoreboard/scoreboard_access.cpp
     scoreboard/scoreboard_board.cpp

@@ -7,8 +7,11 @@
 - the portable core (the files the sources.cmake lists name core
   sources, the headers beside them, and the headers they include)
   includes no Win32 header and no header of the window shell;
-- records/, the stored record and the counters everything reads, is core
-  alone.
+- records/, the stored record everything reads, is core alone and the
+  bottom of the core: it includes nothing of another folder but the
+  resource ids;
+- game/, the rules, stands on the record alone: it includes no feature
+  folder.
 
 The folders are the ones the top CMakeLists.txt includes the
 sources.cmake of. An include counts as the project's own when it names a
@@ -137,6 +140,20 @@ class IncludesRunDownward(unittest.TestCase):
         shell = [path for path in self.layout.files
                  if path.startswith('records/') and not self.layout.is_core(path)]
         self.assertEqual(shell, [])
+
+    def only_own_and(self, folder, allowed):
+        """The includes of folder's files that name neither folder's own
+        headers, nor a folder allowed, nor the resource ids."""
+        return ['%s includes %s' % (path, name)
+                for path in self.layout.files if path.startswith(folder)
+                for own, name in self.layout.project_includes(path)
+                if not (own.startswith((folder,) + allowed) or own == 'resources/resource.h')]
+
+    def test_the_record_stands_on_nothing_above_it(self):
+        self.assertEqual(self.only_own_and('records/', ()), [])
+
+    def test_the_game_includes_no_feature_folder(self):
+        self.assertEqual(self.only_own_and('game/', ('records/',)), [])
 
     def test_nothing_below_app_includes_app(self):
         faults = ['%s includes %s' % (path, name)

@@ -8,8 +8,8 @@
 #include "game/first_game.h"
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "game/statistics.h"
 #include "records/preferences.h"
-#include "records/statistics.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/unit/fake_requests.h"
 

@@ -9,8 +9,8 @@
 #include "game/game_state.h"
 #include "game/random_choice.h"
 #include "game/requests.h"
+#include "game/statistics.h"
 #include "records/preferences.h"
-#include "records/statistics.h"
 #include "tests/unit/fake_requests.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "game/engine.h"
 #include "game/game_state.h"
 #include "records/preferences.h"
 #include "tests/unit/fake_requests.h"
@@ -31,14 +32,24 @@ std::vector<unsigned char> ExpectedDefaults() {
     return image;
 }
 
-class PreferenceFileTest : public ScratchDirectoryTest {};
+class PreferenceFileTest : public ScratchDirectoryTest {
+protected:
+    // The board and tables the game uses once start-up has taken the
+    // loaded MaxGuesses (the record's loader leaves GameState alone).
+    uint16_t IndexTheGameTakes() {
+        const std::vector<std::string> calls = Fake.Calls;
+        SetMaxGuesses(Preferences.MaxGuesses);
+        Fake.Calls = calls;
+        return GameState.MaxGuessesIndex;
+    }
+};
 
 }  // namespace
 
 TEST_F(PreferenceFileTest, DefaultsAreWrittenByteForByte) {
     std::memset(&Preferences, 0, sizeof Preferences);
     SetDefaultPreferences();
-    EXPECT_EQ(GameState.MaxGuessesIndex, 1);
+    EXPECT_EQ(IndexTheGameTakes(), 1);
     EXPECT_EQ(LoadPreferences(), 0);
     EXPECT_TRUE(Fake.Calls.empty()) << "a missing file is no error";
     ASSERT_EQ(SavePreferences(), 1);
@@ -62,7 +73,7 @@ TEST_F(PreferenceFileTest, ShortLongAndForeignFiles) {
     EXPECT_EQ(LoadPreferences(), 1);
     EXPECT_TRUE(Fake.Calls.empty());
     EXPECT_EQ(Preferences.MaxGuesses, 10);
-    EXPECT_EQ(GameState.MaxGuessesIndex, 3);
+    EXPECT_EQ(IndexTheGameTakes(), 3);
     EXPECT_EQ(Preferences.FlashCount, 5);
 
     image.resize(34056);
@@ -71,7 +82,7 @@ TEST_F(PreferenceFileTest, ShortLongAndForeignFiles) {
     EXPECT_EQ(LoadPreferences(), 0);
     EXPECT_TRUE(Fake.Calls.empty()) << "a wrong magic is replaced without a message";
     EXPECT_EQ(Preferences.MaxGuesses, 6);
-    EXPECT_EQ(GameState.MaxGuessesIndex, 1);
+    EXPECT_EQ(IndexTheGameTakes(), 1);
 }
 
 TEST_F(PreferenceFileTest, OutOfRangeFieldsAreBroughtIntoRange) {
@@ -87,7 +98,7 @@ TEST_F(PreferenceFileTest, OutOfRangeFieldsAreBroughtIntoRange) {
     WriteFile(PreferencePath, image);
     ASSERT_EQ(LoadPreferences(), 1);
     EXPECT_EQ(Preferences.MaxGuesses, 6);
-    EXPECT_EQ(GameState.MaxGuessesIndex, 1);
+    EXPECT_EQ(IndexTheGameTakes(), 1);
     EXPECT_EQ(Preferences.CustomWordCount, 200);
     EXPECT_EQ(Preferences.SelectedCategoryCount, 50);
     EXPECT_EQ(std::strlen(Preferences.CustomWords[0].Phrase), 27u);

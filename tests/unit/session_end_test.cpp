@@ -10,10 +10,10 @@
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "game/random_choice.h"
-#include "records/preferences.h"
 #include "game/session_end.h"
-#include "records/statistics.h"
-#include "scoreboard/scoreboard_rules.h"
+#include "game/statistics.h"
+#include "records/preferences.h"
+#include "records/scoreboards.h"
 #include "tests/unit/fake_requests.h"
 #include "tests/unit/file_fixture.h"
 

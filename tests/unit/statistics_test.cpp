@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "game/game_state.h"
-#include "records/statistics.h"
-#include "scoreboard/scoreboard_rules.h"
+#include "game/statistics.h"
+#include "records/scoreboards.h"
 #include "tests/unit/fake_requests.h"
 
 namespace {

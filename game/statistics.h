@@ -1,6 +1,8 @@
-// The counters of finished games and the winning-streak rules.
-#ifndef WORDLOFT_RECORDS_STATISTICS_H
-#define WORDLOFT_RECORDS_STATISTICS_H
+// The counters of finished games and the winning-streak rules: the
+// cumulative counters of the record and the current statistics and streak
+// of GameState.
+#ifndef WORDLOFT_GAME_STATISTICS_H
+#define WORDLOFT_GAME_STATISTICS_H
 
 #include <cstdint>
 
@@ -17,10 +19,5 @@ void CountProgramStart();
 void ResetCurrentStatistics();
 // "Reset Cumulative Statistics": the four cumulative counters to 0.
 void ResetCumulativeStatistics();
-
-// The winning streak the scoreboard has not been offered yet: the running
-// one, or the one a loss has just ended until its offer is over (the offer
-// sets it to 0 whatever came of it, and so does an entry); 0 when none.
-extern int16_t UnofferedStreak;
 
 #endif

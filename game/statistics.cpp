@@ -1,11 +1,10 @@
 // Counters and streaks over the Preferences record and GameState.
-#include "records/statistics.h"
+#include "game/statistics.h"
 
 #include <cstdint>
 
 #include "game/game_state.h"
-
-int16_t UnofferedStreak = 0;
+#include "records/scoreboards.h"
 
 namespace {
 
