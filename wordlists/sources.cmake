@@ -1,6 +1,9 @@
 # The word-list file format and the editing rules of the custom list.
 list(APPEND WORDLOFT_CORE_SOURCES
     wordlists/custom_word_list.cpp
+    wordlists/list_file.cpp
+    wordlists/list_lines.cpp
+    wordlists/list_text.cpp
     wordlists/wordlist_file.cpp)
 # The word dialogs of the window shell and the word-list file dialogs.
 list(APPEND WORDLOFT_SHELL_SOURCES
