@@ -5,7 +5,14 @@
 
 #include <windows.h>
 
+// Posted to the main window to open a list file that came from outside
+// the game and waits (app/list_from_outside.h).
+constexpr UINT kOpenWaitingListMessage = WM_APP + 1;
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// True while a guess runs, the end of the game it may bring included.
+bool IsGuessUnderWay();
 
 // Offers the running winning streak to the scoreboard, then destroys the
 // main window, which saves the preferences and ends the program.

@@ -98,7 +98,9 @@ std::string CsvField(const std::string& text) {
     return field + "\"";
 }
 
-std::string FieldText(const char* field, size_t width) { return Utf8OfWindows1252(std::string(field, strnlen(field, width))); }
+std::string FieldText(const char* field, size_t width) {
+    return Utf8OfWindows1252(std::string(field, strnlen(field, width)));
+}
 
 std::string ListText(ListFormat format) {
     std::string text = "\xEF\xBB\xBF";

@@ -255,7 +255,8 @@ std::string PhraseRuleFault(const std::string& phrase) {
         return std::to_string(phrase.size()) + " characters, at most " + std::to_string(kMaxPhraseLength);
     for (char c : phrase) {
         if (c == ' ' || IsPhraseLetter(c)) continue;
-        return NameOf(c) + " is not " + (static_cast<unsigned char>(c) < 0x80 ? "a letter" : "one of the game's letters");
+        return NameOf(c) + " is not " +
+               (static_cast<unsigned char>(c) < 0x80 ? "a letter" : "one of the game's letters");
     }
     if (phrase[0] == ' ') return "it starts with a space";
     if (phrase.find("  ") != std::string::npos) return "two spaces in a row";
@@ -270,7 +271,8 @@ std::string OddInPlay(const char* stored) {
     if (!HasLetter(phrase.substr(0, kMaxPhraseLength)))
         return (phrase.empty() ? std::string("no phrase") : "no letter to guess") + "; \"" + kDefaultPhrase +
                "\" is played instead";
-    if (phrase.size() > kMaxPhraseLength) return fault + "; only the first " + std::to_string(kMaxPhraseLength) + " are played";
+    if (phrase.size() > kMaxPhraseLength)
+        return fault + "; only the first " + std::to_string(kMaxPhraseLength) + " are played";
     if (fault == "it starts with a space") return fault + ", which shows as a gap";
     if (fault == "two spaces in a row") return fault + ", which show as a wide gap";
     return fault + "; it is shown from the start";
@@ -300,9 +302,9 @@ void TakeListLines(const std::vector<ListLine>& lines, WordEntry* list, int16_t&
             list[count++] = entry;
             ++report.Added;
             if (cut)
-                report.Items.push_back(Item("line", line.Number, quote,
-                                            "information cut to " + std::to_string(kMaxInformationLength) +
-                                                " characters"));
+                report.Items.push_back(
+                    Item("line", line.Number, quote,
+                         "information cut to " + std::to_string(kMaxInformationLength) + " characters"));
         }
     }
 }
@@ -311,14 +313,16 @@ std::string FormatListReport(const ListReport& report, const std::string& fileNa
     const bool lines = !report.Entries;
     std::string text;
     if (report.Unchanged) {
-        if (report.Items.empty() && report.FullCount == 0) return fileName + " holds no entries, so the list is unchanged.";
+        if (report.Items.empty() && report.FullCount == 0)
+            return fileName + " holds no entries, so the list is unchanged.";
         text = std::string("No ") + (lines ? "line" : "entry") + " of " + fileName +
                " could be used, so the list is unchanged:";
     } else {
         if (report.Items.empty() && report.FullCount == 0) return text;
         text = std::to_string(report.Added) + (report.Added == 1 ? " entry was" : " entries were") +
                " added from " + fileName + ". " +
-               (lines ? "These lines were left out or changed:" : "These entries will look odd in play or were left out:");
+               (lines ? "These lines were left out or changed:"
+                      : "These entries will look odd in play or were left out:");
     }
     text += "\n";
     for (size_t i = 0; i < report.Items.size() && i < kReportedItemLimit; ++i) text += "\n" + report.Items[i];

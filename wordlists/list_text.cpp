@@ -92,7 +92,8 @@ bool IsValidUtf8WithMultiByteCharacter(const uint8_t* bytes, size_t size) {
 }  // namespace
 
 TextEncoding DetectTextEncoding(const uint8_t* bytes, size_t size) {
-    if (size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) return TextEncoding::Utf8WithMark;
+    if (size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
+        return TextEncoding::Utf8WithMark;
     if (size >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) return TextEncoding::Utf16LittleEndian;
     if (size >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) return TextEncoding::Utf16BigEndian;
     if (IsValidUtf8WithMultiByteCharacter(bytes, size)) return TextEncoding::Utf8;

@@ -33,7 +33,8 @@ const uint8_t* Data(const std::string& s) { return reinterpret_cast<const uint8_
 std::string ListEntries() {
     std::string s;
     for (int i = 0; i < Preferences.CustomWordCount; ++i)
-        s += std::string(i ? "|" : "") + Preferences.CustomWords[i].Phrase + "=" + Preferences.CustomWords[i].Information;
+        s += std::string(i ? "|" : "") + Preferences.CustomWords[i].Phrase + "=" +
+             Preferences.CustomWords[i].Information;
     return s;
 }
 
@@ -45,7 +46,8 @@ std::string Joined(const std::vector<std::string>& items) {
 
 void FillList(int count) {
     Preferences.CustomWordCount = static_cast<int16_t>(count);
-    for (int i = 0; i < count; ++i) std::snprintf(Preferences.CustomWords[i].Phrase, 28, "OLD %c%c", 'A' + i / 26, 'A' + i % 26);
+    for (int i = 0; i < count; ++i)
+        std::snprintf(Preferences.CustomWords[i].Phrase, 28, "OLD %c%c", 'A' + i / 26, 'A' + i % 26);
 }
 
 }  // namespace
@@ -58,15 +60,18 @@ TEST(ListText, EncodingsAreToldApartAndDecoded) {
         std::string Utf8;
     };
     const Row rows[] = {
-        {"UTF-8 with its mark", Bytes("\xEF\xBB\xBFStra\xC3\x9F" "e"), TextEncoding::Utf8WithMark, "Stra\xC3\x9F" "e"},
-        {"a bad byte after the mark", Bytes("\xEF\xBB\xBF" "a\xFF" "b"), TextEncoding::Utf8WithMark, "a\xEF\xBF\xBD" "b"},
+        {"UTF-8 with its mark", Bytes("\xEF\xBB\xBFStra\xC3\x9F" "e"), TextEncoding::Utf8WithMark,
+         "Stra\xC3\x9F" "e"},
+        {"a bad byte after the mark", Bytes("\xEF\xBB\xBF" "a\xFF" "b"), TextEncoding::Utf8WithMark,
+         "a\xEF\xBF\xBD" "b"},
         {"UTF-8 without a mark", Bytes("Cr\xC3\xA8me"), TextEncoding::Utf8, "Cr\xC3\xA8me"},
         {"ASCII alone is ANSI", Bytes("abc"), TextEncoding::Ansi, "abc"},
         {"Windows-1252", Bytes("Cr\xE8me \x80"), TextEncoding::Ansi, "Cr\xC3\xA8me \xE2\x82\xAC"},
         {"an overlong form is no UTF-8", Bytes("\xC0\xAF"), TextEncoding::Ansi, "\xC3\x80\xC2\xAF"},
         {"a surrogate is no UTF-8", Bytes("\xED\xA0\x80"), TextEncoding::Ansi, "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
         {"UTF-16 little-endian", Bytes("\xFF\xFES\0\xDF\0"), TextEncoding::Utf16LittleEndian, "S\xC3\x9F"},
-        {"UTF-16 big-endian, a pair", Bytes("\xFE\xFF\xD8\x3D\xDE\x00"), TextEncoding::Utf16BigEndian, "\xF0\x9F\x98\x80"},
+        {"UTF-16 big-endian, a pair", Bytes("\xFE\xFF\xD8\x3D\xDE\x00"), TextEncoding::Utf16BigEndian,
+         "\xF0\x9F\x98\x80"},
         {"a lone surrogate and an odd byte", Bytes("\xFF\xFE\x00\xD8" "A"), TextEncoding::Utf16LittleEndian,
          "\xEF\xBF\xBD\xEF\xBF\xBD"},
     };
@@ -93,7 +98,8 @@ TEST(ListLines, EachLineIsTakenOrNamed) {
     const std::string longInformation(101, 'i');
     const Row rows[] = {
         {"text: trimmed, upper-cased, every line end", false, 0,
-         "cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e\tA dessert\r\n  new york  \t Big Apple\n\n\t\r  \rstra\xC3\x9F" "e",
+         "cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e\tA dessert\r\n  new york  \t Big Apple\n\n\t\r  \r"
+         "stra\xC3\x9F" "e",
          "CR\xC8ME BR\xDBL\xC9" "E=A dessert|NEW YORK= Big Apple|STRA\xDF" "E=", ""},
         {"text: lines that cannot be played", false, 0,
          "x-ray\n4 seasons\nrock  roll\nabcdefghijklmnopqrstuvwxyzabcdefghijkl\n\xC5\x81\xC3\xB3" "d\xC5\xBA\n"
@@ -145,7 +151,8 @@ TEST(ListReport, NamesFifteenLinesAndTheRestInANumber) {
     NoteListFull(report, 230);
     NoteListFull(report, 250);
     const std::string text = FormatListReport(report, "spelling.txt");
-    EXPECT_EQ(text.substr(0, text.find('\n')), "1 entry was added from spelling.txt. These lines were left out or changed:");
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "1 entry was added from spelling.txt. These lines were left out or changed:");
     EXPECT_NE(text.find("\nline 15: a reason\nand 2 more\nlines 230 to 250: the list was full (200 entries)"),
               std::string::npos)
         << text;
@@ -159,23 +166,28 @@ TEST(ListReport, NamesFifteenLinesAndTheRestInANumber) {
     EXPECT_EQ(FormatListReport(empty, "a.csv"), "a.csv holds no entries, so the list is unchanged.");
     empty.Items.push_back("line 1, \"x-ray\": a hyphen is not a letter");
     EXPECT_EQ(FormatListReport(empty, "a.csv"),
-              "No line of a.csv could be used, so the list is unchanged:\n\nline 1, \"x-ray\": a hyphen is not a letter");
+              "No line of a.csv could be used, so the list is unchanged:\n\n"
+              "line 1, \"x-ray\": a hyphen is not a letter");
 }
 
 class ListFileTest : public ScratchDirectoryTest {
 protected:
     std::string Path(const char* name) { return Directory + "/" + name; }
-    void Write(const char* name, const std::string& bytes) { WriteFile(Path(name), std::vector<unsigned char>(bytes.begin(), bytes.end())); }
+    void Write(const char* name, const std::string& bytes) {
+        WriteFile(Path(name), std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    }
     static std::string WordListImage(const std::vector<std::string>& phrases) {
         std::string image(26004, '\0');
         image[0] = 0x75, image[1] = 0x27, image[2] = static_cast<char>(phrases.size());
-        for (size_t i = 0; i < phrases.size(); ++i) std::memcpy(&image[4 + 130 * i], phrases[i].data(), phrases[i].size());
+        for (size_t i = 0; i < phrases.size(); ++i)
+            std::memcpy(&image[4 + 130 * i], phrases[i].data(), phrases[i].size());
         return image;
     }
 };
 
 TEST_F(ListFileTest, WordListEntriesThatLookOddInPlayAreNamed) {
-    Write("odd.txt", WordListImage({"X-RAY", "", " PARIS", "A  B", std::string(27, 'Q'), "---", "paris", "ROME"}));
+    Write("odd.txt",
+          WordListImage({"X-RAY", "", " PARIS", "A  B", std::string(27, 'Q'), "---", "paris", "ROME"}));
     FillList(194);
     ListReport report;
     // A file of 26,004 bytes with the version is a word-list file whatever its name.
@@ -241,8 +253,9 @@ TEST_F(ListFileTest, TextAndCsvReadBackTheListSaved) {
         const std::string text(bytes.begin(), bytes.end());
         EXPECT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
         EXPECT_EQ(text.substr(3, text.find("\r\n") + 2 - 3),
-                  format == ListFormat::Text ? "CR\xC3\x88ME BR\xC3\x9BL\xC3\x89" "E\tA \"French\", dessert; sweet\r\n"
-                                             : "CR\xC3\x88ME BR\xC3\x9BL\xC3\x89" "E,\"A \"\"French\"\", dessert; sweet\"\r\n");
+                  std::string("CR\xC3\x88ME BR\xC3\x9BL\xC3\x89" "E") +
+                      (format == ListFormat::Text ? "\tA \"French\", dessert; sweet\r\n"
+                                                  : ",\"A \"\"French\"\", dessert; sweet\"\r\n"));
         Preferences.CustomWordCount = 0;
         ListReport report;
         EXPECT_EQ(ReadListFile(Path(name).c_str(), 0, report), 4) << name;
@@ -258,10 +271,12 @@ TEST_F(ListFileTest, TextAndCsvReadBackTheListSaved) {
 
 TEST(ListCommandLine, NamesAListFileOrNothing) {
     const std::pair<const char*, const char*> rows[] = {
-        {"\"C:\\Program Files\\Wordloft\\wordloft.exe\" \"C:\\lists\\geography.WLT\"", "C:\\lists\\geography.WLT"},
+        {"\"C:\\Program Files\\Wordloft\\wordloft.exe\" \"C:\\lists\\geography.WLT\"",
+         "C:\\lists\\geography.WLT"},
         {"wordloft.exe C:\\my lists\\spelling.txt  ", "C:\\my lists\\spelling.txt"},
         {"wordloft C:\\lists\\quiz.CSV", "C:\\lists\\quiz.CSV"},
-        {"\"w.exe\"\t\"C:\\\xD0\x9A\xD0\xB8\xD1\x97\xD0\xB2\\list.txt\"", "C:\\\xD0\x9A\xD0\xB8\xD1\x97\xD0\xB2\\list.txt"},
+        {"\"w.exe\"\t\"C:\\\xD0\x9A\xD0\xB8\xD1\x97\xD0\xB2\\list.txt\"",
+         "C:\\\xD0\x9A\xD0\xB8\xD1\x97\xD0\xB2\\list.txt"},
         {"wordloft.exe SETUP", ""},
         {"wordloft.exe", ""},
         {"\"C:\\a b\\wordloft.exe\"", ""},
