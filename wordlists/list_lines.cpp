@@ -322,7 +322,7 @@ std::string FormatListReport(const ListReport& report, const std::string& fileNa
         text = std::to_string(report.Added) + (report.Added == 1 ? " entry was" : " entries were") +
                " added from " + fileName + ". " +
                (lines ? "These lines were left out or changed:"
-                      : "These entries will look odd in play or were left out:");
+                      : "These entries were left out or will look odd in play:");
     }
     text += "\n";
     for (size_t i = 0; i < report.Items.size() && i < kReportedItemLimit; ++i) text += "\n" + report.Items[i];

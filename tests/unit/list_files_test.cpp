@@ -202,7 +202,7 @@ TEST_F(ListFileTest, WordListEntriesThatLookOddInPlayAreNamed) {
     EXPECT_STREQ(Preferences.CustomWords[199].Phrase, "---") << "the entries are taken as stored";
     const std::string text = FormatListReport(report, "odd.txt");
     EXPECT_EQ(text.substr(0, text.find('\n')),
-              "6 entries were added from odd.txt. These entries will look odd in play or were left out:");
+              "6 entries were added from odd.txt. These entries were left out or will look odd in play:");
     EXPECT_NE(text.find("\nentries 7 to 8: the list was full (200 entries)"), std::string::npos) << text;
 }
 

@@ -446,9 +446,14 @@ void CustomWordListFiles() {
     ChooseFile(program, kOpenCaption, folder + "\\hundred.wlt");
     ExpectText(AllLines(dialog), ExpectedLines(hundred), "list opened from the saved file");
 
-    // 150 entries appended to 100: the first 100 of them fit.
+    // 150 entries appended to 100: the first 100 of them fit, and the
+    // others are named.
     Press(program, dialog, kAppendList);
     ChooseFile(program, kOpenCaption, folder + "\\more.wlt");
+    AnswerBox(program, kProductTitle,
+              "100 entries were added from more.wlt. These entries were left out or will look odd in play:\n\n"
+              "entries 101 to 150: the list was full (200 entries)",
+              IDOK);
     ExpectEqual(LineCount(dialog, kCustomList), 200, "lines after appending 150 to 100");
     ExpectText(Line(dialog, kCustomList, 100), ExpectedLine(more[0]), "line 100 after appending");
     ExpectText(Line(dialog, kCustomList, 199), ExpectedLine(more[99]), "line 199 after appending");
@@ -582,9 +587,6 @@ constexpr char kSpellingCsv[] =
     "STRA\xC3\x9F" "E,\"A street, in German\"\r\n"
     "SE\xC3\x91OR,\"Mister, in Spanish\"\r\n"
     "ZO\xC3\x8B\r\n";
-// The phrase band of each of the four phrases.
-const char* const kSpellingSlots[] = {"_____.______..............", "______....................",
-                                      "_____.....................", "___......................."};
 constexpr char kListQuestionCaption[] = "Wordloft Word List";
 constexpr int kListQuestionText = 1020;
 constexpr int kReplaceList = 1021;
@@ -676,7 +678,11 @@ void ExpectPlayingList(const Program& program, const std::vector<WordEntryText>&
     if (CaptureClient(program, scene)) {
         const std::string slots = UnderlinePattern(scene);
         bool known = false;
-        for (const char* pattern : kSpellingSlots) known = known || slots == pattern;
+        for (const WordEntryText& word : words) {
+            std::string pattern(26, '.');
+            for (size_t i = 0; i < word.Phrase.size(); ++i) pattern[i] = word.Phrase[i] == ' ' ? '.' : '_';
+            known = known || slots == pattern;
+        }
         Expect(known, "%s: the game shows the slots %s", what, slots.c_str());
     }
     Bytes file;
