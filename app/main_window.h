@@ -6,8 +6,9 @@
 #include <windows.h>
 
 // Posted to the main window to open a list file that came from outside
-// the game and waits (app/list_from_outside.h).
-constexpr UINT kOpenWaitingListMessage = WM_APP + 1;
+// the game and waits (app/list_from_outside.h). (WM_APP + 1 is the
+// announcer window's own message.)
+constexpr UINT kOpenWaitingListMessage = WM_APP + 2;
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -693,6 +693,16 @@ void ExpectPlayingList(const Program& program, const std::vector<WordEntryText>&
         ExpectEntry(file, CustomWords, static_cast<int>(i), words[i].Phrase, words[i].Information, what);
 }
 
+// A file written under a name of any language (UTF-8).
+bool WriteWideFile(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    return CloseHandle(file) && ok;
+}
+
 // A second copy of the program started with the list; it must hand the
 // path over and end at once, without a window of its own.
 void StartSecondCopy(const std::string& arguments) {
@@ -753,9 +763,14 @@ void TextListOpenedEveryWay() {
     const std::string folder = kListFolder;
     const std::string list = folder + "\\spelling.txt";
     const std::string saved = folder + "\\saved.csv";
+    // The same list in a folder named in Russian, for the command line.
+    const std::string russianFolder = folder + "\\\xD0\xA1\xD0\xBF\xD0\xB8\xD1\x81\xD0\xBA\xD0\xB8";
+    const std::string russianList = russianFolder + "\\spelling.txt";
     CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryW(Widen(russianFolder).c_str(), nullptr);
     DeleteFileA(saved.c_str());
-    if (!Expect(WriteFileBytes(list, Bytes(kSpellingList, kSpellingList + sizeof kSpellingList - 1)),
+    const std::string text(kSpellingList, sizeof kSpellingList - 1);
+    if (!Expect(WriteFileBytes(list, Bytes(text.begin(), text.end())) && WriteWideFile(russianList, text),
                 "cannot write %s", list.c_str()))
         return;
     const std::vector<WordEntryText> old = {{"OLD ONE", ""}, {"OLD TWO", "second"}};
@@ -789,9 +804,10 @@ void TextListOpenedEveryWay() {
         ExpectEntry(file, CustomWords, 0, kSpellingWords[0].Phrase, kSpellingWords[0].Information, "after Done");
     }
 
-    // 2. On the command line, as Explorer starts the game: the list is not
-    // empty, so the game asks; Add puts the four entries after the two.
-    if (!Launch(program, &prefs, "\"" + list + "\"")) return;
+    // 2. On the command line, as Explorer starts the game, from a folder
+    // named in Russian: the list is not empty, so the game asks; Add puts
+    // the four entries after the two.
+    if (!Launch(program, &prefs, "\"" + russianList + "\"")) return;
     Expect((GetWindowLongA(program.Window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0,
            "the window does not accept dropped files");
     AnswerListQuestion(program,
@@ -806,7 +822,7 @@ void TextListOpenedEveryWay() {
     // 3. A second copy hands the list to this one while a game is under
     // way: the list waits for the game's end, then replaces the list.
     TypeCharacter(program, 'F');
-    StartSecondCopy("\"" + list + "\"");
+    StartSecondCopy("\"" + russianList + "\"");
     AnswerWideBox(program, kProductTitle, "The word list spelling.txt will open when this game is over.",
                   "the note of a list that waits");
     ExpectNoDialog(program, 600, "while the game goes on");
