@@ -351,35 +351,28 @@ def list_registration_faults(ctx):
 
 def check_list_opens(ctx):
     """A .WLT file opened as Explorer opens it (its open verb) starts the
-    game, whose empty custom list takes the file's entries and which plays
-    from Custom Words: the record says so; the game then closes as a
+    game, whose empty custom list takes the file's two entries and which
+    plays from Custom Words: the record says so; the game then closes as a
     player closes it."""
     image = bytearray(26004)
-    struct.pack_into('<Hh', image, 0, 10101, 2)
-    for i, (phrase, information) in enumerate([(b'PARIS', b'France'), (b'LONDON', b'')]):
-        image[4 + 130 * i:4 + 130 * i + len(phrase)] = phrase
-        image[32 + 130 * i:32 + 130 * i + len(information)] = information
+    struct.pack_into('<Hh5s23x6s', image, 0, 10101, 2, b'PARIS', b'France')
+    image[134:140] = b'LONDON'
     os.makedirs(on_disk(ctx, r'C:\wordlists'), exist_ok=True)
     with open(on_disk(ctx, r'C:\wordlists\geography.WLT'), 'wb') as f:
         f.write(image)
-    status, _ = wine(ctx, 'start', r'C:\wordlists\geography.WLT')
-    faults = ['start ended with status %d' % status] if status else []
-    record = b''
-    deadline = time.time() + 30
-    while time.time() < deadline:
+    wine(ctx, 'start', r'C:\wordlists\geography.WLT')
+    record, deadline = b'', time.time() + 30
+    while record[140:142] != b'\2\0' and time.time() < deadline:
+        time.sleep(0.2)
         with open(ctx['preferences'], 'rb') as f:
             record = f.read()
-        if len(record) == 34056 and struct.unpack_from('<h', record, 140)[0] == 2:
-            break
-        time.sleep(0.2)
     wine(ctx, 'taskkill', '/im', 'wordloft.exe', wait=True)
-    if len(record) != 34056 or struct.unpack_from('<h', record, 140)[0] != 2:
-        return faults + ['the opened .WLT did not become the list']
-    if struct.unpack_from('<I', record, 16)[0] != 32783:
-        faults.append('the word source is %d, not Custom Words' % struct.unpack_from('<I', record, 16)[0])
-    if record[142:148] != b'PARIS\0' or record[170:177] != b'France\0' or record[272:279] != b'LONDON\0':
-        faults.append('the list holds %r' % record[142:290])
-    return faults
+    if len(record) != 34056 or record[16:20] != struct.pack('<I', 32783) or \
+            record[140:148] != b'\2\0PARIS\0' or record[170:177] != b'France\0' or \
+            record[272:279] != b'LONDON\0':
+        return ['the opened .WLT did not become the list played: count %r, source %r, entries %r'
+                % (record[140:142], record[16:20], record[142:290])]
+    return []
 
 
 def check_game_runs(ctx):
