@@ -208,15 +208,6 @@ TEST_F(ListFileTest, FilesThatHoldNoListChangeNothing) {
               "No line of nothing.csv could be used, so the list is unchanged:\n\n"
               "line 1, \"x-ray\": a hyphen is not a letter\nline 2, \"4 seasons\": a digit is not a letter");
     EXPECT_EQ(ListEntries(), "OLD AA=|OLD AB=|OLD AC=");
-
-    // A UTF-16 CSV file counts its usable entries without touching the list.
-    Write("unicode.csv", Bytes("\xFF\xFE" "a\0,\0b\0\r\0\n\0-\0"));
-    ListFile file;
-    ASSERT_TRUE(LoadListFile(Path("unicode.csv").c_str(), file));
-    ListReport dry;
-    EXPECT_EQ(CountUsableEntries(file, dry), 1);
-    EXPECT_EQ(Joined(dry.Items), "line 2, \"-\": a hyphen is not a letter");
-    EXPECT_EQ(Preferences.CustomWordCount, 3);
 }
 
 TEST_F(ListFileTest, TextAndCsvReadBackTheListSaved) {
