@@ -57,8 +57,8 @@ bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
     return !failed;
 }
 
-// The characters of a text file; false when it holds none that a text
-// holds (a NUL: a binary file) or is too large to be a list.
+// The characters of a text file; false for a file that is no text (it
+// holds a NUL character) or is too large to be a list.
 bool ReadTextCharacters(const std::vector<uint8_t>& bytes, std::u32string& text) {
     if (bytes.size() > kLargestListFile) return false;
     const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());

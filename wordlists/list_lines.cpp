@@ -2,8 +2,8 @@
 // report that names every line not taken as it stood.
 #include "wordlists/list_lines.h"
 
-#include <cstdio>
 #include <cstring>
+#include <set>
 
 #include "game/game_state.h"
 #include "game/phrase.h"
@@ -139,15 +139,17 @@ bool HasLetter(const std::string& phrase) {
     return false;
 }
 
-bool IsInList(const WordEntry* list, int16_t count, const std::string& upperPhrase) {
+// The phrases of the entries in use, upper-cased, to find repeats by.
+std::set<std::string> PhrasesOf(const WordEntry* list, int16_t count) {
+    std::set<std::string> phrases;
     for (int16_t i = 0; i < count; ++i) {
         char phrase[kPhraseFieldSize];
         std::memcpy(phrase, list[i].Phrase, sizeof phrase);
         phrase[sizeof phrase - 1] = '\0';
         UpperCasePhrase(phrase);
-        if (upperPhrase == phrase) return true;
+        phrases.insert(phrase);
     }
-    return false;
+    return phrases;
 }
 
 // Characters as Windows-1252 text; false, with the first character the
@@ -284,6 +286,7 @@ void NoteListFull(ListReport& report, int number) {
 }
 
 void TakeListLines(const std::vector<ListLine>& lines, WordEntry* list, int16_t& count, ListReport& report) {
+    std::set<std::string> phrases = PhrasesOf(list, count);
     for (const ListLine& line : lines) {
         if (Trimmed(line.Phrase).empty() && Trimmed(line.Information).empty()) continue;
         if (count >= kCustomWordMax) {
@@ -296,7 +299,7 @@ void TakeListLines(const std::vector<ListLine>& lines, WordEntry* list, int16_t&
         bool cut = false;
         if (!MakeEntry(line, entry, quote, reason, cut)) {
             report.Items.push_back(Item("line", line.Number, quote, reason));
-        } else if (IsInList(list, count, entry.Phrase)) {
+        } else if (!phrases.insert(entry.Phrase).second) {
             report.Items.push_back(Item("line", line.Number, quote, "already in the list"));
         } else {
             list[count++] = entry;
