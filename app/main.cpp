@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/list_from_outside.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
 #include "game/engine.h"
@@ -27,6 +28,9 @@ namespace {
 char WindowClassName[100];
 
 constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// Files dropped on the window arrive as WM_DROPFILES, without a call into
+// the shell at start-up.
+constexpr DWORD kMainWindowExtendedStyle = WS_EX_ACCEPTFILES;
 constexpr char kSetupCommand[] = "SETUP";
 constexpr size_t kSetupCommandLength = sizeof kSetupCommand - 1;
 
@@ -79,8 +83,8 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     }
     GameState.FaceMood = kFaceNeutral;
     LoadResourceString(IDS_THANKS_FOR_PLAYING, InformationLineText, sizeof InformationLineText);
-    HWND window = CreateWindowExA(0, WindowClassName, ProductTitle, kMainWindowStyle, CW_USEDEFAULT, 0,
-                                  CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(kMainWindowExtendedStyle, WindowClassName, ProductTitle, kMainWindowStyle,
+                                  CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         ReportStartFailure("the main window could not be created");
         return 0;
@@ -101,9 +105,11 @@ int RunMessageLoop() {
     HACCEL accelerators = LoadAcceleratorsA(ProgramInstance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     MSG message = {};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        if (TranslateAcceleratorA(message.hwnd, accelerators, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        if (!TranslateAcceleratorA(message.hwnd, accelerators, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        LetWaitingListIn();
     }
     return static_cast<int>(message.wParam);
 }
@@ -120,10 +126,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
         InstallShortcuts();
         return 0;
     }
+    // A list file for a copy that is already running goes to that copy.
+    if (HandListToRunningCopy()) return 0;
     if (!registered) {
         ReportStartFailure("the window class could not be registered");
         return 0;
     }
     if (!InitInstance(instance, showCommand)) return 0;
+    OpenListNamedAtStart();
     return RunMessageLoop();
 }

@@ -10,6 +10,7 @@
 #include <windowsx.h>
 
 #include "access/game_access.h"
+#include "app/list_from_outside.h"
 #include "app/menu_commands.h"
 #include "app/window_scale.h"
 #include "game/engine.h"
@@ -264,6 +265,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(window, wParam, lParam);
         case WM_GETOBJECT: return AnswerGameObject(window, wParam, lParam);
         case WM_SETFOCUS: NoteGameFocus(); return DefWindowProcA(window, message, wParam, lParam);
+        case WM_COPYDATA: return TakeListFromOtherCopy(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        case WM_DROPFILES: return TakeDroppedList(reinterpret_cast<HDROP>(wParam));
+        case kOpenWaitingListMessage: return OpenWaitingList();
         default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -2,6 +2,7 @@
 # and every menu command.
 list(APPEND WORDLOFT_SHELL_SOURCES
     app/about_box.cpp
+    app/list_from_outside.cpp
     app/main.cpp
     app/main_window.cpp
     app/menu_commands.cpp

@@ -9,9 +9,10 @@
 ;
 ; It installs the 32-bit program for all users into Program Files\Wordloft
 ; (Program Files (x86) on 64-bit Windows), adds a Start Menu folder with the
-; game and its HTML help, optionally a Desktop shortcut, and registers an
-; uninstaller in Add/Remove Programs (in the 32-bit view of the registry). /S installs and
-; uninstalls silently. The player's preference file, WWLT.DAT in the
+; game and its HTML help, optionally a Desktop shortcut, registers an
+; uninstaller in Add/Remove Programs (in the 32-bit view of the registry),
+; and registers word-list files (.WLT) as "Wordloft word list", opened by
+; the game. /S installs and uninstalls silently. The player's preference file, WWLT.DAT in the
 ; Windows directory or the player's own folder, is no file of the
 ; installer's and is never touched.
 
@@ -20,10 +21,17 @@ InstallDir "$PROGRAMFILES\Wordloft"
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "Integration.nsh"
 !include "LogicLib.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Wordloft"
 !define PUBLISHER "The Wordloft developers"
+; Word-list files: the extension's key names the class, which Explorer
+; shows as the type, with the game's icon, and opens with the game.
+!define LIST_EXTENSION_KEY "Software\Classes\.wlt"
+!define LIST_CLASS "Wordloft.WordList"
+!define LIST_CLASS_KEY "Software\Classes\${LIST_CLASS}"
+!define LIST_OPEN_COMMAND '"$INSTDIR\wordloft.exe" "%1"'
 
 Name "Wordloft ${VERSION}"
 OutFile "${OUTFILE}"
@@ -115,6 +123,14 @@ Section "Wordloft (game, help and read-me)" SecGame
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+    ; A .WLT file double-clicked in Explorer opens in the game. Text and
+    ; CSV files keep their own programs.
+    WriteRegStr HKLM "${LIST_EXTENSION_KEY}" "" "${LIST_CLASS}"
+    WriteRegStr HKLM "${LIST_CLASS_KEY}" "" "Wordloft word list"
+    WriteRegStr HKLM "${LIST_CLASS_KEY}\DefaultIcon" "" "$INSTDIR\wordloft.exe,0"
+    WriteRegStr HKLM "${LIST_CLASS_KEY}\shell\open\command" "" '${LIST_OPEN_COMMAND}'
+    ${NotifyShell_AssocChanged}
 SectionEnd
 
 Section "Desktop shortcut" SecDesktop
@@ -129,7 +145,8 @@ Function PlayAsPlayer
 FunctionEnd
 
 ; Removes exactly what the installer made: its files one by one (the folder
-; only when nothing else is left in it), the shortcuts and the registry key.
+; only when nothing else is left in it), the shortcuts, the registry key
+; and the registration of word-list files.
 Section "Uninstall"
     SetShellVarContext all
     Delete "$DESKTOP\Wordloft.lnk"
@@ -150,4 +167,17 @@ Section "Uninstall"
     RMDir "$INSTDIR"
 
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
+
+    ; The registration of .WLT goes only while it still names this game: a
+    ; program installed since may have taken the extension or the class.
+    ReadRegStr $0 HKLM "${LIST_CLASS_KEY}\shell\open\command" ""
+    ${If} $0 == '${LIST_OPEN_COMMAND}'
+        ReadRegStr $1 HKLM "${LIST_EXTENSION_KEY}" ""
+        ${If} $1 == "${LIST_CLASS}"
+            DeleteRegValue HKLM "${LIST_EXTENSION_KEY}" ""
+            DeleteRegKey /ifempty HKLM "${LIST_EXTENSION_KEY}"
+        ${EndIf}
+        DeleteRegKey HKLM "${LIST_CLASS_KEY}"
+        ${NotifyShell_AssocChanged}
+    ${EndIf}
 SectionEnd

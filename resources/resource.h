@@ -150,6 +150,12 @@
 #define IDC_CUSTOM_INFORMATION         1015
 #define IDC_CUSTOM_COUNT               1016
 
+/* The question when a list file comes from outside the game. */
+#define IDD_OPEN_LIST_FILE             145
+#define IDC_OPEN_LIST_TEXT             1020
+#define IDC_REPLACE_LIST               1021
+#define IDC_ADD_TO_LIST                1022
+
 /* Random Categories dialog. */
 #define IDD_RANDOM_CATEGORIES          144
 #define IDC_CATEGORY_LIST              1001
@@ -168,6 +174,7 @@
 #define IDS_WORD_LIST_FILTER           139
 #define IDS_THANKS_FOR_PLAYING         142
 #define IDS_CONFIRM_MAXGUESSES         144
+#define IDS_LIST_FILE_FILTERS          145   /* word-list, text and CSV files */
 /* The common file dialog's error codes, by code: 107, 108, 114..138. */
 #define IDS_CDERR_DIALOGFAILURE        107
 #define IDS_CDERR_STRUCTSIZE           108

@@ -17,8 +17,9 @@
 #include "records/preferences.h"
 #include "resource.h"
 #include "wordlists/custom_word_list.h"
+#include "wordlists/list_file.h"
+#include "wordlists/list_messages.h"
 #include "wordlists/word_list_file_dialogs.h"
-#include "wordlists/wordlist_file.h"
 
 namespace {
 
@@ -162,16 +163,20 @@ void SortList(HWND dialog) {
     UpdateCustomWordButtons(dialog);
 }
 
-// Replaces (append 0) or extends (append 1) the list from a file.
+// Replaces (append 0) or extends (append 1) the list from a word-list,
+// text or CSV file; the report of what it could not take as it stood
+// shows over the list as it now is.
 void LoadList(HWND dialog, int16_t append) {
     static char path[kFileDialogPathBytes];
     static char fileTitle[kFileDialogTitleBytes];
     if (!append && Preferences.CustomWordCount > 0 && !Confirm(dialog, "Overwrite existing words?")) return;
     const int16_t titleId = append ? IDS_APPEND_LIST_TITLE : IDS_OPEN_LIST_TITLE;
-    if (!AskOpenFileName(dialog, titleId, IDS_WORD_LIST_FILTER, IDS_FILTER_ERROR, "WLT", "", fileTitle, path))
+    if (!AskOpenFileName(dialog, titleId, IDS_LIST_FILE_FILTERS, IDS_FILTER_ERROR, "WLT", "", fileTitle, path))
         return;
-    ReadWordListFile(path, append);
+    ListReport report;
+    ReadListFile(path, append, report);
     ShowWholeList(dialog);
+    ShowListReport(report, fileTitle);
 }
 
 void CancelChanges(HWND dialog) {

@@ -1,5 +1,5 @@
 // Word-list file names come from the system's Open and Save As dialogs,
-// filtered to "*.wlt", through their wide-character forms: a folder named
+// filtered to "*.wlt", "*.txt" and "*.csv", through their wide-character forms: a folder named
 // in any language reaches the file intact (the names are handed on as
 // UTF-8). A failing dialog is reported by its error code; cancelling shows
 // nothing.
@@ -16,7 +16,7 @@
 #include "platform/wide_paths.h"
 #include "records/preferences.h"
 #include "resource.h"
-#include "wordlists/wordlist_file.h"
+#include "wordlists/list_file.h"
 
 namespace {
 
@@ -134,13 +134,15 @@ int16_t AskOpenFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t e
 
 int16_t AskSaveFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t errorId,
                         const char* defaultExtension, const char* initialFileName, char* fileTitle,
-                        char* path) {
+                        char* path, int* filterIndex) {
     static FileDialogSetup setup;
     if (!PrepareDialog(setup, owner, titleId, filterId, errorId, defaultExtension)) return 0;
     const std::wstring initial = WidePath(initialFileName);
     if (initial.size() < kFileDialogPathSize) std::wmemcpy(setup.Path, initial.c_str(), initial.size() + 1);
     setup.Dialog.Flags = OFN_PATHMUSTEXIST | OFN_SHOWHELP | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-    return FinishDialog(GetSaveFileNameW(&setup.Dialog), setup, fileTitle, path);
+    const int16_t chosen = FinishDialog(GetSaveFileNameW(&setup.Dialog), setup, fileTitle, path);
+    if (filterIndex != nullptr) *filterIndex = static_cast<int>(setup.Dialog.nFilterIndex);
+    return chosen;
 }
 
 void ReportFileDialogError(DWORD code) {
@@ -160,8 +162,9 @@ int16_t SaveWordListFile(const char* initialFileName, const char* defaultExtensi
     }
     static char path[kFileDialogPathBytes];
     static char fileTitle[kFileDialogTitleBytes];
-    if (!AskSaveFileName(GetActiveWindow(), IDS_SAVE_LIST_TITLE, IDS_WORD_LIST_FILTER, IDS_FILTER_ERROR,
-                         defaultExtension, initialFileName, fileTitle, path))
+    int filterIndex = 1;
+    if (!AskSaveFileName(GetActiveWindow(), IDS_SAVE_LIST_TITLE, IDS_LIST_FILE_FILTERS, IDS_FILTER_ERROR,
+                         defaultExtension, initialFileName, fileTitle, path, &filterIndex))
         return 0;
-    return WriteWordListFile(path);
+    return WriteListFile(path, SaveFormatOf(path, filterIndex));
 }

@@ -22,20 +22,23 @@ constexpr int kFileDialogTitleBytes = 3 * kFileDialogTitleSize;
 // kFileDialogPathBytes and kFileDialogTitleBytes bytes. 1 when a name was
 // chosen; 0 when the player cancelled or after a reported failure. A path
 // longer than the dialog's buffer is refused by the dialog itself
-// (reported as its "buffer too small" error), never cut.
+// (reported as its "buffer too small" error), never cut. The save dialog
+// also tells which filter the player chose (from 1), when asked.
 int16_t AskOpenFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t errorId,
                         const char* defaultExtension, const char* initialDirectory, char* fileTitle,
                         char* path);
 int16_t AskSaveFileName(HWND owner, int16_t titleId, int16_t filterId, int16_t errorId,
                         const char* defaultExtension, const char* initialFileName, char* fileTitle,
-                        char* path);
+                        char* path, int* filterIndex = nullptr);
 
 // Shows the message of a common-dialog error code; 0 (cancelled) and codes
 // without a message show nothing.
 void ReportFileDialogError(DWORD code);
 
-// Asks for a file name and writes the CustomWordList there. An empty list
-// only beeps. 1 on success; 0 when cancelled or after a reported failure.
+// Asks for a file name and writes the CustomWordList there, as a word-list
+// file, text or CSV: by the name's extension, else by the file type the
+// player chose. An empty list only beeps. 1 on success; 0 when cancelled
+// or after a reported failure.
 int16_t SaveWordListFile(const char* initialFileName, const char* defaultExtension);
 
 #endif

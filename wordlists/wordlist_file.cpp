@@ -7,9 +7,12 @@
 #include <cstring>
 #include <string>
 
+#include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "records/whole_file.h"
+#include "wordlists/list_lines.h"
+#include "wordlists/list_text.h"
 
 namespace {
 
@@ -33,37 +36,61 @@ uint32_t QueryFileSize(const char* path) {
     return size < 0 ? 0 : static_cast<uint32_t>(size);
 }
 
-int16_t ReadWordListFile(const char* path, int16_t append) {
+bool IsWordListImage(const uint8_t* bytes, size_t size) {
+    return size == kWordListFileSize && ReadU16(bytes) == kWordListVersion;
+}
+
+bool LoadWordListImage(const char* path, uint8_t* image) {
     if (QueryFileSize(path) != kWordListFileSize) {
         ShowInfoMessage("Error: Wordloft Word File Size Error.");
-        return 0;
+        return false;
     }
     std::FILE* file = OpenFileForReading(path);
     if (file == nullptr) {
         ShowInfoMessage("Error opening Wordloft Word List file.");
-        return 0;
+        return false;
     }
-    static uint8_t image[kWordListFileSize];
-    const size_t got = std::fread(image, 1, sizeof image, file);
+    const size_t got = std::fread(image, 1, kWordListFileSize, file);
     std::fclose(file);
-    if (got < sizeof image) {
+    if (got < kWordListFileSize) {
         ShowErrorMessage("Error reading Wordloft Word List file.");
-        return 0;
+        return false;
     }
     if (ReadU16(image) != kWordListVersion) {
         ShowErrorMessage("Version# Error in Wordloft Word List file.");
-        return 0;
+        return false;
     }
+    return true;
+}
 
+int16_t TakeWordListImage(const uint8_t* image, int16_t append, ListReport* report) {
     if (append == 0) Preferences.CustomWordCount = 0;
     const int16_t count = static_cast<int16_t>(ReadU16(image + 2));
     for (int16_t i = 0; i < count && i < kCustomWordMax; ++i) {
-        if (Preferences.CustomWordCount >= kCustomWordMax) break;
+        if (Preferences.CustomWordCount >= kCustomWordMax) {
+            if (report != nullptr) NoteListFull(*report, i + 1);
+            continue;
+        }
         WordEntry& entry = Preferences.CustomWords[Preferences.CustomWordCount++];
         std::memcpy(&entry, image + kEntriesOffset + sizeof(WordEntry) * static_cast<size_t>(i), sizeof entry);
         BringWordEntryIntoRange(entry);
+        if (report == nullptr) continue;
+        ++report->Added;
+        const std::string odd = OddInPlay(entry.Phrase);
+        if (odd.empty()) continue;
+        const std::string phrase = Utf8OfWindows1252(entry.Phrase);
+        const bool quoted = !phrase.empty() && std::strlen(entry.Phrase) <= kMaxPhraseLength;
+        report->Items.push_back("entry " + std::to_string(i + 1) + (quoted ? ", \"" + phrase + "\"" : "") +
+                                ": " + odd);
     }
+    if (report != nullptr) report->Entries = true;
     return Preferences.CustomWordCount;
+}
+
+int16_t ReadWordListFile(const char* path, int16_t append, ListReport* report) {
+    static uint8_t image[kWordListFileSize];
+    if (!LoadWordListImage(path, image)) return 0;
+    return TakeWordListImage(image, append, report);
 }
 
 void BuildWordListImage(uint8_t* image) {

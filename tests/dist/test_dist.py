@@ -13,9 +13,11 @@
 - install ... uninstall: that installer, installed silently in a throw-away
   64-bit Wine prefix as on 64-bit Windows: the files in Program Files (x86),
   the shortcuts, the Add/Remove Programs entry in the 32-bit view of the
-  registry, the installed game shows its window (and the uninstaller
-  refuses to run meanwhile), and the silent uninstall removes everything
-  but the player's preference file.
+  registry and the registration of .WLT files, the installed game shows its
+  window (and the uninstaller refuses to run meanwhile), a .WLT file opened
+  as Explorer opens it becomes the game's list, and the silent uninstall
+  removes everything but the player's preference file; the registration of
+  .WLT only while it still names the game.
 
 Needs makensis, wine and an X display (run it under scripts/with-display.sh).
 Prints "PASS name" or "FAIL name" with reasons, then "N passed, M failed,
@@ -45,6 +47,8 @@ import shell_link  # noqa: E402
 
 INSTALL_DIR = r'C:\Program Files (x86)\Wordloft'
 UNINSTALL_KEY = r'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Wordloft'
+LIST_EXTENSION_KEY = r'HKLM\Software\Classes\.wlt'
+LIST_CLASS_KEY = r'HKLM\Software\Classes\Wordloft.WordList'
 ZIPPED = ['LICENSE.txt', 'README.txt', 'wlthelp-104.htm', 'wlthelp.hlp', 'wlthelp.htm',
           'wordloft.exe']
 INSTALLED = ['LICENSE.txt', 'README.txt', 'uninstall.exe', 'wlthelp-104.htm', 'wlthelp.hlp',
@@ -245,14 +249,15 @@ def make_prefix(build, work):
     return prefix
 
 
-def registry_values(ctx, view='32'):
-    """The uninstall entry's values in one view of the registry, or None."""
-    status, out = wine(ctx, 'reg', 'query', UNINSTALL_KEY, '/reg:' + view)
+def registry_values(ctx, view='32', key=UNINSTALL_KEY):
+    """A key's values in one view of the registry ("(Default)" for the
+    key's own value), or None when the key is not there."""
+    status, out = wine(ctx, 'reg', 'query', key, '/reg:' + view)
     if status != 0:
         return None
     values = {}
     for line in out.splitlines():
-        match = re.match(r'\s+(\S+)\s+(REG_\w+)\s+(.*)$', line)
+        match = re.match(r'\s+(\S+)\s+(REG_\w+)\s+(.*?)\s*$', line)
         if match:
             values[match.group(1)] = match.group(3)
     return values
@@ -324,7 +329,50 @@ def check_registry(ctx):
     if abs(size - installed_kb) > 8:
         faults.append('EstimatedSize %d KB, the files take %d KB' % (size, installed_kb))
     ctx['quiet_uninstall'] = values.get('QuietUninstallString', '')
-    return faults
+    return faults + list_registration_faults(ctx)
+
+
+def list_registration(ctx):
+    """The registration of .WLT files, in the 64-bit view that Explorer
+    reads: {key: default value or None}."""
+    keys = [LIST_EXTENSION_KEY, LIST_CLASS_KEY, LIST_CLASS_KEY + r'\DefaultIcon',
+            LIST_CLASS_KEY + r'\shell\open\command']
+    return {key: (registry_values(ctx, '64', key) or {}).get('(Default)') for key in keys}
+
+
+def list_registration_faults(ctx):
+    want = [('Wordloft.WordList', 'the extension names'), ('Wordloft word list', 'the type is'),
+            (INSTALL_DIR + r'\wordloft.exe,0', 'the icon is'),
+            ('"%s\\wordloft.exe" "%%1"' % INSTALL_DIR, 'the open command is')]
+    got = list_registration(ctx)
+    return ['.WLT: %s %r, expected %r' % (what, got[key], value)
+            for (value, what), key in zip(want, got) if got[key] != value]
+
+
+def check_list_opens(ctx):
+    """A .WLT file opened as Explorer opens it (its open verb) starts the
+    game, whose empty custom list takes the file's two entries and which
+    plays from Custom Words: the record says so; the game then closes as a
+    player closes it."""
+    image = bytearray(26004)
+    struct.pack_into('<Hh5s23x6s', image, 0, 10101, 2, b'PARIS', b'France')
+    image[134:140] = b'LONDON'
+    os.makedirs(on_disk(ctx, r'C:\wordlists'), exist_ok=True)
+    with open(on_disk(ctx, r'C:\wordlists\geography.WLT'), 'wb') as f:
+        f.write(image)
+    wine(ctx, 'start', r'C:\wordlists\geography.WLT')
+    record, deadline = b'', time.time() + 30
+    while record[140:142] != b'\2\0' and time.time() < deadline:
+        time.sleep(0.2)
+        with open(ctx['preferences'], 'rb') as f:
+            record = f.read()
+    wine(ctx, 'taskkill', '/im', 'wordloft.exe', wait=True)
+    if len(record) != 34056 or record[16:20] != struct.pack('<I', 32783) or \
+            record[140:148] != b'\2\0PARIS\0' or record[170:177] != b'France\0' or \
+            record[272:279] != b'LONDON\0':
+        return ['the opened .WLT did not become the list played: count %r, source %r, entries %r'
+                % (record[140:142], record[16:20], record[142:290])]
+    return []
 
 
 def check_game_runs(ctx):
@@ -368,12 +416,35 @@ def check_uninstall(ctx):
         faults.append('left after uninstalling: %s' % ', '.join(left))
     if registry_values(ctx) is not None:
         faults.append('the uninstall entry is still there')
+    left = [key for key, value in list_registration(ctx).items() if value is not None]
+    if left:
+        faults.append('left after uninstalling: %s' % ', '.join(left))
     try:
         with open(ctx['preferences'], 'rb') as f:
             if f.read() != preferences:
                 faults.append('WWLT.DAT changed')
     except OSError:
         faults.append('the uninstall removed WWLT.DAT')
+    return faults
+
+
+def check_others_list_registration(ctx):
+    """Installed again, and .WLT then taken by another program: the
+    uninstaller leaves the extension to that program."""
+    status, _ = wine(ctx, windows_path(ctx['x86'][1]), '/S', wait=True)
+    if status != 0:
+        return ['the second silent install ended with status %d' % status]
+    wine(ctx, 'reg', 'add', LIST_EXTENSION_KEY, '/ve', '/d', 'Other.List', '/f', '/reg:64', wait=True)
+    match = re.match(r'"([^"]+)"\s+(.*)$', ctx.get('quiet_uninstall', ''))
+    if not match:
+        return ['no quiet uninstall command']
+    wine(ctx, match.group(1), *match.group(2).split(), wait=True)
+    got = list_registration(ctx)
+    faults = []
+    if got[LIST_EXTENSION_KEY] != 'Other.List':
+        faults.append('the other program\'s .WLT is now %r' % got[LIST_EXTENSION_KEY])
+    if got[LIST_CLASS_KEY] is not None:
+        faults.append('the uninstaller left %s' % LIST_CLASS_KEY)
     return faults
 
 
@@ -400,7 +471,8 @@ def main(argv):
               ('reproducible', check_reproducible), ('installer', check_installer)]
     under_wine = [('install', check_install), ('shortcuts', check_shortcuts),
                   ('registry', check_registry), ('game-runs', check_game_runs),
-                  ('uninstall', check_uninstall)]
+                  ('list-opens', check_list_opens), ('uninstall', check_uninstall),
+                  ('others-list-kept', check_others_list_registration)]
     # The installer and the game it installs are 32-bit programs.
     support = subprocess.run([os.path.join(ROOT, 'scripts', 'win32-support.sh'), 'wine'],
                              stdout=subprocess.PIPE, text=True)

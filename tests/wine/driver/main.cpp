@@ -35,6 +35,7 @@ const Scenario Scenarios[] = {
     {"custom-word-list-edited", CustomWordListIsEdited},
     {"full-custom-word-list", FullCustomWordList},
     {"custom-word-list-files", CustomWordListFiles},
+    {"text-list-opened-every-way", TextListOpenedEveryWay},
     {"random-categories-chosen", RandomCategoriesAreChosen},
     {"help-opens-on-its-topics", HelpOpensOnItsTopics},
     {"using-help-needs-no-help-file", UsingHelpNeedsNoHelpFile},

@@ -135,10 +135,11 @@ std::wstring Widen(const std::string& utf8) {
     return wide;
 }
 
-bool StartProgram(Program& program, int showCommand) {
+bool StartProgram(Program& program, const std::string& arguments, int showCommand) {
     program = Program();
     const std::wstring path = Widen(Settings.ProgramPath);
     std::wstring commandLine = L"\"" + path + L"\"";
+    if (!arguments.empty()) commandLine += L" " + Widen(arguments);
     const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;

@@ -28,11 +28,12 @@ struct Program {
 // A UTF-8 text (a path of any language) as the wide-character calls take it.
 std::wstring Widen(const std::string& utf8);
 
-// Starts the program, waits for its main window and installs the probe.
+// Starts the program (with the arguments, UTF-8, after its own name on
+// the command line), waits for its main window and installs the probe.
 // Records a failure and returns false when any of that fails. A show
 // command of 0 or more is handed over as a shortcut's "Run:" setting is
 // (STARTUPINFO), which overrides what the program asks for.
-bool StartProgram(Program& program, int showCommand = -1);
+bool StartProgram(Program& program, const std::string& arguments = std::string(), int showCommand = -1);
 
 // Asks the main window to close (WM_CLOSE) and waits for the process to
 // end. Any dialog still open, or one that opens on the way, is recorded as

@@ -27,14 +27,14 @@ Bytes CustomWordPreferences(const std::vector<WordEntryText>& words, uint16_t ma
     return b;
 }
 
-bool Launch(Program& program, const Bytes* prefs, int showCommand) {
+bool Launch(Program& program, const Bytes* prefs, const std::string& arguments, int showCommand) {
     if (prefs == nullptr) {
         RemovePreferenceFile();
     } else if (!WritePreferenceFile(*prefs)) {
         Fail("cannot write %s", PreferenceFilePath().c_str());
         return false;
     }
-    return StartProgram(program, showCommand);
+    return StartProgram(program, arguments, showCommand);
 }
 
 bool CloseAndRead(Program& program, Bytes& file) {

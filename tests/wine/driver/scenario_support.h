@@ -60,8 +60,10 @@ Bytes CustomWordPreferences(const std::vector<WordEntryText>& words, uint16_t ma
                             uint16_t scoringOn);
 
 // Writes the preference file (or removes it when prefs is null) and starts
-// the program (shown as StartProgram has it).
-bool Launch(Program& program, const Bytes* prefs, int showCommand = -1);
+// the program, with the command-line arguments given (shown as
+// StartProgram has it).
+bool Launch(Program& program, const Bytes* prefs, const std::string& arguments = std::string(),
+            int showCommand = -1);
 
 // Closes the program and reads the file it left; false (recorded) when the
 // file is missing or not 34,056 bytes long.

@@ -31,6 +31,7 @@ void CustomWordsAreAddedAndPlayed();
 void CustomWordListIsEdited();
 void FullCustomWordList();
 void CustomWordListFiles();
+void TextListOpenedEveryWay();
 void RandomCategoriesAreChosen();
 // Help.
 void HelpOpensOnItsTopics();

@@ -109,7 +109,7 @@ void FirstStartWritesDefaults() {
 
     // From a shortcut set to "Run: Maximized" the window keeps the scene's
     // size and place, and is not left maximized.
-    if (!Launch(program, &file, SW_SHOWMAXIMIZED)) return;
+    if (!Launch(program, &file, "", SW_SHOWMAXIMIZED)) return;
     ExpectWindowCentred(program);
     Expect(!IsZoomed(program.Window), "the window is left maximized");
     ChangeFrameMetricsAndResolution(program);

@@ -1,7 +1,11 @@
 // The word-list dialogs: building the custom list and playing from it, the
 // list's editing buttons, a full list, word-list files, the random
-// categories, and what the Words menu does after each dialog.
+// categories, and what the Words menu does after each dialog; a text list
+// opened through the dialog, the command line, a second copy and a drop.
+#include <shlobj.h>
+
 #include <cstdio>
+#include <cstring>
 #include <set>
 
 #include "check.h"
@@ -442,9 +446,14 @@ void CustomWordListFiles() {
     ChooseFile(program, kOpenCaption, folder + "\\hundred.wlt");
     ExpectText(AllLines(dialog), ExpectedLines(hundred), "list opened from the saved file");
 
-    // 150 entries appended to 100: the first 100 of them fit.
+    // 150 entries appended to 100: the first 100 of them fit, and the
+    // others are named.
     Press(program, dialog, kAppendList);
     ChooseFile(program, kOpenCaption, folder + "\\more.wlt");
+    AnswerBox(program, kProductTitle,
+              "100 entries were added from more.wlt. These entries were left out or will look odd in play:\n\n"
+              "entries 101 to 150: the list was full (200 entries)",
+              IDOK);
     ExpectEqual(LineCount(dialog, kCustomList), 200, "lines after appending 150 to 100");
     ExpectText(Line(dialog, kCustomList, 100), ExpectedLine(more[0]), "line 100 after appending");
     ExpectText(Line(dialog, kCustomList, 199), ExpectedLine(more[99]), "line 199 after appending");
@@ -542,4 +551,287 @@ void RandomCategoriesAreChosen() {
     }
     if (CloseAndRead(program, file))
         ExpectEqual(GetI16(file, SelectedCategoryCount), 2, "count after Cancel");
+}
+
+namespace {
+
+// A spelling list as Notepad writes it in UTF-8 with its mark: accents, a
+// sharp s, tabs before the information, a hyphen, a 38-character line, an
+// empty line, a duplicate and a letter outside Windows-1252.
+constexpr char kSpellingList[] =
+    "\xEF\xBB\xBF"
+    "Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e\tA French dessert\r\n"
+    "Stra\xC3\x9F" "e\tA street, in German\r\n"
+    "x-ray\tA picture of the bones\r\n"
+    "\r\n"
+    "The quick brown fox jumps over the dog\r\n"
+    "se\xC3\xB1or\tMister, in Spanish\r\n"
+    "stra\xC3\x9F" "e\r\n"
+    "\xC5\x81\xC3\xB3" "d\xC5\xBA\tA city in Poland\r\n"
+    "Zo\xC3\xAB\r\n";
+// The report it gives, UTF-8, and the list it makes (Windows-1252).
+constexpr char kSpellingReport[] =
+    "4 entries were added from spelling.txt. These lines were left out or changed:\n\n"
+    "line 3, \"x-ray\": a hyphen is not a letter\n"
+    "line 5: 38 characters, at most 26\n"
+    "line 7, \"stra\xC3\x9F" "e\": already in the list\n"
+    "line 8, \"\xC5\x81\xC3\xB3" "d\xC5\xBA\": \"\xC5\x81\" is a character the game cannot show";
+const std::vector<WordEntryText> kSpellingWords = {{"CR\xC8ME BR\xDBL\xC9" "E", "A French dessert"},
+                                                   {"STRA\xDF" "E", "A street, in German"},
+                                                   {"SE\xD1OR", "Mister, in Spanish"},
+                                                   {"ZO\xCB", ""}};
+// The same list saved as CSV: UTF-8 with its mark, CR LF, quoted fields.
+constexpr char kSpellingCsv[] =
+    "\xEF\xBB\xBF"
+    "CR\xC3\x88ME BR\xC3\x9BL\xC3\x89" "E,A French dessert\r\n"
+    "STRA\xC3\x9F" "E,\"A street, in German\"\r\n"
+    "SE\xC3\x91OR,\"Mister, in Spanish\"\r\n"
+    "ZO\xC3\x8B\r\n";
+constexpr char kListQuestionCaption[] = "Wordloft Word List";
+constexpr int kListQuestionText = 1020;
+constexpr int kReplaceList = 1021;
+constexpr int kAddToList = 1022;
+constexpr int kFileTypeBox = 0x470;
+
+std::string Utf8(const wchar_t* wide) {
+    char text[2048] = "";
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+// A window's text read as UTF-16, given as UTF-8: the texts that quote a
+// list's lines may hold any character.
+std::string WideWindowText(HWND window) {
+    wchar_t text[2048] = L"";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 3000, &length);
+    return Utf8(text);
+}
+
+// A message box with a UTF-8 text (its Static child's), answered with OK.
+void AnswerWideBox(const Program& program, const char* caption, const std::string& text, const char* what,
+                   const char* screenshot = nullptr) {
+    HWND box = ExpectDialog(program, caption, 5000);
+    if (box == nullptr) return;
+    std::string shown;
+    for (HWND child = FindWindowExA(box, nullptr, "Static", nullptr); child != nullptr && shown.empty();
+         child = FindWindowExA(box, child, "Static", nullptr))
+        shown = WideWindowText(child);
+    ExpectText(shown, text, what);
+    if (screenshot != nullptr) SaveDialogScreenshot(program, box, screenshot);
+    PressButton(box, IDOK);
+    Expect(WaitForDialogGone(box, 3000), "%s did not close", what);
+    Settle(program);
+}
+
+// The file types a file dialog offers, as "type|type|...".
+std::string FileTypes(HWND fileDialog) {
+    HWND box = GetDlgItem(fileDialog, kFileTypeBox);
+    DWORD_PTR count = 0;
+    SendMessageTimeoutW(box, CB_GETCOUNT, 0, 0, SMTO_NORMAL, 3000, &count);
+    std::string types;
+    for (DWORD_PTR i = 0; i < count && i < 10; ++i) {
+        wchar_t type[256] = L"";
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(type), SMTO_NORMAL, 3000, &length);
+        types += (i ? "|" : "") + Utf8(type);
+    }
+    return types;
+}
+
+// Chooses a file type of a file dialog as a click in its list would: the
+// selection, then the notifications of a changed and a confirmed choice.
+void ChooseFileType(HWND fileDialog, int index) {
+    HWND box = GetDlgItem(fileDialog, kFileTypeBox);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(box, CB_SETCURSEL, index, 0, SMTO_NORMAL, 3000, &result);
+    for (WORD notification : {CBN_SELCHANGE, CBN_SELENDOK})
+        SendMessageTimeoutW(fileDialog, WM_COMMAND, MAKEWPARAM(kFileTypeBox, notification),
+                            reinterpret_cast<LPARAM>(box), SMTO_NORMAL, 3000, &result);
+}
+
+// The Replace / Add question of a list that is not full: its text, then
+// the button given.
+void AnswerListQuestion(const Program& program, const std::string& text, int button, const char* what) {
+    HWND question = ExpectDialog(program, kListQuestionCaption, 5000);
+    if (question == nullptr) return;
+    ExpectText(WideWindowText(GetDlgItem(question, kListQuestionText)), text, what);
+    Expect(IsWindowEnabled(GetDlgItem(question, kAddToList)) != FALSE, "%s: \"Add to list\" is greyed", what);
+    SaveDialogScreenshot(program, question, "list-question");
+    PressButton(question, button);
+    Expect(WaitForDialogGone(question, 3000), "%s did not close", what);
+    Settle(program);
+}
+
+// After a list came in: Custom Words is the source, the record holds the
+// list, and the game shows one of its phrases.
+void ExpectPlayingList(const Program& program, const std::vector<WordEntryText>& words, const char* what) {
+    ExpectText(Caption(program), "Wordloft - Category: Custom Words", what);
+    Expect(IsChecked(program, kCommandUseCustomWords), "%s: Use Custom Words is not checked", what);
+    Image scene;
+    if (CaptureClient(program, scene)) {
+        const std::string slots = UnderlinePattern(scene);
+        bool known = false;
+        for (const WordEntryText& word : words) {
+            std::string pattern(26, '.');
+            for (size_t i = 0; i < word.Phrase.size(); ++i) pattern[i] = word.Phrase[i] == ' ' ? '.' : '_';
+            known = known || slots == pattern;
+        }
+        Expect(known, "%s: the game shows the slots %s", what, slots.c_str());
+    }
+    Bytes file;
+    if (!Expect(ReadPreferenceFile(file), "%s: no preference file", what)) return;
+    ExpectEqual(GetU32(file, WordSource), kCommandCustomWords, what);
+    ExpectEqual(GetI16(file, CustomWordCount), static_cast<long long>(words.size()), what);
+    for (size_t i = 0; i < words.size(); ++i)
+        ExpectEntry(file, CustomWords, static_cast<int>(i), words[i].Phrase, words[i].Information, what);
+}
+
+// A file written under a name of any language (UTF-8).
+bool WriteWideFile(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    return CloseHandle(file) && ok;
+}
+
+// A second copy of the program started with the list; it must hand the
+// path over and end at once, without a window of its own.
+void StartSecondCopy(const std::string& arguments) {
+    const std::wstring path = Widen(Settings.ProgramPath);
+    std::wstring commandLine = L"\"" + path + L"\" " + Widen(arguments);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!Expect(CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process) != FALSE,
+                "cannot start a second copy"))
+        return;
+    DWORD code = 1;
+    if (Expect(WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0, "the second copy did not end"))
+        GetExitCodeProcess(process.hProcess, &code);
+    else
+        TerminateProcess(process.hProcess, 1);
+    ExpectEqual(code, 0, "the second copy's exit code");
+    Expect(FindWindowA("WLT", nullptr) != nullptr && FindWindowExA(nullptr, FindWindowA("WLT", nullptr), "WLT",
+                                                                   nullptr) == nullptr,
+           "the second copy left a window of its own");
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+// A file dropped on the window as Explorer drops it: WM_DROPFILES with a
+// DROPFILES block, which the driver writes into the program's memory (a
+// handle of this process would mean nothing there).
+bool DropFile(const Program& program, const std::string& path) {
+    const std::wstring wide = Widen(path);
+    std::vector<uint8_t> block(sizeof(DROPFILES) + (wide.size() + 2) * sizeof(wchar_t), 0);
+    DROPFILES* drop = reinterpret_cast<DROPFILES*>(block.data());
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(block.data() + sizeof(DROPFILES), wide.c_str(), wide.size() * sizeof(wchar_t));
+    void* remote = VirtualAllocEx(program.Process.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE);
+    SIZE_T written = 0;
+    return remote != nullptr &&
+           WriteProcessMemory(program.Process.hProcess, remote, block.data(), block.size(), &written) &&
+           written == block.size() &&
+           PostMessageA(program.Window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+}
+
+}  // namespace
+
+void TextListOpenedEveryWay() {
+    const std::string folder = kListFolder;
+    const std::string list = folder + "\\spelling.txt";
+    const std::string saved = folder + "\\saved.csv";
+    // The same list in a folder named in Russian, for the command line.
+    const std::string russianFolder = folder + "\\\xD0\xA1\xD0\xBF\xD0\xB8\xD1\x81\xD0\xBA\xD0\xB8";
+    const std::string russianList = russianFolder + "\\spelling.txt";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryW(Widen(russianFolder).c_str(), nullptr);
+    DeleteFileA(saved.c_str());
+    const std::string text(kSpellingList, sizeof kSpellingList - 1);
+    if (!Expect(WriteFileBytes(list, Bytes(text.begin(), text.end())) && WriteWideFile(russianList, text),
+                "cannot write %s", list.c_str()))
+        return;
+    const std::vector<WordEntryText> old = {{"OLD ONE", ""}, {"OLD TWO", "second"}};
+    const Bytes prefs = CustomWordPreferences(old, 6, 0);
+
+    // 1. The Custom Words dialog opens the text file among its file types,
+    // reports the lines it left out and saves the list as CSV.
+    Program program;
+    if (!Launch(program, &prefs)) return;
+    HWND dialog = OpenCustomWords(program);
+    if (dialog == nullptr) return KillProgram(program);
+    Press(program, dialog, kOpenList);
+    AnswerBox(program, kProductTitle, "Overwrite existing words?", IDYES);
+    if (HWND fileDialog = ExpectDialog(program, kOpenCaption, 10000))
+        ExpectText(FileTypes(fileDialog), "Wordloft Files (*.WLT)|Text files (*.txt)|CSV files (*.csv)",
+                   "file types of the Open dialog");
+    ChooseFile(program, kOpenCaption, list);
+    AnswerWideBox(program, kProductTitle, kSpellingReport, "report of the Open button", "list-report");
+    ExpectText(AllLines(dialog), ExpectedLines(kSpellingWords), "list opened from the text file");
+    Press(program, dialog, kSaveList);
+    if (HWND fileDialog = ExpectDialog(program, kSaveCaption, 10000)) ChooseFileType(fileDialog, 2);
+    ChooseFile(program, kSaveCaption, folder + "\\saved");
+    Bytes csv;
+    if (Expect(ReadFileBytes(saved, csv), "the CSV type chose no saved.csv"))
+        ExpectText(std::string(csv.begin(), csv.end()), kSpellingCsv, "the list saved as CSV");
+    Press(program, dialog, kDone);
+    WaitForDialogGone(dialog, 3000);
+    Bytes file;
+    if (CloseAndRead(program, file)) {
+        ExpectEqual(GetI16(file, CustomWordCount), 4, "CustomWordCount after the Open button");
+        ExpectEntry(file, CustomWords, 0, kSpellingWords[0].Phrase, kSpellingWords[0].Information, "after Done");
+    }
+
+    // 2. On the command line, as Explorer starts the game, from a folder
+    // named in Russian: the list is not empty, so the game asks; Add puts
+    // the four entries after the two.
+    if (!Launch(program, &prefs, "\"" + russianList + "\"")) return;
+    Expect((GetWindowLongA(program.Window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) != 0,
+           "the window does not accept dropped files");
+    AnswerListQuestion(program,
+                       "spelling.txt holds 4 entries that can be played.\n\nYour Custom Words list holds 2 "
+                       "entries. Replace it with the file's entries, or add them to it?",
+                       kAddToList, "the question for the command line's list");
+    AnswerWideBox(program, kProductTitle, kSpellingReport, "report of the command line's list");
+    std::vector<WordEntryText> both = old;
+    both.insert(both.end(), kSpellingWords.begin(), kSpellingWords.end());
+    ExpectPlayingList(program, both, "the command line's list");
+
+    // 3. A second copy hands the list to this one while a game is under
+    // way: the list waits for the game's end, then replaces the list.
+    TypeCharacter(program, 'F');
+    StartSecondCopy("\"" + russianList + "\"");
+    AnswerWideBox(program, kProductTitle, "The word list spelling.txt will open when this game is over.",
+                  "the note of a list that waits");
+    ExpectNoDialog(program, 600, "while the game goes on");
+    TypeLetters(program, "GHIJK");
+    AnswerListQuestion(program,
+                       "spelling.txt holds 4 entries that can be played.\n\nYour Custom Words list holds 6 "
+                       "entries. Replace it with the file's entries, or add them to it?",
+                       kReplaceList, "the question for the second copy's list");
+    AnswerWideBox(program, kProductTitle, kSpellingReport, "report of the second copy's list");
+    ExpectPlayingList(program, kSpellingWords, "the second copy's list");
+
+    // 4. A path handed over that names no list is refused. The CSV file
+    // dropped on the window reads back the same list, with nothing to report.
+    wchar_t notAList[] = L"C:\\windows\\win.ini";
+    COPYDATASTRUCT data = {0x574C5354, sizeof notAList, notAList};
+    DWORD_PTR taken = TRUE;
+    SendMessageTimeoutW(program.Window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL, 3000, &taken);
+    ExpectEqual(static_cast<long long>(taken), FALSE, "WM_COPYDATA naming no list file");
+    if (Expect(DropFile(program, saved), "cannot drop a file on the window")) {
+        AnswerListQuestion(program,
+                           "saved.csv holds 4 entries that can be played.\n\nYour Custom Words list holds 4 "
+                           "entries. Replace it with the file's entries, or add them to it?",
+                           kReplaceList, "the question for the dropped list");
+        ExpectNoDialog(program, 600, "after the dropped list, which has nothing to report");
+        ExpectPlayingList(program, kSpellingWords, "the dropped list");
+    }
+    CloseProgram(program);
 }

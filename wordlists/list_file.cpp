@@ -1,0 +1,212 @@
+// List files of every kind: read whole through the shell's file requests,
+// told apart, taken into the CustomWordList, and written as text or CSV.
+#include "wordlists/list_file.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "game/requests.h"
+#include "records/preferences.h"
+#include "records/whole_file.h"
+#include "wordlists/list_text.h"
+#include "wordlists/wordlist_file.h"
+
+namespace {
+
+// A list of 200 entries takes a few kilobytes; anything much larger is no
+// list (and is then refused as a word-list file of the wrong size).
+constexpr size_t kLargestListFile = 4 * 1024 * 1024;
+
+const char kOfficeHint[] =
+    "Wordloft cannot read Word or Excel files. Save the list from Word or Excel as a text file "
+    "(*.txt) or a CSV file (*.csv) first, then open that file.";
+
+std::string LowerExtension(const std::string& path) {
+    const size_t dot = path.find_last_of('.');
+    const size_t slash = path.find_last_of("\\/");
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::string();
+    std::string extension = path.substr(dot);
+    for (char& c : extension)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return extension;
+}
+
+bool IsOfficeFile(const std::string& extension) {
+    for (const char* office : {".doc", ".docx", ".xls", ".xlsx", ".odt", ".ods"})
+        if (extension == office) return true;
+    return false;
+}
+
+std::string NameWithoutFolder(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The file's bytes, up to one more than the largest list; false when it
+// cannot be opened or read.
+bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
+    std::FILE* file = OpenFileForReading(path);
+    if (file == nullptr) return false;
+    bytes.clear();
+    uint8_t chunk[16384];
+    size_t got;
+    while (bytes.size() <= kLargestListFile && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed;
+}
+
+// The characters of a text file; false for a file that is no text (it
+// holds a NUL character) or is too large to be a list.
+bool ReadTextCharacters(const std::vector<uint8_t>& bytes, std::u32string& text) {
+    if (bytes.size() > kLargestListFile) return false;
+    const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());
+    text = encoding == TextEncoding::Ansi ? DecodeAnsiText(bytes.data(), bytes.size())
+                                          : DecodeText(bytes.data(), bytes.size(), encoding);
+    return text.find(U'\0') == std::u32string::npos;
+}
+
+// Takes text or CSV lines into a copy of the list (empty for a replace);
+// the list receives the copy only when a line was usable.
+int16_t TakeLines(const ListFile& file, int16_t append, ListReport& report) {
+    static WordEntry list[kCustomWordMax];
+    int16_t count = 0;
+    if (append != 0 && Preferences.CustomWordCount > 0 && Preferences.CustomWordCount <= kCustomWordMax) {
+        count = Preferences.CustomWordCount;
+        std::memcpy(list, Preferences.CustomWords, sizeof(WordEntry) * static_cast<size_t>(count));
+    }
+    TakeListLines(file.Lines, list, count, report);
+    if (report.Added == 0) {
+        report.Unchanged = true;
+        return Preferences.CustomWordCount;
+    }
+    std::memcpy(Preferences.CustomWords, list, sizeof(WordEntry) * static_cast<size_t>(count));
+    Preferences.CustomWordCount = count;
+    return count;
+}
+
+// One CSV field: quoted when it holds a separator, a quote or a line end,
+// or white space at either end that a reader would trim.
+std::string CsvField(const std::string& text) {
+    const bool quote = text.find_first_of(",;\"\r\n") != std::string::npos ||
+                       (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.back() == ' ' ||
+                                          text.back() == '\t'));
+    if (!quote) return text;
+    std::string field = "\"";
+    for (char c : text) field += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return field + "\"";
+}
+
+std::string FieldText(const char* field, size_t width) {
+    return Utf8OfWindows1252(std::string(field, strnlen(field, width)));
+}
+
+std::string ListText(ListFormat format) {
+    std::string text = "\xEF\xBB\xBF";
+    for (int i = 0; i < Preferences.CustomWordCount && i < kCustomWordMax; ++i) {
+        const WordEntry& entry = Preferences.CustomWords[i];
+        const std::string phrase = FieldText(entry.Phrase, sizeof entry.Phrase);
+        const std::string information = FieldText(entry.Information, sizeof entry.Information);
+        if (format == ListFormat::Csv) {
+            text += CsvField(phrase);
+            if (!information.empty()) text += "," + CsvField(information);
+        } else {
+            text += phrase;
+            if (!information.empty()) text += "\t" + information;
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+bool LoadListFile(const char* path, ListFile& file) {
+    file = ListFile();
+    file.Name = NameWithoutFolder(path);
+    const std::string extension = LowerExtension(path);
+    std::vector<uint8_t> bytes;
+    const bool read = ReadWholeFile(path, bytes);
+    if (read && IsWordListImage(bytes.data(), bytes.size())) {
+        file.Image = std::move(bytes);
+        return true;
+    }
+    if (IsOfficeFile(extension)) {
+        ShowInfoMessage(kOfficeHint);
+        return false;
+    }
+    std::u32string text;
+    if (read && (extension == ".txt" || extension == ".csv") && ReadTextCharacters(bytes, text)) {
+        file.Format = extension == ".txt" ? ListFormat::Text : ListFormat::Csv;
+        file.Lines = file.Format == ListFormat::Text ? SplitTextList(text) : SplitCsvList(text);
+        return true;
+    }
+    file.Image.assign(kWordListFileSize, 0);
+    return LoadWordListImage(path, file.Image.data());
+}
+
+int16_t TakeListFile(const ListFile& file, int16_t append, ListReport& report) {
+    if (file.Format == ListFormat::WordList) return TakeWordListImage(file.Image.data(), append, &report);
+    return TakeLines(file, append, report);
+}
+
+int16_t CountUsableEntries(const ListFile& file, ListReport& report) {
+    static WordEntry list[kCustomWordMax];
+    int16_t count = 0;
+    if (file.Format == ListFormat::WordList) {
+        const int16_t stored = static_cast<int16_t>(file.Image[2] | file.Image[3] << 8);
+        count = stored < 0 ? 0 : stored > kCustomWordMax ? kCustomWordMax : stored;
+        report.Entries = true;
+    } else {
+        TakeListLines(file.Lines, list, count, report);
+    }
+    report.Unchanged = count == 0;
+    return count;
+}
+
+int16_t ReadListFile(const char* path, int16_t append, ListReport& report) {
+    static ListFile file;
+    if (!LoadListFile(path, file)) return 0;
+    return TakeListFile(file, append, report);
+}
+
+int16_t WriteListFile(const char* path, ListFormat format) {
+    if (format == ListFormat::WordList) return WriteWordListFile(path);
+    const std::string text = ListText(format);
+    const std::string temporary = std::string(path) + ".tmp";
+    return WriteWholeFile(path, temporary.c_str(), text.data(), text.size(), "Error creating file.",
+                          "Error writing Wordloft Word File.");
+}
+
+ListFormat SaveFormatOf(const char* path, int filterIndex) {
+    const std::string extension = LowerExtension(path);
+    if (extension == ".wlt") return ListFormat::WordList;
+    if (extension == ".txt") return ListFormat::Text;
+    if (extension == ".csv") return ListFormat::Csv;
+    if (filterIndex == 2) return ListFormat::Text;
+    if (filterIndex == 3) return ListFormat::Csv;
+    return ListFormat::WordList;
+}
+
+bool IsListFileName(const std::string& path) {
+    const std::string extension = LowerExtension(path);
+    return extension == ".wlt" || extension == ".txt" || extension == ".csv";
+}
+
+std::string ListPathOnCommandLine(const std::string& commandLine) {
+    size_t i = 0;
+    if (!commandLine.empty() && commandLine[0] == '"') {
+        i = commandLine.find('"', 1);
+        i = i == std::string::npos ? commandLine.size() : i + 1;
+    } else {
+        while (i < commandLine.size() && commandLine[i] != ' ' && commandLine[i] != '\t') ++i;
+    }
+    while (i < commandLine.size() && (commandLine[i] == ' ' || commandLine[i] == '\t')) ++i;
+    size_t end = commandLine.size();
+    while (end > i && (commandLine[end - 1] == ' ' || commandLine[end - 1] == '\t')) --end;
+    std::string path = commandLine.substr(i, end - i);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"') path = path.substr(1, path.size() - 2);
+    if (path.find('"') != std::string::npos || !IsListFileName(path)) return std::string();
+    return path;
+}
