@@ -287,7 +287,7 @@ void ReleaseGameObjects() {
     LeaveAccessibleApartment();
 }
 
-// ---- Requests of the game engine ----
+// ---- Requests answered here ----
 // Each fact reaches the screen reader once: the announcement says it, and
 // the events of objects that are not focused only tell a client that
 // reads them (object review, braille) to read them again. The phrase,

@@ -29,6 +29,7 @@
 #include "render/letter_panel.h"
 #include "render/scene_buffer.h"
 #include "render/scene_layout.h"
+#include "render/scene_paint.h"
 
 namespace {
 
@@ -106,7 +107,7 @@ LRESULT OnPaint(HWND window) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     if (dc && PauseUnderWay()) {
-        ShowSceneBuffer(dc, paint.rcPaint);
+        ShowSceneWindow(dc, paint.rcPaint);
         PaintAgainAfterPause(window, paint.rcPaint);
     } else if (dc) {
         PaintSceneWindow(dc, paint.rcPaint);

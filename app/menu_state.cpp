@@ -60,6 +60,8 @@ void UpdateSoundCheck() { SetCheck(MenuBar, IDM_SOUND, Preferences.SoundOn == 1)
 
 void UpdateScoringCheck() { SetCheck(MenuBar, IDM_SCORING, Preferences.ScoringOn == 1); }
 
+// ---- Requests answered here ----
+
 void SetUseCustomWordsEnabled(bool on) { SetWordsItemEnabled(IDM_USE_CUSTOM_WORDS, on); }
 
 void SetUseRandomWordsEnabled(bool on) { SetWordsItemEnabled(IDM_USE_RANDOM_WORDS, on); }

@@ -19,6 +19,8 @@ int16_t ReportCategoryError(int16_t errorStringId) {
 
 }  // namespace
 
+// ---- Requests answered here ----
+
 int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size, int16_t errorStringId) {
     if (size == 0) return 0;
     buffer[0] = '\0';

@@ -231,7 +231,7 @@ bool WaitServingQueue(HANDLE event, DWORD ms) {
     return signalled;
 }
 
-// ---- Requests of the game engine ----
+// ---- Requests answered here ----
 
 // The player sees and can do nothing until the time has passed. An end
 // that lies past the tick counter's wrap counts as reached at once.

@@ -101,6 +101,8 @@ bool Playing = false;
 
 }  // namespace
 
+// ---- Requests answered here ----
+
 void PlaySoundCue(int16_t id) {
     if (Preferences.SoundOn == 0 || Playing) return;
     const char* name = SoundCueResourceName(id);

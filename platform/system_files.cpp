@@ -91,7 +91,21 @@ std::string VirtualStoreOf(const std::wstring& folder) {
     return Utf8Path((WithSeparator(local) + L"VirtualStore" + folder.substr(2)).c_str());
 }
 
+// Another program has the file open without sharing it. Windows refuses to
+// replace a target held so with ERROR_ACCESS_DENIED, as it refuses a
+// read-only one, which is not held and will not pass: the attributes tell
+// the two apart.
+bool HeldByAnother(DWORD error, const std::wstring& target) {
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
+    if (error != ERROR_ACCESS_DENIED) return false;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
 }  // namespace
+
+// ---- Requests answered here ----
 
 uint32_t QueryWindowsDirectory(char* buffer, uint32_t size) {
     const std::wstring windows = WindowsDirectory();
@@ -111,22 +125,6 @@ uint32_t QueryVirtualStoreDirectory(char* buffer, uint32_t size) {
 std::FILE* OpenFileForReading(const char* path) { return _wfopen(WidePath(path).c_str(), L"rb"); }
 
 int16_t RemoveFile(const char* path) { return DeleteFileW(WidePath(path).c_str()) ? 1 : 0; }
-
-namespace {
-
-// Another program has the file open without sharing it. Windows refuses to
-// replace a target held so with ERROR_ACCESS_DENIED, as it refuses a
-// read-only one, which is not held and will not pass: the attributes tell
-// the two apart.
-bool HeldByAnother(DWORD error, const std::wstring& target) {
-    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return true;
-    if (error != ERROR_ACCESS_DENIED) return false;
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
-}
-
-}  // namespace
 
 int16_t MoveFileOver(const char* from, const char* to) {
     const std::wstring target = WidePath(to);

@@ -20,33 +20,6 @@ constexpr size_t kStringLimit = 100;
 
 }  // namespace
 
-int ShowInfoMessage(const char* text) {
-    SetArrowCursor();
-    return MessageBoxA(GetActiveWindow(), text, ProductTitle, MB_OK | MB_ICONINFORMATION);
-}
-
-int ShowErrorMessage(const char* text) {
-    SetArrowCursor();
-    char caption[kStringLimit];
-    LoadResourceString(IDS_ERROR_CAPTION, caption, sizeof caption);
-    return MessageBoxA(GetActiveWindow(), text, caption, MB_OK | MB_ICONEXCLAMATION);
-}
-
-bool AskYesNoCancel(const char* text) {
-    return MessageBoxA(MainWindow, text, ProductTitle, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
-}
-
-int LoadResourceString(int16_t id, char* buffer, size_t size) {
-    if (size == 0) return 0;
-    buffer[0] = '\0';
-    const int limit = static_cast<int>(std::min(size, kStringLimit));
-    return LoadStringA(ProgramInstance, static_cast<uint16_t>(id), buffer, limit);
-}
-
-void BeepIfSoundOn() {
-    if (Preferences.SoundOn != 0) MessageBeep(0);
-}
-
 HCURSOR SetArrowCursor() {
     PreviousCursor = SetCursor(LoadCursor(nullptr, IDC_ARROW));
     return PreviousCursor;
@@ -106,3 +79,32 @@ void CopyTextToClipboard(const char* text) {
 int16_t IsControlDown() { return (GetAsyncKeyState(VK_CONTROL) & 0x8000) ? 1 : 0; }
 
 int16_t IsShiftDown() { return (GetAsyncKeyState(VK_SHIFT) & 0x8000) ? 1 : 0; }
+
+// ---- Requests answered here ----
+
+int ShowInfoMessage(const char* text) {
+    SetArrowCursor();
+    return MessageBoxA(GetActiveWindow(), text, ProductTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+int ShowErrorMessage(const char* text) {
+    SetArrowCursor();
+    char caption[kStringLimit];
+    LoadResourceString(IDS_ERROR_CAPTION, caption, sizeof caption);
+    return MessageBoxA(GetActiveWindow(), text, caption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+bool AskYesNoCancel(const char* text) {
+    return MessageBoxA(MainWindow, text, ProductTitle, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
+}
+
+int LoadResourceString(int16_t id, char* buffer, size_t size) {
+    if (size == 0) return 0;
+    buffer[0] = '\0';
+    const int limit = static_cast<int>(std::min(size, kStringLimit));
+    return LoadStringA(ProgramInstance, static_cast<uint16_t>(id), buffer, limit);
+}
+
+void BeepIfSoundOn() {
+    if (Preferences.SoundOn != 0) MessageBeep(0);
+}

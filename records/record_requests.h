@@ -12,12 +12,18 @@
 #include <cstdint>
 #include <cstdio>
 
+// Each group names the file that answers it; that file marks its answers
+// with the line "// ---- Requests answered here ----".
+
+// ---- Messages: platform/utilities.cpp ----
 // A message box with the exclamation icon, captioned "Error".
 int ShowErrorMessage(const char* text);
 
+// ---- Pauses: platform/pauses.cpp ----
 // A pause: the player can do nothing until it is over.
 void DelayMilliseconds(int16_t ms);
 
+// ---- Files and folders: platform/system_files.cpp ----
 // File and folder names are UTF-8 text, so that a name in any language
 // reaches the file system intact; the shell hands them to the system's
 // wide-character calls. The texts inside the files stay Windows-1252.

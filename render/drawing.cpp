@@ -51,17 +51,6 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp) {
     EndCopyFrom(memory);
 }
 
-BITMAPINFO TopDownPictureFormat(int width, int height) {
-    BITMAPINFO format = {};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    return format;
-}
-
 void DrawBitmapAtDpi(HDC dc, HBITMAP bitmap, int x, int y, int dpi) {
     BITMAP info;
     if (!dc || !bitmap || !GetObjectA(bitmap, sizeof info, &info)) return;
@@ -188,7 +177,7 @@ HFONT SceneFont(HDC dc, int heightTenthsOfPoint, int attributes) {
 
 RECT WindowRectOf(const RegionRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-HDC BeginWindowDrawing(HDC given) {
+HDC BeginBufferDrawing(HDC given) {
     if (given) return given;
     const HDC dc = SceneBufferDc();
     if (!dc) {
@@ -201,9 +190,7 @@ HDC BeginWindowDrawing(HDC given) {
     return dc;
 }
 
-void EndWindowDrawing(HDC given, HDC used) {
+void ShowBufferDrawing(HDC given, HDC used) {
     if (!given && used) RestoreDC(used, -1);
-    ShowDrawingNow();
+    ShowSceneChanges();
 }
-
-void ShowDrawingNow() { ShowSceneChanges(); }

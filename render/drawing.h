@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "render/drawing_resources.h"
+#include "render/scene_buffer.h"
 #include "render/scene_layout.h"
 
 // Draws an icon at its own size (DrawIcon would take the system's icon
@@ -28,10 +29,6 @@ constexpr DWORD kOntoWhite = SRCCOPY;
 
 // Copies the whole bitmap with its top-left corner at (x, y).
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y, DWORD rasterOp);
-
-// The format of a 32-bit picture of the given size stored top row first,
-// as the scene's buffer and every enlarged picture are.
-BITMAPINFO TopDownPictureFormat(int width, int height);
 
 // Copies the whole bitmap enlarged to a resolution (dpi / 96 times, its
 // pixel art kept sharp as the scene's is) with its top-left corner at
@@ -71,16 +68,15 @@ HFONT SceneFont(HDC dc, int heightTenthsOfPoint, int attributes);
 // The window rectangle of a region.
 RECT WindowRectOf(const RegionRect& r);
 
-// The optional device context of drawing outside a paint: the given one,
-// or the scene's back buffer. Null after a warning beep when none can be
-// had.
-HDC BeginWindowDrawing(HDC given);
-// Gives back what BeginWindowDrawing took (nothing when dc was given) and
-// shows what was drawn so far.
-void EndWindowDrawing(HDC given, HDC used);
-
-// Puts everything drawn into the buffer so far on the window; called
-// after each frame of an animation, before its pause.
-void ShowDrawingNow();
+// Drawing outside a paint goes into the scene's back buffer, and what it
+// changed is shown on the window at once. BeginBufferDrawing gives the
+// context to draw into: the given one (a paint's), or the buffer's, in
+// its first state. Null after a warning beep when none can be had.
+HDC BeginBufferDrawing(HDC given);
+// Gives back what BeginBufferDrawing took (nothing when a context was
+// given) and puts on the window what was drawn into the buffer. Each
+// frame of an animation is shown before its pause with ShowSceneChanges
+// (render/scene_buffer.h).
+void ShowBufferDrawing(HDC given, HDC used);
 
 #endif

@@ -7,11 +7,12 @@
 
 #include <windows.h>
 
+#include "render/animations.h"
 #include "render/scene_layout.h"
 
 constexpr int kWeaveCount = 7;
 constexpr int kFaceColourCount = 3;
-constexpr int kDanceFrameCount = 8;
+constexpr int kDanceFrameCount = kDance.Frames;
 
 constexpr int kScenePictureCount = 4;
 constexpr int kSceneFontCount = 4;

@@ -46,10 +46,10 @@ void StatisticsValues(long values[4]) {
 }  // namespace
 
 void DrawFace(HDC dc) {
-    const HDC used = BeginWindowDrawing(dc);
+    const HDC used = BeginBufferDrawing(dc);
     if (!used) return;
     DrawBitmap(used, FacePicture(), FaceBox.left + kFaceIndentX, FaceBox.top + kFaceIndentY, SRCCOPY);
-    EndWindowDrawing(dc, used);
+    ShowBufferDrawing(dc, used);
 }
 
 void CycleFaceColour() {

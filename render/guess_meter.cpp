@@ -5,6 +5,7 @@
 
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "render/animations.h"
 #include "render/drawing.h"
 #include "render/stage_table.h"
 
@@ -12,8 +13,6 @@ int16_t MeterPatternIndex;
 int16_t MeterPatternStart;
 
 namespace {
-
-constexpr int16_t kWipeStepMs = 1;
 
 // The texture covers the meter whole, frame line included; only without
 // it is the meter made white.
@@ -34,14 +33,14 @@ void DrawBlock(HDC dc, int k) {
 void FrameStep(HDC dc, const RegionRect& r, HBRUSH brush) {
     const RECT rect = WindowRectOf(r);
     FrameRect(dc, &rect, brush);
-    ShowDrawingNow();
-    DelayMilliseconds(kWipeStepMs);
+    ShowSceneChanges();
+    DelayMilliseconds(kMeterWipe.FrameMs);
 }
 
 }  // namespace
 
 void DrawGuessMeterOn(HDC dc, bool advance, bool clear) {
-    const HDC used = BeginWindowDrawing(dc);
+    const HDC used = BeginBufferDrawing(dc);
     if (!used) return;
     if (clear) ClearMeter(used);
     if (advance) MeterPatternStart = MeterPatternIndex;
@@ -53,7 +52,7 @@ void DrawGuessMeterOn(HDC dc, bool advance, bool clear) {
     // A cleared meter gets its frame back, so that it looks the same after
     // a miss as after a repaint.
     if (clear) FrameRegion(used, GuessMeter);
-    EndWindowDrawing(dc, used);
+    ShowBufferDrawing(dc, used);
 }
 
 void FollowMeterRepaint() {
@@ -66,27 +65,26 @@ void RecolourGuessMeter() {
     DrawGuessMeterOn(nullptr, true, false);
 }
 
-// ---- Requests of the game engine ----
+// ---- Requests answered here ----
 
 void DrawGuessMeter() { DrawGuessMeterOn(nullptr, true, true); }
 
 // Red frames close in on the middle of the meter, then white ones open
-// out again.
+// out again (kMeterWipe).
 void WipeGuessMeter() {
-    const HDC dc = BeginWindowDrawing(nullptr);
+    const HDC dc = BeginBufferDrawing(nullptr);
     if (!dc) return;
     const HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     if (DrawingResources.RedBrush && white) {
         RegionRect r = InflateRegion(GuessMeter, -2);
-        const int n = (GuessMeter.right - GuessMeter.left) / 2 - 2;
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < kMeterWipe.Frames; ++i) {
             r = InflateRegion(r, -1);
             FrameStep(dc, r, DrawingResources.RedBrush);
         }
-        for (int i = 0; i < n; ++i) {
+        for (int i = 0; i < kMeterWipe.Frames; ++i) {
             r = InflateRegion(r, 1);
             FrameStep(dc, r, white);
         }
     }
-    EndWindowDrawing(nullptr, dc);
+    ShowBufferDrawing(nullptr, dc);
 }

@@ -5,11 +5,11 @@
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
+#include "render/animations.h"
 #include "render/drawing.h"
 
 namespace {
 
-constexpr int16_t kToggleFlashMs = 50;
 // The panel's background weave (yellow).
 constexpr int kLetterPanelWeave = 1;
 constexpr int kArrowIndentX = 8;
@@ -89,23 +89,12 @@ void DrawLetterPanel(HDC dc) {
     }
 }
 
-// An accepted guess shows the used-letter marker in its cell at once.
-void DrawLetterCellUsed(int16_t letterIndex) {
-    if (letterIndex < 0 || letterIndex >= kLetterCount) return;
-    const HDC dc = BeginWindowDrawing(nullptr);
-    if (!dc) return;
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    DrawCellIcon(dc, letterIndex, DrawingResources.UsedLetterIcon);
-    EndWindowDrawing(nullptr, dc);
-}
-
 void InvertLetterCell(int16_t i) {
     if (i < 0 || i >= kLetterCount) return;
-    const HDC dc = BeginWindowDrawing(nullptr);
+    const HDC dc = BeginBufferDrawing(nullptr);
     if (!dc) return;
     InvertRegion(dc, InflateRegion(LetterCells[i], -2));
-    EndWindowDrawing(nullptr, dc);
+    ShowBufferDrawing(nullptr, dc);
 }
 
 int16_t HitTestLetterCell(POINT point) { return LetterCellAt(point.x, point.y); }
@@ -124,15 +113,28 @@ void ToggleLetterCase() {
         PlaySoundCue(kSoundDown);
         Preferences.UpperCaseLetters = 0;
     }
-    const HDC dc = BeginWindowDrawing(nullptr);
+    const HDC dc = BeginBufferDrawing(nullptr);
     if (dc) {
         const RegionRect flash = InflateRegion(CaseToggleBox, -2);
         InvertRegion(dc, flash);
-        ShowDrawingNow();
-        DelayMilliseconds(kToggleFlashMs);
+        ShowSceneChanges();
+        DelayMilliseconds(kCaseToggleFlash.FrameMs);
         InvertRegion(dc, flash);
-        EndWindowDrawing(nullptr, dc);
+        ShowBufferDrawing(nullptr, dc);
     }
     InvalidateRegion(kRegionPhraseBand, -2);
     InvalidateRegion(kRegionLetterPanel, -2);
+}
+
+// ---- Requests answered here ----
+
+// An accepted guess shows the used-letter marker in its cell at once.
+void DrawLetterCellUsed(int16_t letterIndex) {
+    if (letterIndex < 0 || letterIndex >= kLetterCount) return;
+    const HDC dc = BeginBufferDrawing(nullptr);
+    if (!dc) return;
+    SelectObject(dc, GetStockObject(WHITE_BRUSH));
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    DrawCellIcon(dc, letterIndex, DrawingResources.UsedLetterIcon);
+    ShowBufferDrawing(nullptr, dc);
 }

@@ -47,7 +47,7 @@ int MeasureText(const char* text, void* context) {
 }  // namespace
 
 void DrawPhraseOn(HDC dc) {
-    const HDC used = BeginWindowDrawing(dc);
+    const HDC used = BeginBufferDrawing(dc);
     if (!used) return;
     if (DrawingResources.FramePen) SelectObject(used, DrawingResources.FramePen);
     const GameStateRecord& game = GameState;
@@ -64,7 +64,7 @@ void DrawPhraseOn(HDC dc) {
         if (look == kSlotOther) DrawOtherCharacter(used, game.Phrase[i], x, top);
     }
     FrameRegion(used, PhraseBand);
-    EndWindowDrawing(dc, used);
+    ShowBufferDrawing(dc, used);
 }
 
 void DrawPhraseGlyph(HDC dc, char ch, int x, int y) {
@@ -78,10 +78,10 @@ void DrawPhraseGlyph(HDC dc, char ch, int x, int y) {
 }
 
 void ClearPhraseBandOn(HDC dc) {
-    const HDC used = BeginWindowDrawing(dc);
+    const HDC used = BeginBufferDrawing(dc);
     if (!used) return;
     FillWhite(used, PhraseBand, static_cast<HPEN>(GetStockObject(BLACK_PEN)));
-    EndWindowDrawing(dc, used);
+    ShowBufferDrawing(dc, used);
 }
 
 void DrawInformationLine(HDC dc, const char* text) {
@@ -99,24 +99,24 @@ void DrawInformationLine(HDC dc, const char* text) {
     FrameRegion(dc, InformationLine);
 }
 
-// ---- Requests of the game engine ----
+// ---- Requests answered here ----
 
 void DrawPhrase() { DrawPhraseOn(nullptr); }
 
 void ClearPhraseBand() { ClearPhraseBandOn(nullptr); }
 
 void ShowInformation(const char* text) {
-    const HDC dc = BeginWindowDrawing(nullptr);
+    const HDC dc = BeginBufferDrawing(nullptr);
     if (!dc) return;
     DrawInformationLine(dc, text);
-    EndWindowDrawing(nullptr, dc);
+    ShowBufferDrawing(nullptr, dc);
 }
 
 int16_t InvertPhraseBand() {
-    const HDC dc = BeginWindowDrawing(nullptr);
+    const HDC dc = BeginBufferDrawing(nullptr);
     if (!dc) return 0;
     const RECT band = WindowRectOf(InflateRegion(PhraseBand, -2));
     InvertRect(dc, &band);
-    EndWindowDrawing(nullptr, dc);
+    ShowBufferDrawing(nullptr, dc);
     return 1;
 }

@@ -1,14 +1,12 @@
 // The scene's back buffer: two 32-bit pictures in memory, the scene at its
 // own size and, on a scaled monitor, the client area's enlarged copy. GDI
 // keeps the bounds of everything drawn into the scene's picture, which is
-// how a change finds its way to the window.
+// how a change finds its way to the window. It draws nothing of the scene
+// itself: the panels draw into it, and the painter (render/scene_paint.h)
+// composes what was marked.
 #include "render/scene_buffer.h"
 
 #include <algorithm>
-
-#include "render/drawing.h"
-#include "render/guess_meter.h"
-#include "render/scene_paint.h"
 
 namespace {
 
@@ -101,21 +99,25 @@ RegionRect TakeDrawnBounds() {
     return InsideScene({bounds.left, bounds.top, bounds.right, bounds.bottom});
 }
 
-// Draws the marked rectangle afresh into the buffer.
-void ComposeMarked() {
-    if (IsEmpty(Marked)) return;
-    const RegionRect area = Marked;
-    Marked = {0, 0, 0, 0};
-    Composing = true;
-    const int saved = SaveDC(Scene.Dc);
-    IntersectClipRect(Scene.Dc, area.left, area.top, area.right, area.bottom);
-    PaintAll(Scene.Dc);
-    RestoreDC(Scene.Dc, saved);
-    Composing = false;
-    Enlarge(UnionOf(area, TakeDrawnBounds()));
-}
+// The rectangle being composed and the context's state before it.
+RegionRect ComposedArea = {0, 0, 0, 0};
+int ComposedState = 0;
+// The pictures of a print at a larger scale.
+PixelPicture PrintedScene;
+PixelPicture PrintedEnlarged;
 
 }  // namespace
+
+BITMAPINFO TopDownPictureFormat(int width, int height) {
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
 
 bool CreateSceneBuffer(HWND window, int dpi) {
     DeleteSceneBuffer();
@@ -169,41 +171,49 @@ void ShowSceneChanges() {
     ReleaseDC(Window, dc);
 }
 
-void PaintSceneWindow(HDC dc, const RECT& area) {
-    if (!Scene.Dc) {
-        PaintAll(dc);
-        return;
-    }
-    ComposeMarked();
-    FollowMeterRepaint();
-    ShowSceneBuffer(dc, area);
+HDC BeginComposingMarked() {
+    if (!Scene.Dc || IsEmpty(Marked) || Composing) return nullptr;
+    ComposedArea = Marked;
+    Marked = {0, 0, 0, 0};
+    Composing = true;
+    ComposedState = SaveDC(Scene.Dc);
+    IntersectClipRect(Scene.Dc, ComposedArea.left, ComposedArea.top, ComposedArea.right, ComposedArea.bottom);
+    return Scene.Dc;
 }
 
-void ShowSceneBuffer(HDC dc, const RECT& area) {
-    if (!Scene.Dc) {
-        PaintAll(dc);
-        return;
-    }
+void EndComposingMarked() {
+    if (!Composing || !Scene.Dc) return;
+    RestoreDC(Scene.Dc, ComposedState);
+    Composing = false;
+    Enlarge(UnionOf(ComposedArea, TakeDrawnBounds()));
+}
+
+bool ShowSceneBuffer(HDC dc, const RECT& area) {
+    if (!Scene.Dc) return false;
     BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, Shown().Dc, area.left,
            area.top, SRCCOPY);
+    return true;
 }
 
-void PrintScene(HDC dc) {
+HDC BeginScenePrint(HDC dc) {
     Composing = true;
-    PixelPicture scene;
-    PixelPicture enlarged;
-    if (IsUnscaled(Scale) || !MakePicture(scene, kSceneWidth, kSceneHeight) ||
-        !MakePicture(enlarged, Scale.X.ClientSize, Scale.Y.ClientSize)) {
-        PaintAll(dc);
-    } else {
-        PaintAll(scene.Dc);
-        GdiFlush();
-        ScaleScenePixels(Scale, scene.Pixels, scene.Width, enlarged.Pixels, enlarged.Width,
-                         {0, 0, enlarged.Width, enlarged.Height});
-        BitBlt(dc, 0, 0, enlarged.Width, enlarged.Height, enlarged.Dc, 0, 0, SRCCOPY);
+    if (IsUnscaled(Scale) || !MakePicture(PrintedScene, kSceneWidth, kSceneHeight) ||
+        !MakePicture(PrintedEnlarged, Scale.X.ClientSize, Scale.Y.ClientSize)) {
+        FreePicture(PrintedScene);
+        return dc;
     }
-    FreePicture(enlarged);
-    FreePicture(scene);
+    return PrintedScene.Dc;
+}
+
+void EndScenePrint(HDC dc) {
+    if (PrintedEnlarged.Dc) {
+        GdiFlush();
+        ScaleScenePixels(Scale, PrintedScene.Pixels, PrintedScene.Width, PrintedEnlarged.Pixels, PrintedEnlarged.Width,
+                         {0, 0, PrintedEnlarged.Width, PrintedEnlarged.Height});
+        BitBlt(dc, 0, 0, PrintedEnlarged.Width, PrintedEnlarged.Height, PrintedEnlarged.Dc, 0, 0, SRCCOPY);
+    }
+    FreePicture(PrintedEnlarged);
+    FreePicture(PrintedScene);
     Composing = false;
 }
 
@@ -214,7 +224,7 @@ RECT ClientRectOf(const RegionRect& scene) {
 
 POINT ScenePointOf(int clientX, int clientY) { return POINT{SceneXOf(Scale, clientX), SceneYOf(Scale, clientY)}; }
 
-// ---- Request of the game engine ----
+// ---- Requests answered here ----
 
 void InvalidateRegion(SceneRegionId region, int16_t margin) {
     MarkSceneChanged(InflateRegion(SceneRegionRect(region), margin));

@@ -1,14 +1,17 @@
 // The scene's back buffer: the one 593 x 378 picture in memory that every
-// panel draws into, and its way onto the window.
+// panel draws into, and its way onto the window. It calls no panel: it is
+// the layer under them.
 //
-// Drawing outside a paint goes into the buffer (BeginWindowDrawing), and
-// what it changed is put on the window at once (ShowSceneChanges), so
-// that each frame of an animation is on the screen before its pause. A
-// region whose content the game changed is composed again from the game's
-// state at the next paint (MarkSceneChanged); a paint otherwise only copies
-// the buffer. On a monitor of a larger scale the window shows the buffer
-// enlarged (render/display_scale.h), from a second picture of the client
-// area's size that follows every change.
+// Drawing outside a paint goes into the buffer (BeginBufferDrawing of
+// render/drawing.h), and what it changed is put on the window at once
+// (ShowSceneChanges), so that each frame of an animation is on the screen
+// before its pause. A region whose content the game changed is marked
+// (MarkSceneChanged) and composed again from the game's state by the
+// painter (render/scene_paint.h) at the next paint, between
+// BeginComposingMarked and EndComposingMarked; a paint otherwise only
+// copies the buffer (ShowSceneBuffer). On a monitor of a larger scale the
+// window shows the buffer enlarged (render/display_scale.h), from a second
+// picture of the client area's size that follows every change.
 #ifndef WORDLOFT_RENDER_SCENE_BUFFER_H
 #define WORDLOFT_RENDER_SCENE_BUFFER_H
 
@@ -39,21 +42,31 @@ void ChangeSceneScale(int dpi);
 void MarkSceneChanged(const RegionRect& scene);
 
 // Puts on the window what was drawn into the buffer since it was last
-// shown. Nothing happens while the scene is being composed.
+// shown. Nothing happens while the scene is being composed, so that no
+// half-composed picture is ever shown.
 void ShowSceneChanges();
 
-// WM_PAINT: composes what was marked, then copies the client rectangle
-// area from the buffer.
-void PaintSceneWindow(HDC dc, const RECT& area);
+// The buffer's context clipped to the marked rectangle, which is no longer
+// marked, for the scene to be composed into; null when nothing is marked
+// or there is no buffer. EndComposingMarked brings the enlarged picture up
+// to date over what was composed; nothing is shown meanwhile.
+HDC BeginComposingMarked();
+void EndComposingMarked();
 
-// WM_PAINT inside a pause: copies the client rectangle area from the
-// buffer as it stands, composing nothing (the scene is drawn straight onto
-// dc when there is no buffer).
-void ShowSceneBuffer(HDC dc, const RECT& area);
+// Copies the client rectangle area from the buffer onto dc as it stands;
+// false when there is no buffer.
+bool ShowSceneBuffer(HDC dc, const RECT& area);
 
-// WM_PRINTCLIENT: draws the whole scene afresh from the game's state into
-// dc, at the window's scale.
-void PrintScene(HDC dc);
+// Printing the scene afresh into dc at the window's scale: the context to
+// draw the whole scene into (dc itself at 100 % or when no picture can be
+// had), then EndScenePrint puts it onto dc enlarged. Nothing is shown
+// meanwhile.
+HDC BeginScenePrint(HDC dc);
+void EndScenePrint(HDC dc);
+
+// The format of a 32-bit picture of the given size stored top row first,
+// as the buffer and every enlarged picture are.
+BITMAPINFO TopDownPictureFormat(int width, int height);
 
 // The window's client rectangle that shows a scene rectangle, and the
 // scene point under a client point.

@@ -1,5 +1,6 @@
 // The whole-scene repaint: every region in its fixed order, the letter
-// panel last. The only drawing code that knows every panel.
+// panel last, into the back buffer at a paint or afresh for a print. The
+// only drawing code that knows every panel.
 #include "render/scene_paint.h"
 
 #include "render/drawing.h"
@@ -7,6 +8,7 @@
 #include "render/guess_meter.h"
 #include "render/letter_panel.h"
 #include "render/phrase_display.h"
+#include "render/scene_buffer.h"
 #include "render/scene_stages.h"
 
 namespace {
@@ -47,4 +49,26 @@ void PaintAll(HDC dc) {
     FrameRegion(dc, CaseToggleBox);
 
     DrawLetterPanel(dc);
+}
+
+void PaintSceneWindow(HDC dc, const RECT& area) {
+    if (!SceneBufferDc()) {
+        PaintAll(dc);
+        return;
+    }
+    if (const HDC buffer = BeginComposingMarked()) {
+        PaintAll(buffer);
+        EndComposingMarked();
+    }
+    FollowMeterRepaint();
+    ShowSceneBuffer(dc, area);
+}
+
+void ShowSceneWindow(HDC dc, const RECT& area) {
+    if (!ShowSceneBuffer(dc, area)) PaintAll(dc);
+}
+
+void PrintScene(HDC dc) {
+    PaintAll(BeginScenePrint(dc));
+    EndScenePrint(dc);
 }

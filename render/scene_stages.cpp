@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int16_t kSunStepMs = 30;
-constexpr int16_t kDanceFrameMs = 50;
-
 HICON StageIcon(int16_t id) {
     switch (id) {
         case IDI_CACTUS: return DrawingResources.CactusIcon;
@@ -61,7 +58,7 @@ void DrawFrameOverPatch(HDC dc, HBITMAP patch, int patchX, int patchY, HICON ico
     SelectObject(frameDc, previous);
     DeleteObject(frame);
     DeleteDC(frameDc);
-    ShowDrawingNow();
+    ShowSceneChanges();
 }
 
 // The sun climbs from its low place to the top in small steps, the sky
@@ -70,26 +67,25 @@ void ClimbSun(HDC dc) {
     const HBITMAP sky = LoadSceneBitmap("scene2bit");
     const int skyX = SceneBox.left + 2;
     const int skyY = SceneBox.top + 2;
-    for (int step = 1; step <= kSunClimbSteps; ++step) {
+    for (int step = 1; step <= kSunClimb.Frames; ++step) {
         const StagePoint sun = SunClimbPosition(step);
         DrawFrameOverPatch(dc, sky, skyX, skyY, DrawingResources.SunIcon, sun.x, sun.y);
-        DelayMilliseconds(kSunStepMs);
+        DelayMilliseconds(kSunClimb.FrameMs);
     }
     if (sky) DeleteObject(sky);
 }
 
-// Ten rounds of the eight dance frames over the patch of sky behind the
-// figure; the figure stays in its fifth pose, which is all a composed
-// scene shows.
+// The dance over the patch of sky behind the figure (kDance); a composed
+// scene shows only the pose it ends in.
 void Dance(HDC dc, int x, int y, bool animate) {
     const HBITMAP sky = LoadSceneBitmap("skybit");
-    for (int round = 0; animate && round < kDanceRounds; ++round) {
-        for (int frame = 0; frame < kDanceFrameCount; ++frame) {
+    for (int round = 0; animate && round < kDance.Rounds; ++round) {
+        for (int frame = 0; frame < kDance.Frames; ++frame) {
             DrawFrameOverPatch(dc, sky, x, y, DanceIcon(frame), x, y);
-            DelayMilliseconds(kDanceFrameMs);
+            DelayMilliseconds(kDance.FrameMs);
         }
     }
-    DrawFrameOverPatch(dc, sky, x, y, DanceIcon(kDanceFinalFrame), x, y);
+    DrawFrameOverPatch(dc, sky, x, y, DanceIcon(kDance.FinalFrame), x, y);
     if (sky) DeleteObject(sky);
 }
 
@@ -136,13 +132,13 @@ void DrawSceneStage(HDC dc, int16_t stage, bool animate) {
     }
 }
 
-// ---- Request of the game engine ----
+// ---- Requests answered here ----
 
 void DrawStagesAfterMiss() {
-    const HDC dc = BeginWindowDrawing(nullptr);
+    const HDC dc = BeginBufferDrawing(nullptr);
     if (!dc) return;
     int16_t stages[kSceneStageCount];
     const int count = StagesAfterMiss(GameState.MaxGuesses, GameState.GuessesLeft, stages);
     for (int i = 0; i < count; ++i) DrawSceneStage(dc, stages[i], true);
-    EndWindowDrawing(nullptr, dc);
+    ShowBufferDrawing(nullptr, dc);
 }

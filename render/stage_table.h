@@ -41,13 +41,9 @@ struct StagePoint {
     int y;
 };
 
-// The climbing sun: 30 steps of (+5, -1) from the low sun's place.
-constexpr int kSunClimbSteps = 30;
+// The climbing sun's place at a step (1..kSunClimb.Frames of
+// render/animations.h): (+5, -1) a step from the low sun's place.
 StagePoint SunClimbPosition(int step);
-
-// Dance: rounds of the eight frames, and the frame that stays at the end.
-constexpr int kDanceRounds = 10;
-constexpr int kDanceFinalFrame = 4;
 
 // Block k (0 at the top) of a meter showing MaxGuesses blocks at most.
 RegionRect MeterBlockRect(const RegionRect& meter, uint16_t maxGuesses, int k);

@@ -136,6 +136,8 @@ INT_PTR CALLBACK ScoreboardDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 
 }  // namespace
 
+// ---- Requests answered here ----
+
 void AskStreakName() {
     DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_STREAKNAME), GetActiveWindow(),
                     StreakNameDialogProc, 0);

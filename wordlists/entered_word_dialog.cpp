@@ -74,6 +74,8 @@ INT_PTR CALLBACK EnteredWordDialogProc(HWND dialog, UINT message, WPARAM wParam,
     }
 }
 
+// ---- Requests answered here ----
+
 int16_t AskEnteredWord() {
     const INT_PTR result = DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_ENTER_WORD), MainWindow,
                                            EnteredWordDialogProc, 0);

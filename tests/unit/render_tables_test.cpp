@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "render/animations.h"
 #include "render/phrase_layout.h"
 #include "render/stage_table.h"
 
@@ -147,7 +148,7 @@ TEST(SceneStages, TheSunClimbsToItsTopPlace) {
     const StagePoint first = SunClimbPosition(1);
     EXPECT_EQ(first.x, 45);
     EXPECT_EQ(first.y, 80);
-    const StagePoint last = SunClimbPosition(kSunClimbSteps);
+    const StagePoint last = SunClimbPosition(kSunClimb.Frames);
     EXPECT_EQ(last.x, SceneStages[1].x);
     EXPECT_EQ(last.y, SceneStages[1].y);
     EXPECT_EQ(SceneStages[1].x, 190);
@@ -156,6 +157,8 @@ TEST(SceneStages, TheSunClimbsToItsTopPlace) {
 
 TEST(GuessMeterBlocks, BlockSizesAndPlacesForEveryMaxGuesses) {
     LayoutScene(0, 0);
+    EXPECT_EQ(kMeterWipe.Frames, (GuessMeter.right - GuessMeter.left) / 2 - 2)
+        << "the wipe closes in on the meter's middle, inside its frame";
     struct Row { uint16_t max; int height; int firstTop; int lastBottom; };
     const Row rows[] = {{4, 53, 122, 346}, {6, 37, 113, 355}, {8, 28, 108, 360},
                         {10, 22, 106, 362}, {12, 18, 104, 364}};
