@@ -228,8 +228,9 @@ void MeasureStartUpProfile(const std::string& hookPath, const std::string& bareW
     if (!Expect(LoadStartupHook(hookPath, hook), "cannot load the start-up hook %s", hookPath.c_str())) return;
     for (int round = 0; round < rounds; ++round) {
         WritePreferenceFile(BenchPreferences());
+        if (round % 2 == 0) ProfiledStart(bareWindowPath, hook, samples.BareStartPhaseMs);
         ProfiledStart(Settings.ProgramPath, hook, samples.StartPhaseMs);
-        ProfiledStart(bareWindowPath, hook, samples.BareStartPhaseMs);
+        if (round % 2 == 1) ProfiledStart(bareWindowPath, hook, samples.BareStartPhaseMs);
     }
 }
 

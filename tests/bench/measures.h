@@ -41,10 +41,11 @@ struct BenchSamples {
 // and records how long each took to be up, painted and idle.
 void MeasureStartUp(const std::string& bareWindowPath, int round, BenchSamples& samples);
 
-// Starts Wordloft and the bare window in turn, rounds times each, with the
-// start-up hook (a DLL built beside the bench) on their main thread, and
-// records the phases of each start. The hook's own loading falls into the
-// second phase; these starts are not the timed ones.
+// Starts Wordloft and the bare window in turn (each first in every other
+// round), rounds times each, with the start-up hook (a DLL built beside
+// the bench) on their main thread, and records the phases of each start.
+// The hook's own loading falls into the second phase; these starts are
+// not the timed ones.
 void MeasureStartUpProfile(const std::string& hookPath, const std::string& bareWindowPath, int rounds,
                            BenchSamples& samples);
 
