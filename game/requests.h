@@ -13,7 +13,8 @@
 
 #include "records/record_requests.h"
 
-// Sound cue ids, the index of a named recording.
+// Sound cue ids, in the order of the list of sound cues in
+// game/sound_cues.h, which the build checks them against.
 enum SoundId : int16_t {
     kSoundGotLetter = 0,
     kSoundMissLetter = 1,
@@ -37,6 +38,7 @@ enum SoundId : int16_t {
     kSoundGetName = 19,
     kSoundFlashClick = 20,
     kSoundDoorDrop = 21,
+    kSoundIdCount  // how many cues there are
 };
 
 // The fixed regions of the scene that can be repainted on request.

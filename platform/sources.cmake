@@ -4,6 +4,7 @@
 # portable core only.
 list(APPEND WORDLOFT_SHELL_SOURCES
     platform/category_resource.cpp
+    platform/delay_load.cpp
     platform/display_dpi.cpp
     platform/help.cpp
     platform/pauses.cpp

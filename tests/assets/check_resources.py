@@ -3,7 +3,9 @@ number with its size and colour depth, every icon group with its 32 x 32
 16-colour image (the program icons also with their true-colour images
 with alpha at 24, 32, 48 and 256 pixels, the last one as PNG), the 38
 sounds (RIFF WAVE, PCM, mono, 8-bit, at their sample rates) and the 51
-word categories.
+word categories; and that the DLLs Windows loads with the program are the
+system DLLs its first paint needs, no more (the others are loaded at their
+first call).
 
     python3 tests/assets/check_resources.py build/win64/wordloft.exe
 
@@ -19,6 +21,9 @@ import art_tables  # noqa: E402
 import pe_resources  # noqa: E402
 
 RT_BITMAP, RT_ICON, RT_GROUP_ICON = 2, 3, 14
+# What the program imports when it starts; cmake/delay_load.cmake names
+# the DLLs it loads at their first call.
+START_DLLS = {'kernel32.dll', 'user32.dll', 'gdi32.dll', 'advapi32.dll', 'msvcrt.dll'}
 
 
 def dib_header(blob):
@@ -150,13 +155,22 @@ def check_categories(res, faults):
     return len(art_tables.CATEGORIES)
 
 
+def check_imports(data, faults):
+    dlls = pe_resources.imported_dlls(data)
+    extra = sorted(set(dlls) - START_DLLS)
+    if extra:
+        faults.append('loaded with the program, not at first call: %s' % ', '.join(extra))
+    return len(dlls)
+
+
 def main(argv):
     if len(argv) != 2:
         print('usage: check_resources.py PROGRAM.exe')
         return 2
     try:
         with open(argv[1], 'rb') as f:
-            res = pe_resources.read_resources(f.read())
+            data = f.read()
+        res = pe_resources.read_resources(data)
     except (OSError, pe_resources.PeError, struct.error) as e:
         print('check_resources: cannot read %s: %s' % (argv[1], e))
         return 1
@@ -168,11 +182,16 @@ def main(argv):
         except (ValueError, struct.error) as e:
             faults.append('%s: %s' % (check.__name__, e))
             counts.append(0)
+    try:
+        counts.append(check_imports(data, faults))
+    except (pe_resources.PeError, struct.error, ValueError) as e:
+        faults.append('imports: %s' % e)
+        counts.append(0)
     for fault in faults:
         print('FAULT: ' + fault)
     print('check_resources: program icons (size/bits) %s' % '; '.join(ICON_SIZES))
-    print('check_resources: %d bitmaps, %d icon groups, %d sounds, %d categories checked; '
-          '%d faults' % (tuple(counts) + (len(faults),)))
+    print('check_resources: %d bitmaps, %d icon groups, %d sounds, %d categories, %d imported '
+          'DLLs checked; %d faults' % (tuple(counts) + (len(faults),)))
     return 1 if faults else 0
 
 

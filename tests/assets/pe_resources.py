@@ -1,6 +1,7 @@
 """Reads the resource directory of a Windows executable (PE32 or PE32+)
 into {type: {name: bytes}}. Types and names are numbers or upper-case
-strings; of several languages the first is taken."""
+strings; of several languages the first is taken. Also names the DLLs the
+executable imports when it starts (its import directory)."""
 
 import struct
 
@@ -9,7 +10,9 @@ class PeError(Exception):
     pass
 
 
-def _sections(data, pe):
+def _sections(data, pe, directory=2):
+    """(address, size) of a data directory (2: resources) and the
+    sections as (address, size, file offset)."""
     count, opt_size = struct.unpack_from('<H12xH', data, pe + 6)
     opt = pe + 24
     magic = struct.unpack_from('<H', data, opt)[0]
@@ -19,7 +22,7 @@ def _sections(data, pe):
         dirs = opt + 112
     else:
         raise PeError('unknown optional header magic 0x%X' % magic)
-    rsrc_rva, rsrc_size = struct.unpack_from('<II', data, dirs + 2 * 8)
+    rsrc_rva, rsrc_size = struct.unpack_from('<II', data, dirs + directory * 8)
     table = opt + opt_size
     sections = []
     for i in range(count):
@@ -72,3 +75,21 @@ def read_resources(data):
             at = _file_offset(sections, rva)
             items[name] = data[at:at + size]
     return out
+
+
+def imported_dlls(data):
+    """The names of the DLLs in the import directory, lower-cased, in order."""
+    pe = struct.unpack_from('<I', data, 0x3C)[0]
+    if data[:2] != b'MZ' or data[pe:pe + 4] != b'PE\0\0':
+        raise PeError('not a PE file')
+    rva, size, sections = _sections(data, pe, directory=1)
+    names = []
+    at = _file_offset(sections, rva) if size else None
+    while at is not None:
+        name_rva = struct.unpack_from('<I', data, at + 12)[0]
+        if name_rva == 0:
+            break
+        start = _file_offset(sections, name_rva)
+        names.append(data[start:data.index(b'\0', start)].decode('ascii').lower())
+        at += 20
+    return names

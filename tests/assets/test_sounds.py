@@ -31,7 +31,8 @@ WINS = names("WINGAME", 2)
 LOSSES = names("LOSEGAME", 4)
 NUMBERS = ["FOUR", "SIX", "EIGHT", "TEN", "TWELVE"]
 CLICKS = ["SHOWLETTER", "FLASHCLICK"]
-# In the order of the game's sound ids, as the resource script lists them.
+# In the order of the list of sound cues (game/sound_cues.h), as the
+# resource script lists them; the build checks this copy against it.
 ALL_NAMES = HITS + MISSES + WINS + LOSSES + ["SHOWLETTER"] + NUMBERS + [
     "GASP", "SCOREIN", "SCOREOUT", "UP", "DOWN", "GUESSCLICK", "FACECLICK",
     "GETNAME", "FLASHCLICK", "DOORDROP"]

@@ -1,7 +1,7 @@
 // The Wordloft bench for one program. It runs under Wine beside the
 // program, built with the same bitness (its probe is a hook DLL):
 //
-//   wordloft_bench.exe PROGRAM PROBE-DLL BARE-WINDOW-PROGRAM STRIPPED-SIZE RUNS
+//   wordloft_bench.exe PROGRAM PROBE-DLL BARE-WINDOW-PROGRAM START-UP-HOOK-DLL STRIPPED-SIZE RUNS
 //
 // and prints one tab-separated row per figure, a ratio to a yardstick
 // measured in the same run (or a value against its fixed goal), with the
@@ -52,15 +52,16 @@ void ReportFailures(const char* what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 6) {
-        std::fprintf(stderr, "usage: %s PROGRAM PROBE-DLL BARE-WINDOW STRIPPED-SIZE RUNS\n", argv[0]);
+    if (argc < 7) {
+        std::fprintf(stderr, "usage: %s PROGRAM PROBE-DLL BARE-WINDOW START-UP-HOOK STRIPPED-SIZE RUNS\n", argv[0]);
         return 100;
     }
     Settings.ProgramPath = argv[1];
     Settings.ProbePath = argv[2];
     const std::string bareWindow = argv[3];
-    const double strippedBytes = std::atof(argv[4]);
-    const int runs = std::atoi(argv[5]) > 0 ? std::atoi(argv[5]) : 1;
+    const std::string startupHook = argv[4];
+    const double strippedBytes = std::atof(argv[5]);
+    const int runs = std::atoi(argv[6]) > 0 ? std::atoi(argv[6]) : 1;
     if (!CreateProbeBlock()) {
         std::printf("cannot create the probe's shared memory\n");
         return 100;
@@ -78,6 +79,8 @@ int main(int argc, char** argv) {
         MeasureStartUp(bareWindow, round, samples);
     }
     ReportFailures("start-up");
+    MeasureStartUpProfile(startupHook, bareWindow, runs, samples);
+    ReportFailures("start-up profile");
 
     for (int round = 0; round < runs; ++round) {
         Program program;
@@ -104,6 +107,13 @@ int main(int argc, char** argv) {
                          "<= 1.2", [](const Spread& s) { return s.Median <= 1.2; });
     PrintInfo("Wordloft start-up", samples.StartMs, "ms");
     PrintInfo("bare window start-up", samples.BareStartMs, "ms");
+    // Where the time goes, from starts of their own with the start-up hook.
+    const char* const phases[kStartPhases] = {"to the first window message", "on to the first paint",
+                                              "the first paint", "on until it waits for input"};
+    for (int phase = 0; phase < kStartPhases; ++phase) {
+        PrintInfo(("Wordloft: " + std::string(phases[phase])).c_str(), samples.StartPhaseMs[phase], "ms");
+        PrintInfo(("bare window: " + std::string(phases[phase])).c_str(), samples.BareStartPhaseMs[phase], "ms");
+    }
     measured &= PrintRow("repaint, nothing changed (one 593 x 378 BitBlt)", samples.RepaintRatio, "ratio",
                          "<= 2", [](const Spread& s) { return s.Median <= 2; });
     PrintInfo("repaint", samples.RepaintUs, "us");

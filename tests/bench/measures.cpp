@@ -10,6 +10,7 @@
 #include "../probe/probe_protocol.h"
 #include "check.h"
 #include "scenario_support.h"
+#include "startup_profile.h"
 #include "statistics.h"
 
 namespace {
@@ -54,20 +55,9 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM data) {
     return TRUE;
 }
 
-// Starts a program and returns the milliseconds from CreateProcess until
-// it waits for input with its window shown; then closes it. -1 on failure.
-double TimedStart(const std::string& path) {
-    std::string commandLine = "\"" + path + "\"";
-    std::string folder = path.substr(0, path.find_last_of("\\/"));
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    const int64_t start = Now();
-    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &process)) {
-        Fail("cannot start %s (error %lu)", path.c_str(), GetLastError());
-        return -1;
-    }
+// Waits until a started program waits for input with its window shown,
+// returns the milliseconds since start, then closes it. -1 on failure.
+double ShownThenClosed(const std::string& path, PROCESS_INFORMATION& process, int64_t start) {
     const DWORD idle = WaitForInputIdle(process.hProcess, 20000);
     // The first 32-bit program of a new prefix can be reported idle before
     // its window shows: the start ends when both are true.
@@ -92,6 +82,77 @@ double TimedStart(const std::string& path) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return result;
+}
+
+bool CreateProgramProcess(const std::string& path, DWORD flags, PROCESS_INFORMATION& process) {
+    std::string commandLine = "\"" + path + "\"";
+    std::string folder = path.substr(0, path.find_last_of("\\/"));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    process = {};
+    if (CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, flags, nullptr, folder.c_str(),
+                       &startup, &process))
+        return true;
+    Fail("cannot start %s (error %lu)", path.c_str(), GetLastError());
+    return false;
+}
+
+// Starts a program and returns the milliseconds from CreateProcess until
+// it waits for input with its window shown; then closes it. -1 on failure.
+double TimedStart(const std::string& path) {
+    PROCESS_INFORMATION process;
+    const int64_t start = Now();
+    if (!CreateProgramProcess(path, 0, process)) return -1;
+    return ShownThenClosed(path, process, start);
+}
+
+// The start-up hook (startup_hook.cpp), loaded here, and the block its
+// copies inside the started programs write into.
+struct StartupHook {
+    HMODULE Library = nullptr;
+    HOOKPROC Sent = nullptr;
+    HOOKPROC Returned = nullptr;
+    StartupProfile* Profile = nullptr;
+};
+
+bool LoadStartupHook(const std::string& path, StartupHook& hook) {
+    static HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                               sizeof(StartupProfile), STARTUP_PROFILE_MEMORY_NAME);
+    hook.Library = LoadLibraryA(path.c_str());
+    if (mapping == nullptr || hook.Library == nullptr) return false;
+    hook.Profile = static_cast<StartupProfile*>(
+        MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(StartupProfile)));
+    hook.Sent = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void*>(GetProcAddress(hook.Library, STARTUP_HOOK_EXPORT)));
+    hook.Returned = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void*>(GetProcAddress(hook.Library, STARTUP_RETURN_HOOK_EXPORT)));
+    return hook.Profile != nullptr && hook.Sent != nullptr && hook.Returned != nullptr;
+}
+
+// Starts a program with the start-up hook on its main thread and adds the
+// milliseconds of each phase of its start to phases[0..3]: until its first
+// window message, from there until its first paint, the paint, and from
+// the paint until it waits for input with its window shown.
+void ProfiledStart(const std::string& path, const StartupHook& hook, std::vector<double>* phases) {
+    PROCESS_INFORMATION process;
+    *hook.Profile = StartupProfile();
+    const int64_t start = Now();
+    if (!CreateProgramProcess(path, CREATE_SUSPENDED, process)) return;
+    HHOOK sent = SetWindowsHookExA(WH_CALLWNDPROC, hook.Sent, hook.Library, process.dwThreadId);
+    HHOOK returned = SetWindowsHookExA(WH_CALLWNDPROCRET, hook.Returned, hook.Library, process.dwThreadId);
+    ResumeThread(process.hThread);
+    const double ms = ShownThenClosed(path, process, start);
+    if (sent) UnhookWindowsHookEx(sent);
+    if (returned) UnhookWindowsHookEx(returned);
+    const StartupProfile p = *hook.Profile;
+    if (ms < 0 || !Expect(sent && returned && p.FirstMessage > start && p.PaintStart >= p.FirstMessage &&
+                              p.PaintEnd >= p.PaintStart,
+                          "%s: the start-up hook saw no first message and paint", path.c_str()))
+        return;
+    phases[0].push_back(Ms(p.FirstMessage - start));
+    phases[1].push_back(Ms(p.PaintStart - p.FirstMessage));
+    phases[2].push_back(Ms(p.PaintEnd - p.PaintStart));
+    phases[3].push_back(ms - Ms(p.PaintEnd - start));
 }
 
 bool StartLog(const Program& program) {
@@ -159,6 +220,18 @@ void MeasureStartUp(const std::string& bareWindowPath, int round, BenchSamples& 
     samples.StartRatio.push_back(wordloft / bare);
     samples.StartMs.push_back(wordloft);
     samples.BareStartMs.push_back(bare);
+}
+
+void MeasureStartUpProfile(const std::string& hookPath, const std::string& bareWindowPath, int rounds,
+                           BenchSamples& samples) {
+    StartupHook hook;
+    if (!Expect(LoadStartupHook(hookPath, hook), "cannot load the start-up hook %s", hookPath.c_str())) return;
+    for (int round = 0; round < rounds; ++round) {
+        WritePreferenceFile(BenchPreferences());
+        if (round % 2 == 0) ProfiledStart(bareWindowPath, hook, samples.BareStartPhaseMs);
+        ProfiledStart(Settings.ProgramPath, hook, samples.StartPhaseMs);
+        if (round % 2 == 1) ProfiledStart(bareWindowPath, hook, samples.BareStartPhaseMs);
+    }
 }
 
 namespace {

@@ -8,10 +8,17 @@
 
 #include "program.h"
 
+constexpr int kStartPhases = 4;
+
 struct BenchSamples {
     std::vector<double> StartRatio;      // Wordloft's start-up / the bare window's
     std::vector<double> StartMs;         // Wordloft's start-up
     std::vector<double> BareStartMs;     // the bare window's start-up
+    // The phases of a start, for Wordloft and the bare window: until the
+    // first window message, from there until the first paint, the paint,
+    // and from the paint until the program waits for input.
+    std::vector<double> StartPhaseMs[kStartPhases];
+    std::vector<double> BareStartPhaseMs[kStartPhases];
     std::vector<double> RepaintRatio;    // a repaint with nothing changed / one BitBlt of the client area
     std::vector<double> RepaintUs;       // that repaint
     std::vector<double> EmptyRepaintUs;  // a repaint of a window that draws nothing
@@ -33,6 +40,14 @@ struct BenchSamples {
 // Starts the bare window and Wordloft once each (in turn first or second)
 // and records how long each took to be up, painted and idle.
 void MeasureStartUp(const std::string& bareWindowPath, int round, BenchSamples& samples);
+
+// Starts Wordloft and the bare window in turn (each first in every other
+// round), rounds times each, with the start-up hook (a DLL built beside
+// the bench) on their main thread, and records the phases of each start.
+// The hook's own loading falls into the second phase; these starts are
+// not the timed ones.
+void MeasureStartUpProfile(const std::string& hookPath, const std::string& bareWindowPath, int rounds,
+                           BenchSamples& samples);
 
 // In a running Wordloft playing the bench's word: its repaint and the
 // scene drawn in memory against a BitBlt, a full loss, and key presses to

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Wordloft bench under Wine for both programs: the 32-bit one that
-# players download and the 64-bit one, each with the bench, probe and bare
-# window built beside it (a hook DLL goes only into a process of its own
-# bitness). Both run in one fresh prefix under one Xvfb (or the display in
+# players download and the 64-bit one, each with the bench, probe, bare
+# window and start-up hook built beside it (a hook DLL goes only into a
+# process of its own bitness). Both run in one fresh prefix under one Xvfb (or the display in
 # DISPLAY) and one wineserver, one after the other, so every ratio
 # compares like with like; then their figures are printed side by side.
 # Where this machine cannot run 32-bit programs, only the 64-bit program is
@@ -28,7 +28,8 @@ if ! reason=$("$root/scripts/win32-support.sh" wine); then
     bits=(64)
 fi
 for b in "${bits[@]}"; do
-    for file in wordloft.exe wordloft_probe.dll wordloft_bare_window.exe wordloft_bench.exe; do
+    for file in wordloft.exe wordloft_probe.dll wordloft_bare_window.exe wordloft_startup_hook.dll \
+            wordloft_bench.exe; do
         if [ ! -f "$build/win$b/$file" ]; then
             echo "$build/win$b/$file is missing: build the win$b target first" >&2
             exit 2
@@ -59,6 +60,7 @@ run_benches() {  # BITS...
         timeout 900 wine "$bin/wordloft_bench.exe" "$(windows_path "$bin/wordloft.exe")" \
             "$(windows_path "$bin/wordloft_probe.dll")" \
             "$(windows_path "$bin/wordloft_bare_window.exe")" \
+            "$(windows_path "$bin/wordloft_startup_hook.dll")" \
             "$(stat -c %s "$out/wordloft$b-stripped.exe")" "$runs" \
             2>"$out/wine-$b.log" | tr -d '\r' >"$out/rows-$b.txt"
         [ "${PIPESTATUS[0]}" -eq 0 ] || status=1

@@ -23,8 +23,20 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 started=$(date +%s)
 
-# Every scenario the driver knows, by name, in its own order.
-scenario_names() { sed -n 's/^ *{"\([a-z0-9-]*\)", .*/\1/p' "$here/driver/main.cpp"; }
+# Every scenario, in the driver's order, with the screen it runs on: the
+# one list that the driver is built from (driver/scenario_list.h).
+declare -a all_names=()
+declare -A screen_of=()
+entry='^WORDLOFT_SCENARIO\("([a-z0-9-]+)", *[A-Za-z0-9_]+, *"([0-9]+x[0-9]+)"\)$'
+malformed=()
+while IFS= read -r line; do
+    if [[ $line =~ $entry ]]; then
+        all_names+=("${BASH_REMATCH[1]}")
+        screen_of[${BASH_REMATCH[1]}]=${BASH_REMATCH[2]}
+    elif [[ $line == WORDLOFT_SCENARIO* ]]; then
+        malformed+=("$line")
+    fi
+done <"$here/driver/scenario_list.h"
 
 # A sound server of the run's own for the scenarios that play with a sound
 # device (the prefix itself has none): PulseAudio with a sink that plays
@@ -55,6 +67,11 @@ finish() {  # passed failed
     exit $?
 }
 
+if [ ${#malformed[@]} -gt 0 ]; then
+    echo "FAIL scenario-list"
+    printf '    not in the form WORDLOFT_SCENARIO("name", Function, "WIDTHxHEIGHT"): %s\n' "${malformed[@]}"
+    finish 0 1
+fi
 if [ ! -f "$program" ]; then
     echo "FAIL program"
     echo "    $program does not exist"
@@ -66,10 +83,9 @@ mkdir -p "$out"
 # every scenario is reported skipped, by name, instead of failing.
 machine=$(od -An -tx2 -j $(( $(od -An -tu4 -j 60 -N 4 "$program") + 4 )) -N 2 "$program" | tr -d ' ')
 if [ "$machine" = 014c ] && ! reason=$("$root/scripts/win32-support.sh" wine); then
-    names=$(scenario_names)
-    for name in $names; do echo "SKIP $name"; done
+    for name in "${all_names[@]}"; do echo "SKIP $name"; done
     echo "$reason"
-    echo "0 passed, 0 failed, $(echo "$names" | wc -w) skipped"
+    echo "0 passed, 0 failed, ${#all_names[@]} skipped"
     exit 0
 fi
 
@@ -101,8 +117,8 @@ windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 
 # The soak scenario plays for WORDLOFT_SOAK_MINUTES (default 1) on top of
 # the other scenarios' time. Wine's own processes are ended while the
-# display is still there. The display scales' scenario runs on a screen
-# that holds the window at 200 %; every other one on the usual 1024 x 768.
+# display is still there. Each run of the driver has one screen: the
+# scenarios of each screen run together, in the driver's order.
 export limit=$((270 + 60 * ${WORDLOFT_SOAK_MINUTES:-1}))
 run_driver() {  # SCREEN SCENARIO...
     local screen=$1
@@ -114,25 +130,33 @@ run_driver() {  # SCREEN SCENARIO...
         2>>"$out/wine.log" | tr -d '\r' | tee -a "$out/driver.out"
     return "${PIPESTATUS[0]}"
 }
-large=display-scales
-scenarios=("$@")
-if [ ${#scenarios[@]} -eq 0 ]; then
-    mapfile -t scenarios < <(scenario_names)
-fi
-usual=()
-wanted_large=0
-for name in "${scenarios[@]}"; do
-    if [ "$name" = "$large" ]; then wanted_large=1; else usual+=("$name"); fi
-done
 : >"$out/driver.out"
 : >"$out/wine.log"
+scenarios=("$@")
+[ ${#scenarios[@]} -gt 0 ] || scenarios=("${all_names[@]}")
+declare -A wanted=()
+for name in "${scenarios[@]}"; do
+    if [ -n "${screen_of[$name]:-}" ]; then
+        wanted[$name]=1
+    else
+        printf 'FAIL %s\n    no such scenario in tests/wine/driver/scenario_list.h\n' "$name" |
+            tee -a "$out/driver.out"
+    fi
+done
 status=0
-if [ ${#usual[@]} -gt 0 ]; then
-    run_driver 1024x768 "${usual[@]}" || status=$?
-fi
-if [ "$wanted_large" -eq 1 ]; then
-    run_driver 1600x1200 "$large" || status=$((status + $?))
-fi
+screens=()
+for name in "${all_names[@]}"; do
+    [[ " ${screens[*]} " == *" ${screen_of[$name]} "* ]] || screens+=("${screen_of[$name]}")
+done
+for screen in "${screens[@]}"; do
+    chosen=()
+    for name in "${all_names[@]}"; do
+        [ -n "${wanted[$name]:-}" ] && [ "${screen_of[$name]}" = "$screen" ] && chosen+=("$name")
+    done
+    if [ ${#chosen[@]} -gt 0 ]; then
+        run_driver "$screen" "${chosen[@]}" || status=$((status + $?))
+    fi
+done
 python3 "$here/bmp_to_png.py" "$out/screenshots"
 
 passed=$(grep -c '^PASS ' "$out/driver.out")

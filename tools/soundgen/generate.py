@@ -24,7 +24,7 @@ import wavefile    # noqa: E402
 
 
 def variants(base, count, make):
-    """NAME, NAME2, NAME3 ... as the game's variant tables name them."""
+    """NAME, NAME2, NAME3 ... as the game names a cue's recordings."""
     return [(base if v == 1 else f"{base}{v}", 11025,
              lambda rate, v=v: make(v, rate)) for v in range(1, count + 1)]
 
@@ -33,7 +33,8 @@ def spoken(name, rate):
     return (name, rate, lambda r: speech.speak(name.lower(), r))
 
 
-# Every sound resource in the order of the game's sound ids; each entry is
+# Every sound resource in the order of the list of sound cues in
+# game/sound_cues.h (the build checks this table against it); each entry is
 # (resource name, sample rate, function of the rate giving the samples).
 CUES = (
     variants("GOTLETTER", 6, chimes.got_letter)

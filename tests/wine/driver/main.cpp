@@ -18,35 +18,9 @@
 namespace {
 
 const Scenario Scenarios[] = {
-    {"first-start-writes-defaults", FirstStartWritesDefaults},
-    {"empty-custom-list-falls-back", EmptyCustomListFallsBackToEnteredWord},
-    {"won-and-lost-games-counted", WonAndLostGamesAreCounted},
-    {"first-guess-greys-menus", FirstGuessGreysWordsAndMaxGuesses},
-    {"input-during-game-end-discarded", InputDuringGameEndIsDiscarded},
-    {"session-end-keeps-the-record", SessionEndKeepsTheRecord},
-    {"entered-word-dialog", EnteredWordDialogChecksThePhrase},
-    {"maxguesses-change-asks", MaxGuessesChangeAsksDuringStreak},
-    {"streak-enters-scoreboard", StreakEntersScoreboardWithName},
-    {"tie-settles-below-older", TieSettlesBelowOlderScores},
-    {"closing-offers-streak", ClosingOffersRunningStreak},
-    {"scoring-off-enters-nothing", ScoringOffEntersNothing},
-    {"ctrl-shift-deletes-one-board", ControlShiftDeletesOneBoard},
-    {"custom-words-added-and-played", CustomWordsAreAddedAndPlayed},
-    {"custom-word-list-edited", CustomWordListIsEdited},
-    {"full-custom-word-list", FullCustomWordList},
-    {"custom-word-list-files", CustomWordListFiles},
-    {"text-list-opened-every-way", TextListOpenedEveryWay},
-    {"random-categories-chosen", RandomCategoriesAreChosen},
-    {"help-opens-on-its-topics", HelpOpensOnItsTopics},
-    {"using-help-needs-no-help-file", UsingHelpNeedsNoHelpFile},
-    {"help-file-needs-room-in-its-path", HelpFileNeedsRoomInItsPath},
-    {"setup-creates-shortcuts", SetupCreatesShortcuts},
-    {"cyrillic-folder", FolderNamedInCyrillicWorks},
-    {"repaint-matches-drawing", RepaintMatchesAnimatedDrawing},
-    {"screenshots-for-review", ScreenshotsForReview},
-    {"display-scales", DisplayScalesKeepTheSceneWhole},
-    {"screen-reader-follows-the-game", ScreenReaderFollowsTheGame},
-    {"soak", SoakWithRandomInput},
+#define WORDLOFT_SCENARIO(name, function, screen) {name, function},
+#include "scenario_list.h"
+#undef WORDLOFT_SCENARIO
 };
 
 bool Selected(const char* name, int argc, char** argv) {

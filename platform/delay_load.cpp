@@ -1,0 +1,49 @@
+// The system DLLs that the first paint does not need (the file dialogs,
+// the shell, COM, the accessible objects, sound playback) are loaded at
+// the program's first call into each, not at its start (see
+// cmake/delay_load.cmake). Where Windows cannot supply such a DLL or one
+// of its functions, the loader used to refuse to start the program with a
+// message naming it; the first call now says the same in the program's
+// own words and ends the program, rather than letting the call crash.
+// Every game's end has saved the record by then.
+#include <windows.h>
+
+#include <delayimp.h>
+
+#include <cstdio>
+
+#include "platform/program_handles.h"
+
+namespace {
+
+// Exit code of a program ended because a system DLL was missing.
+constexpr UINT kMissingSystemFunction = 3;
+
+FARPROC WINAPI ReportMissingSystemFunction(unsigned notification, PDelayLoadInfo info) {
+    if (notification != dliFailLoadLib && notification != dliFailGetProc) return nullptr;
+    // A message the box handles may call into the same DLL again: the
+    // first report is the one shown.
+    static bool reporting = false;
+    if (reporting) ExitProcess(kMissingSystemFunction);
+    reporting = true;
+    const char* title = ProductTitle[0] != '\0' ? ProductTitle : "Wordloft";
+    char text[400];
+    if (notification == dliFailLoadLib) {
+        std::snprintf(text, sizeof text, "%s cannot go on: the system library %s could not be loaded (error %lu).",
+                      title, info->szDll, static_cast<unsigned long>(info->dwLastError));
+    } else if (info->dlp.fImportByName) {
+        std::snprintf(text, sizeof text, "%s cannot go on: the function %s is missing from the system library %s.",
+                      title, info->dlp.szProcName, info->szDll);
+    } else {
+        std::snprintf(text, sizeof text, "%s cannot go on: function %lu is missing from the system library %s.",
+                      title, static_cast<unsigned long>(info->dlp.dwOrdinal), info->szDll);
+    }
+    MessageBoxA(MainWindow, text, title, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    ExitProcess(kMissingSystemFunction);
+}
+
+}  // namespace
+
+// The delay-load helper calls this when a load or a look-up fails (C
+// linkage, as <delayimp.h> declares it).
+PfnDliHook __pfnDliFailureHook2 = ReportMissingSystemFunction;
