@@ -65,3 +65,5 @@ const char* SoundCueResourceName(int16_t id) {
     const int16_t variant = count > 1 ? RandomInRange(0, static_cast<int16_t>(count - 1)) : 0;
     return recordings.Names[id][variant];
 }
+
+const char* SoundCueName(int16_t id) { return id >= 0 && id < kSoundIdCount ? kCues[id].Name : nullptr; }

@@ -45,4 +45,8 @@
 // The cues without a recording give their name all the same.
 const char* SoundCueResourceName(int16_t id);
 
+// The cue's own name, its first recording's ("GOTLETTER"), drawing
+// nothing; nullptr for an id outside the list.
+const char* SoundCueName(int16_t id);
+
 #endif

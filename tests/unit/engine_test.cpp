@@ -52,12 +52,12 @@ long Count(const std::string& call) { return std::count(Fake.Calls.begin(), Fake
 TEST(EngineGuesses, HitMarksTheCellRedrawsAndGreysTheMenusOnce) {
     StartCustomGame("BANANA");
     Guess('A');
-    const Calls expected = {"DrawLetterCellUsed(0)", "DrawPhrase[_A_A_A]", "PlaySoundCue(0)", "DisableGameMenus",
-                            "AnnounceGuess(0,3)"};
+    const Calls expected = {"DrawLetterCellUsed(A)", "DrawPhrase[_A_A_A]", "PlaySoundCue(GOTLETTER)", "DisableGameMenus",
+                            "AnnounceGuess(A,3)"};
     EXPECT_EQ(Fake.Calls, expected);
     Fake.Calls.clear();
     Guess('N');
-    const Calls second = {"DrawLetterCellUsed(13)", "DrawPhrase[_ANANA]", "PlaySoundCue(0)", "AnnounceGuess(13,2)"};
+    const Calls second = {"DrawLetterCellUsed(N)", "DrawPhrase[_ANANA]", "PlaySoundCue(GOTLETTER)", "AnnounceGuess(N,2)"};
     EXPECT_EQ(Fake.Calls, second);
     EXPECT_EQ(GameState.GuessesLeft, 6);
 }
@@ -65,9 +65,9 @@ TEST(EngineGuesses, HitMarksTheCellRedrawsAndGreysTheMenusOnce) {
 TEST(EngineGuesses, MissLowersTheMeterAndAddsStages) {
     StartCustomGame("CAT");
     Guess('Z');
-    const Calls expected = {"DrawLetterCellUsed(25)", "DrawPhrase[___]",       "PlaySoundCue(1)",
+    const Calls expected = {"DrawLetterCellUsed(Z)", "DrawPhrase[___]",       "PlaySoundCue(MISSLETTER)",
                             "WipeGuessMeter",         "DrawGuessMeter",        "DrawStagesAfterMiss(5)",
-                            "DisableGameMenus",       "AnnounceGuess(25,0)"};
+                            "DisableGameMenus",       "AnnounceGuess(Z,0)"};
     EXPECT_EQ(Fake.Calls, expected);
     EXPECT_EQ(GameState.GuessesLeft, 5);
 }
@@ -78,21 +78,21 @@ TEST(EngineGuesses, MissLeavingOneGuessGaspsAndLastMissDropsTheDoor) {
     Guess('Y');
     Fake.Calls.clear();
     Guess('Z');
-    const Calls gasp = {"DrawLetterCellUsed(25)", "DrawPhrase[___]", "PlaySoundCue(1)",  "WipeGuessMeter",
-                        "DrawGuessMeter",         "DrawStagesAfterMiss(1)", "PlaySoundCue(12)", "AnnounceGuess(25,0)"};
+    const Calls gasp = {"DrawLetterCellUsed(Z)", "DrawPhrase[___]", "PlaySoundCue(MISSLETTER)",  "WipeGuessMeter",
+                        "DrawGuessMeter",         "DrawStagesAfterMiss(1)", "PlaySoundCue(GASP)", "AnnounceGuess(Z,0)"};
     EXPECT_EQ(Fake.Calls, gasp);
     Fake.Calls.clear();
     Guess('Q');
     // The last miss: the game's end begins before its sound, the door
     // drops before the stages, no gasp, the miss is told, then the loss
     // sequence begins with the sad face.
-    const Calls last = {"DrawLetterCellUsed(16)", "DrawPhrase[___]",  "BeginGameEnd", "PlaySoundCue(1)",
-                        "WipeGuessMeter",         "DrawGuessMeter",   "PlaySoundCue(21)",
-                        "DrawStagesAfterMiss(0)", "AnnounceGuess(16,0)", "InvalidateRegion(6,-2)", "InvalidateRegion(1,-2)",
-                        "PlaySoundCue(3)"};
+    const Calls last = {"DrawLetterCellUsed(Q)", "DrawPhrase[___]",  "BeginGameEnd", "PlaySoundCue(MISSLETTER)",
+                        "WipeGuessMeter",         "DrawGuessMeter",   "PlaySoundCue(DOORDROP)",
+                        "DrawStagesAfterMiss(0)", "AnnounceGuess(Q,0)", "InvalidateRegion(FaceBox,-2)", "InvalidateRegion(StatisticsPanel,-2)",
+                        "PlaySoundCue(LOSEGAME)"};
     ASSERT_GE(Fake.Calls.size(), last.size());
     EXPECT_EQ(Calls(Fake.Calls.begin(), Fake.Calls.begin() + last.size()), last);
-    EXPECT_EQ(Count("PlaySoundCue(12)"), 0);
+    EXPECT_EQ(Count("PlaySoundCue(GASP)"), 0);
     EXPECT_EQ(Preferences.TotalLosses, 1);
 }
 
@@ -116,7 +116,7 @@ TEST(EngineGuesses, RefusedGuessesChangeNothing) {
 TEST(EngineGuesses, AccentedLettersAreFoundByTheirBaseLetter) {
     StartCustomGame("CR\xC8ME BR\xDBL\xC9" "E");
     Guess('E');
-    EXPECT_EQ(Fake.Calls[2], "PlaySoundCue(0)");
+    EXPECT_EQ(Fake.Calls[2], "PlaySoundCue(GOTLETTER)");
     Guess('U');
     Guess('C');
     Guess('R');
@@ -124,7 +124,7 @@ TEST(EngineGuesses, AccentedLettersAreFoundByTheirBaseLetter) {
     Guess('B');
     Fake.Calls.clear();
     Guess('L');
-    EXPECT_EQ(Count("PlaySoundCue(2)"), 1);  // won
+    EXPECT_EQ(Count("PlaySoundCue(WINGAME)"), 1);  // won
 }
 
 TEST(EngineSequences, WinRunsItsStepsInOrder) {
@@ -136,12 +136,12 @@ TEST(EngineSequences, WinRunsItsStepsInOrder) {
     // The game's end begins with the completing hit's sound; the guess is
     // told first, the won game once the information line shows, before the
     // flash.
-    Calls expected = {"DrawLetterCellUsed(1)", "DrawPhrase[AB]", "BeginGameEnd", "PlaySoundCue(0)", "AnnounceGuess(1,1)",
-                      "InvalidateRegion(6,-2)", "InvalidateRegion(1,-2)", "PlaySoundCue(2)",
+    Calls expected = {"DrawLetterCellUsed(B)", "DrawPhrase[AB]", "BeginGameEnd", "PlaySoundCue(GOTLETTER)", "AnnounceGuess(B,1)",
+                      "InvalidateRegion(FaceBox,-2)", "InvalidateRegion(StatisticsPanel,-2)", "PlaySoundCue(WINGAME)",
                       "ShowInformation:ABOUT AB", "AnnounceGameEnd(1)"};
     for (int i = 0; i < 10; ++i) {
         expected.push_back("InvertPhraseBand");
-        expected.push_back("PlaySoundCue(20)");
+        expected.push_back("PlaySoundCue(FLASHCLICK)");
         expected.push_back("Delay(250)");
     }
     // The next game: a fresh phrase from the stored source, told once it
@@ -151,9 +151,9 @@ TEST(EngineSequences, WinRunsItsStepsInOrder) {
                         "DrawPhrase[__]",
                         "AnnounceNewGame",
                         "EnableGameMenus",
-                        "InvalidateRegion(4,0)",
-                        "InvalidateRegion(2,0)",
-                        "InvalidateRegion(8,0)",
+                        "InvalidateRegion(LetterPanel,0)",
+                        "InvalidateRegion(SceneBox,0)",
+                        "InvalidateRegion(GuessMeter,0)",
                         "FlushPendingInput"};
     expected.insert(expected.end(), next.begin(), next.end());
     EXPECT_EQ(Fake.Calls, expected);
@@ -176,7 +176,7 @@ TEST(EngineSequences, FlashWithoutAWindowOnlyBeepsOnce) {
     Fake.WindowCanBeDrawn = true;
     FlashPhraseBand();
     EXPECT_EQ(Count("InvertPhraseBand"), 10);
-    EXPECT_EQ(Count("PlaySoundCue(20)"), 10);
+    EXPECT_EQ(Count("PlaySoundCue(FLASHCLICK)"), 10);
     EXPECT_EQ(Count("Delay(250)"), 10);
 }
 
@@ -187,14 +187,14 @@ TEST(EngineSequences, LossRevealsMissingLettersInPhraseOrderOnce) {
     for (char c : {'W', 'X', 'Y'}) Guess(c);
     Fake.Calls.clear();
     Guess('Z');
-    const Calls reveal = Between("PlaySoundCue(3)", "ShowInformation:INFO");
-    const Calls expected = {"PlaySoundCue(3)",        "DrawPhrase[ABBA _AB]", "PlaySoundCue(4)", "Delay(250)",
-                            "DrawPhrase[ABBA CAB]", "PlaySoundCue(4)",      "Delay(250)"};
+    const Calls reveal = Between("PlaySoundCue(LOSEGAME)", "ShowInformation:INFO");
+    const Calls expected = {"PlaySoundCue(LOSEGAME)",        "DrawPhrase[ABBA _AB]", "PlaySoundCue(SHOWLETTER)", "Delay(250)",
+                            "DrawPhrase[ABBA CAB]", "PlaySoundCue(SHOWLETTER)",      "Delay(250)"};
     EXPECT_EQ(reveal, expected);
     // The lost game is told with the whole phrase shown, before the flash.
     EXPECT_EQ(Between("ShowInformation:INFO", "InvertPhraseBand"),
               (Calls{"ShowInformation:INFO", "AnnounceGameEnd(0)"}));
-    EXPECT_EQ(Count("InvalidateRegion(6,-2)"), 0);
+    EXPECT_EQ(Count("InvalidateRegion(FaceBox,-2)"), 0);
     EXPECT_EQ(Count("InvertPhraseBand"), 10);
     EXPECT_EQ(Fake.Calls.back(), "FlushPendingInput");
     EXPECT_EQ(GameState.CurrentLosses, 1);
@@ -206,12 +206,12 @@ TEST(EngineSequences, LossEndingAScoredStreakOffersItBeforeTheNextGame) {
     Preferences.ScoringOn = 1;
     GameState.Streak = 3;
     for (char c : {'W', 'X', 'Y', 'Z'}) Guess(c);
-    const Calls offer = Between("PlaySoundCue(19)", "ClearPhraseBand");
-    const Calls expected = {"PlaySoundCue(19)", "AnnounceStreakOffer", "AskStreakName", "ShowScoreboard(1)"};
+    const Calls offer = Between("PlaySoundCue(GETNAME)", "ClearPhraseBand");
+    const Calls expected = {"PlaySoundCue(GETNAME)", "AnnounceStreakOffer", "AskStreakName", "ShowScoreboard(1)"};
     EXPECT_EQ(offer, expected);
     // The offer comes after the flash.
     auto flash = std::find(Fake.Calls.rbegin(), Fake.Calls.rend(), "InvertPhraseBand");
-    auto getName = std::find(Fake.Calls.rbegin(), Fake.Calls.rend(), "PlaySoundCue(19)");
+    auto getName = std::find(Fake.Calls.rbegin(), Fake.Calls.rend(), "PlaySoundCue(GETNAME)");
     EXPECT_LT(getName - Fake.Calls.rbegin(), flash - Fake.Calls.rbegin());
     EXPECT_EQ(Preferences.ScoreboardScores[0][0], 3);
     EXPECT_STREQ(Preferences.ScoreboardNames[0][0], "PLAYER");
@@ -239,7 +239,7 @@ TEST(EngineSequences, OffersNeedScoringAndAStreakAboveTheTenthScore) {
     EXPECT_TRUE(Fake.Calls.empty());  // the first loss offers 0
     GameState.EndedStreak = 1;
     OfferEndedStreak();
-    EXPECT_EQ(Fake.Calls, (Calls{"PlaySoundCue(19)", "AnnounceStreakOffer", "AskStreakName", "ShowScoreboard(1)"}));
+    EXPECT_EQ(Fake.Calls, (Calls{"PlaySoundCue(GETNAME)", "AnnounceStreakOffer", "AskStreakName", "ShowScoreboard(1)"}));
     EXPECT_EQ(Preferences.ScoreboardScores[2][0], 1);
 }
 
@@ -258,8 +258,8 @@ TEST(EngineMaxGuesses, ScoredStreakAsksAndNoKeepsEverything) {
     Fake.Calls.clear();
     Fake.AnswerYes = true;
     ChangeMaxGuesses(10);
-    const Calls expected = {Fake.Calls[0],    "PlaySoundCue(19)", "AnnounceStreakOffer", "AskStreakName", "ShowScoreboard(1)",
-                            "InvalidateRegion(1,-2)", "WipeGuessMeter", "CheckMaxGuessesItem(3)", "DrawGuessMeter", "PlaySoundCue(10)"};
+    const Calls expected = {Fake.Calls[0],    "PlaySoundCue(GETNAME)", "AnnounceStreakOffer", "AskStreakName", "ShowScoreboard(1)",
+                            "InvalidateRegion(StatisticsPanel,-2)", "WipeGuessMeter", "CheckMaxGuessesItem(3)", "DrawGuessMeter", "PlaySoundCue(TEN)"};
     EXPECT_EQ(Fake.Calls, expected);
     EXPECT_EQ(GameState.Streak, 0);
     // The streak was entered on the board of the old MaxGuesses.
@@ -271,7 +271,7 @@ TEST(EngineMaxGuesses, WithoutScoringTheStreakCarriesOver) {
     ResetFake();
     GameState.Streak = 4;
     ChangeMaxGuesses(4);
-    EXPECT_EQ(Fake.Calls, (Calls{"WipeGuessMeter", "CheckMaxGuessesItem(0)", "DrawGuessMeter", "PlaySoundCue(7)"}));
+    EXPECT_EQ(Fake.Calls, (Calls{"WipeGuessMeter", "CheckMaxGuessesItem(0)", "DrawGuessMeter", "PlaySoundCue(FOUR)"}));
     EXPECT_EQ(GameState.Streak, 4);
     EXPECT_EQ(Preferences.MaxGuesses, 4);
     EXPECT_EQ(GameState.MaxGuesses, 4);
@@ -281,7 +281,7 @@ TEST(EngineMaxGuesses, WithoutScoringTheStreakCarriesOver) {
     Preferences.ScoringOn = 1;
     Fake.Calls.clear();
     ChangeMaxGuesses(4);
-    EXPECT_EQ(Fake.Calls, (Calls{"WipeGuessMeter", "CheckMaxGuessesItem(0)", "DrawGuessMeter", "PlaySoundCue(7)"}));
+    EXPECT_EQ(Fake.Calls, (Calls{"WipeGuessMeter", "CheckMaxGuessesItem(0)", "DrawGuessMeter", "PlaySoundCue(FOUR)"}));
     // Ignored while a game is under way.
     GameState.LettersUsed[3] = 1;
     Fake.Calls.clear();
@@ -339,7 +339,7 @@ TEST(EngineNewGame, StrayCharactersFromAListAreShownAndNotNeededToWin) {
     Fake.Calls.clear();
     Guess('B');
     EXPECT_EQ(Fake.Calls[1], "DrawPhrase[AB-1]");
-    EXPECT_EQ(Count("PlaySoundCue(2)"), 1);
+    EXPECT_EQ(Count("PlaySoundCue(WINGAME)"), 1);
     // A list phrase without a single letter plays the default phrase.
     StartCustomGame("1234");
     EXPECT_STREQ(GameState.Phrase, "WORD LOFT SQUARED");

@@ -8,6 +8,7 @@
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "game/sound_cues.h"
 #include "game/statistics.h"
 #include "records/preferences.h"
 #include "records/scoreboards.h"
@@ -20,6 +21,20 @@ namespace {
 void Log(const std::string& call) { Fake.Calls.push_back(call); }
 
 std::string Number(long value) { return std::to_string(value); }
+
+// The log names what the numbers stand for: a region by its name, a letter
+// index by its letter.
+const char* const kRegionNames[] = {"Scene",     "StatisticsPanel", "SceneBox",      "PhraseBand", "LetterPanel",
+                                    "InformationLine", "FaceBox",   "CaseToggleBox", "GuessMeter"};
+static_assert(sizeof kRegionNames / sizeof kRegionNames[0] == kRegionGuessMeter + 1, "a name for every region");
+
+std::string RegionName(SceneRegionId region) {
+    return region >= 0 && region <= kRegionGuessMeter ? kRegionNames[region] : Number(region);
+}
+
+std::string Letter(int16_t index) {
+    return index >= 0 && index < 26 ? std::string(1, static_cast<char>('A' + index)) : Number(index);
+}
 
 }  // namespace
 
@@ -48,8 +63,11 @@ std::vector<std::string> CallsStartingWith(const std::string& prefix) {
     return found;
 }
 
+// Logged by the cue's name ("PlaySoundCue(GOTLETTER)"); an id outside the
+// list by its number.
 void PlaySoundCue(int16_t id) {
-    if (Preferences.SoundOn) Log("PlaySoundCue(" + Number(id) + ")");
+    const char* name = SoundCueName(id);
+    if (Preferences.SoundOn) Log("PlaySoundCue(" + (name ? std::string(name) : Number(id)) + ")");
 }
 void CheckWordSourceItem(uint32_t command) { Log("CheckWordSourceItem(" + Number(command) + ")"); }
 // The shell sets the scoreboard's label with the caption.
@@ -75,7 +93,7 @@ int LoadResourceString(int16_t id, char* buffer, size_t size) {
     return static_cast<int>(std::strlen(buffer));
 }
 void InvalidateRegion(SceneRegionId region, int16_t margin) {
-    Log("InvalidateRegion(" + Number(region) + "," + Number(margin) + ")");
+    Log("InvalidateRegion(" + RegionName(region) + "," + Number(margin) + ")");
 }
 int ShowInfoMessage(const char* text) {
     Log(std::string("Info:") + text);
@@ -90,7 +108,7 @@ bool AskYesNoCancel(const char* text) {
     return Fake.AnswerYes;
 }
 void FlushPendingInput() { Log("FlushPendingInput"); }
-void DrawLetterCellUsed(int16_t letterIndex) { Log("DrawLetterCellUsed(" + Number(letterIndex) + ")"); }
+void DrawLetterCellUsed(int16_t letterIndex) { Log("DrawLetterCellUsed(" + Letter(letterIndex) + ")"); }
 void ClearPhraseBand() { Log("ClearPhraseBand"); }
 void DrawPhrase() {
     // Record what the band shows: used letters and underscores.
@@ -132,7 +150,7 @@ void AskStreakName() {
 void ShowScoreboard(int16_t afterStreakEntry) { Log("ShowScoreboard(" + Number(afterStreakEntry) + ")"); }
 void AnnounceNewGame() { Log("AnnounceNewGame"); }
 void AnnounceGuess(int16_t letterIndex, int16_t found) {
-    Log("AnnounceGuess(" + Number(letterIndex) + "," + Number(found) + ")");
+    Log("AnnounceGuess(" + Letter(letterIndex) + "," + Number(found) + ")");
 }
 void AnnounceGameEnd(int16_t won) { Log("AnnounceGameEnd(" + Number(won) + ")"); }
 void AnnounceStreakOffer() { Log("AnnounceStreakOffer"); }
