@@ -46,10 +46,11 @@ function(wordloft_delay_load target)
             COMMENT "Making the delay-load import library of ${dll}.dll"
             VERBATIM)
         list(APPEND libraries ${library})
-        # The linker drops the code of an import library's stub that no
-        # object names, and the program calls through the address slot
-        # only; but here that code is what loads the DLL. Each stub is
-        # asked for by name.
+        # The 32-bit linker drops the code of an import library's stub that
+        # no object names, and the program calls through the address slot
+        # only; but here that stub is what loads the DLL, and a dropped one
+        # leaves the slot empty. Each stub is asked for by name (in both
+        # builds: it costs nothing).
         file(STRINGS ${source} functions REGEX "^[A-Za-z_][A-Za-z0-9_]*@[0-9]+$")
         foreach(function IN LISTS functions)
             if(CMAKE_SIZEOF_VOID_P EQUAL 8)
