@@ -136,6 +136,67 @@ HICON LetterIcon(bool upper, int i) {
     return icon;
 }
 
+namespace {
+
+// The bits of the image of icon resource id that suits a cell, with their
+// size; null when there is none.
+const BITMAPINFOHEADER* IconImageBits(int id, DWORD& size) {
+    const HRSRC group = FindResourceA(DrawingInstance, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
+    const HGLOBAL groupData = group ? LoadResource(DrawingInstance, group) : nullptr;
+    auto* directory = groupData ? static_cast<BYTE*>(LockResource(groupData)) : nullptr;
+    if (!directory) return nullptr;
+    const int image = LookupIconIdFromDirectoryEx(directory, TRUE, kLetterCellSize, kLetterCellSize, 0);
+    const HRSRC found = image ? FindResourceA(DrawingInstance, MAKEINTRESOURCEA(image), RT_ICON) : nullptr;
+    const HGLOBAL data = found ? LoadResource(DrawingInstance, found) : nullptr;
+    const auto* header = data ? static_cast<const BITMAPINFOHEADER*>(LockResource(data)) : nullptr;
+    size = found ? SizeofResource(DrawingInstance, found) : 0;
+    return header && size >= sizeof(BITMAPINFOHEADER) && size >= header->biSize ? header : nullptr;
+}
+
+// A BITMAPINFO with room for a 256-colour palette.
+struct PaletteInfo {
+    BITMAPINFOHEADER Header;
+    RGBQUAD Colours[256];
+};
+
+}  // namespace
+
+bool DrawIconResource(HDC dc, int id, int x, int y) {
+    DWORD size = 0;
+    const BITMAPINFOHEADER* header = IconImageBits(id, size);
+    if (!dc || !header) return false;
+    const int bits = header->biBitCount;
+    const int width = header->biWidth;
+    const int height = header->biHeight / 2;  // the colours, then the mask
+    if (bits < 1 || bits > 8 || header->biCompression != BI_RGB || width <= 0 || width > 256 || height <= 0 ||
+        height > 256)
+        return false;
+    const int colours = header->biClrUsed ? static_cast<int>(header->biClrUsed) : 1 << bits;
+    const DWORD colourStride = ((width * bits + 31) / 32) * 4;
+    const DWORD maskStride = ((width + 31) / 32) * 4;
+    if (colours > 256 ||
+        size < header->biSize + colours * sizeof(RGBQUAD) + (colourStride + maskStride) * static_cast<DWORD>(height))
+        return false;
+    PaletteInfo colour = {};
+    colour.Header = *header;
+    colour.Header.biSize = sizeof colour.Header;
+    colour.Header.biHeight = height;
+    const auto* palette = reinterpret_cast<const RGBQUAD*>(reinterpret_cast<const BYTE*>(header) + header->biSize);
+    std::memcpy(colour.Colours, palette, colours * sizeof(RGBQUAD));
+    const BYTE* colourBits = reinterpret_cast<const BYTE*>(palette + colours);
+    const BYTE* maskBits = colourBits + colourStride * height;
+    PaletteInfo mask = {};
+    mask.Header = colour.Header;
+    mask.Header.biBitCount = 1;
+    mask.Header.biClrUsed = 0;
+    mask.Colours[1] = {255, 255, 255, 0};
+    StretchDIBits(dc, x, y, width, height, 0, 0, width, height, maskBits, reinterpret_cast<BITMAPINFO*>(&mask),
+                  DIB_RGB_COLORS, SRCAND);
+    StretchDIBits(dc, x, y, width, height, 0, 0, width, height, colourBits, reinterpret_cast<BITMAPINFO*>(&colour),
+                  DIB_RGB_COLORS, SRCINVERT);
+    return true;
+}
+
 HICON DanceIcon(int frame) {
     if (frame < 0 || frame >= kDanceFrameCount) return nullptr;
     HICON& icon = DrawingResources.DanceIcons[frame];

@@ -86,6 +86,14 @@ HBITMAP LoadSceneBitmap(const char* name);
 // one case, and the dance only at its end. Null when they cannot be
 // loaded.
 HICON LetterIcon(bool upper, int i);
+
+// Draws the icon resource id of the program at its own size with its
+// top-left corner at (x, y), as DrawIconEx draws an icon (the mask ANDed,
+// then the colours XORed), straight from the resource's bits: making an
+// icon of it costs several times the drawing, and the letter panel draws
+// 26 at its first paint. False, with nothing drawn, when the resource is
+// missing or its image is not a palette picture of 8 bits or fewer.
+bool DrawIconResource(HDC dc, int id, int x, int y);
 HICON DanceIcon(int frame);
 
 // One of the scene box's pictures by name, loaded the first time and kept

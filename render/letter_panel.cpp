@@ -15,25 +15,34 @@ constexpr int kLetterPanelWeave = 1;
 constexpr int kArrowIndentX = 8;
 constexpr int kArrowIndentY = 10;
 
-// The picture of cell i: its letter in the chosen case, or the used-letter
-// marker once guessed (never in the panel of a fresh game).
-HICON LetterIconOf(int i, bool fresh) {
-    if (!fresh && GameState.LettersUsed[i] != 0) return DrawingResources.UsedLetterIcon;
-    return LetterIcon(Preferences.UpperCaseLetters != 0, i);
-}
-
 void DrawCellIcon(HDC dc, int i, HICON icon) {
     const RegionRect& cell = LetterCells[i];
     Rectangle(dc, cell.left, cell.top, cell.right, cell.bottom);
     DrawSceneIcon(dc, icon, cell.left, cell.top);
 }
 
-// The panel's weave, its cells and its frame, in scene coordinates.
+// Cell i with its letter in the chosen case, drawn straight from the
+// letter's icon resource (an icon is made of it only where that cannot
+// be).
+void DrawCellLetter(HDC dc, int i) {
+    const RegionRect& cell = LetterCells[i];
+    const bool upper = Preferences.UpperCaseLetters != 0;
+    Rectangle(dc, cell.left, cell.top, cell.right, cell.bottom);
+    if (!DrawIconResource(dc, (upper ? IDI_LETTER_UPPER_A : IDI_LETTER_LOWER_A) + i, cell.left, cell.top))
+        DrawSceneIcon(dc, LetterIcon(upper, i), cell.left, cell.top);
+}
+
+// The panel's weave, its cells and its frame, in scene coordinates: the
+// letters in the chosen case, and where fresh is not set, the used-letter
+// marker in the cells of the letters guessed.
 void DrawWholePanel(HDC dc, bool fresh) {
     FillWithPattern(dc, LetterPanel, kLetterPanelWeave);
     SelectObject(dc, GetStockObject(WHITE_BRUSH));
     SelectObject(dc, GetStockObject(BLACK_PEN));
-    for (int i = 0; i < kLetterCount; ++i) DrawCellIcon(dc, i, LetterIconOf(i, fresh));
+    for (int i = 0; i < kLetterCount; ++i) {
+        if (!fresh && GameState.LettersUsed[i] != 0) DrawCellIcon(dc, i, DrawingResources.UsedLetterIcon);
+        else DrawCellLetter(dc, i);
+    }
     FrameRegion(dc, LetterPanel);
 }
 
