@@ -41,16 +41,7 @@ std::string NamedPath;
 std::string WaitingPath;
 bool WaitingNoted = false;
 
-std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool GameUnderWay() {
-    for (uint16_t used : GameState.LettersUsed)
-        if (used != 0) return true;
-    return false;
-}
+bool GameUnderWay() { return CountLettersUsed() > 0; }
 
 // No guess and no pause runs: requests are held meanwhile.
 bool CanTellNow() { return !RequestsHeld(); }

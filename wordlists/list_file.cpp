@@ -37,11 +37,6 @@ bool IsOfficeFile(const std::string& extension) {
     return false;
 }
 
-std::string NameWithoutFolder(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // The file's bytes, up to one more than the largest list; false when it
 // cannot be opened or read.
 bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
@@ -124,7 +119,7 @@ std::string ListText(ListFormat format) {
 
 bool LoadListFile(const char* path, ListFile& file) {
     file = ListFile();
-    file.Name = NameWithoutFolder(path);
+    file.Name = FileNameOf(path);
     const std::string extension = LowerExtension(path);
     std::vector<uint8_t> bytes;
     const bool read = ReadWholeFile(path, bytes);
@@ -187,6 +182,11 @@ ListFormat SaveFormatOf(const char* path, int filterIndex) {
     if (filterIndex == 2) return ListFormat::Text;
     if (filterIndex == 3) return ListFormat::Csv;
     return ListFormat::WordList;
+}
+
+std::string FileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 bool IsListFileName(const std::string& path) {

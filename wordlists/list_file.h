@@ -62,6 +62,9 @@ int16_t WriteListFile(const char* path, ListFormat format);
 // list, 2 text, 3 CSV).
 ListFormat SaveFormatOf(const char* path, int filterIndex);
 
+// The name of a file without its folder.
+std::string FileNameOf(const std::string& path);
+
 // True when the name ends in .WLT, .txt or .csv, in any case.
 bool IsListFileName(const std::string& path);
 

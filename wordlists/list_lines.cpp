@@ -114,12 +114,6 @@ std::string Quote(const std::u32string& text) {
     return "\"" + Utf8Of(shown) + "\"";
 }
 
-std::string Item(const char* kind, int number, const std::string& quote, const std::string& reason) {
-    std::string item = std::string(kind) + " " + std::to_string(number);
-    if (!quote.empty()) item += ", " + quote;
-    return item + ": " + reason;
-}
-
 // A character the phrase rules refuse, named as a reader would name it.
 std::string NameOf(char c) {
     const unsigned char b = static_cast<unsigned char>(c);
@@ -252,6 +246,7 @@ std::vector<ListLine> SplitCsvList(const std::u32string& text) {
 }
 
 std::string PhraseRuleFault(const std::string& phrase) {
+    if (phrase.find('\0') == std::string::npos && IsValidPhrase(phrase.c_str())) return std::string();
     if (phrase.empty()) return "no phrase";
     if (phrase.size() > kMaxPhraseLength)
         return std::to_string(phrase.size()) + " characters, at most " + std::to_string(kMaxPhraseLength);
@@ -261,8 +256,7 @@ std::string PhraseRuleFault(const std::string& phrase) {
                (static_cast<unsigned char>(c) < 0x80 ? "a letter" : "one of the game's letters");
     }
     if (phrase[0] == ' ') return "it starts with a space";
-    if (phrase.find("  ") != std::string::npos) return "two spaces in a row";
-    return std::string();
+    return "two spaces in a row";
 }
 
 std::string OddInPlay(const char* stored) {
@@ -278,6 +272,12 @@ std::string OddInPlay(const char* stored) {
     if (fault == "it starts with a space") return fault + ", which shows as a gap";
     if (fault == "two spaces in a row") return fault + ", which show as a wide gap";
     return fault + "; it is shown from the start";
+}
+
+std::string ReportItem(const char* kind, int number, const std::string& quote, const std::string& reason) {
+    std::string item = std::string(kind) + " " + std::to_string(number);
+    if (!quote.empty()) item += ", " + quote;
+    return item + ": " + reason;
 }
 
 void NoteListFull(ListReport& report, int number) {
@@ -298,15 +298,15 @@ void TakeListLines(const std::vector<ListLine>& lines, WordEntry* list, int16_t&
         std::string reason;
         bool cut = false;
         if (!MakeEntry(line, entry, quote, reason, cut)) {
-            report.Items.push_back(Item("line", line.Number, quote, reason));
+            report.Items.push_back(ReportItem("line", line.Number, quote, reason));
         } else if (!phrases.insert(entry.Phrase).second) {
-            report.Items.push_back(Item("line", line.Number, quote, "already in the list"));
+            report.Items.push_back(ReportItem("line", line.Number, quote, "already in the list"));
         } else {
             list[count++] = entry;
             ++report.Added;
             if (cut)
                 report.Items.push_back(
-                    Item("line", line.Number, quote,
+                    ReportItem("line", line.Number, quote,
                          "information cut to " + std::to_string(kMaxInformationLength) + " characters"));
         }
     }

@@ -66,6 +66,10 @@ std::string PhraseRuleFault(const std::string& phrase);
 // shown from the start"); empty when it keeps them.
 std::string OddInPlay(const char* phrase);
 
+// One named line of the report: "line 4, \"x-ray\": a hyphen is not a
+// letter" (kind "line" or "entry"; no quote where it is empty).
+std::string ReportItem(const char* kind, int number, const std::string& quote, const std::string& reason);
+
 // Notes one more line (or entry) that a full list left out.
 void NoteListFull(ListReport& report, int number);
 

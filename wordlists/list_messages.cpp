@@ -7,6 +7,7 @@
 #include "platform/wide_paths.h"
 #include "resource.h"
 #include "wordlists/list_file.h"
+#include "wordlists/list_text.h"
 
 namespace {
 
@@ -40,16 +41,5 @@ std::u32string DecodeAnsiText(const uint8_t* bytes, size_t size) {
     if (length <= 0) return text;
     std::wstring wide(static_cast<size_t>(length), L'\0');
     MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(size), &wide[0], length);
-    text.reserve(wide.size());
-    for (size_t i = 0; i < wide.size(); ++i) {
-        const char32_t unit = static_cast<char16_t>(wide[i]);
-        const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-                          wide[i + 1] <= 0xDFFF;
-        if (pair) {
-            text += 0x10000 + ((unit - 0xD800) << 10) + (static_cast<char16_t>(wide[++i]) - 0xDC00);
-        } else {
-            text += unit;
-        }
-    }
-    return text;
+    return DecodeUtf16(reinterpret_cast<const uint8_t*>(wide.data()), wide.size() * sizeof(wchar_t), false);
 }

@@ -54,6 +54,20 @@ std::u32string DecodeUtf8(const uint8_t* bytes, size_t size) {
     return text;
 }
 
+bool IsValidUtf8WithMultiByteCharacter(const uint8_t* bytes, size_t size) {
+    bool multiByte = false;
+    for (size_t i = 0; i < size;) {
+        char32_t character;
+        const size_t length = Utf8Sequence(bytes, size, i, character);
+        if (length == 0) return false;
+        multiByte = multiByte || length > 1;
+        i += length;
+    }
+    return multiByte;
+}
+
+}  // namespace
+
 std::u32string DecodeUtf16(const uint8_t* bytes, size_t size, bool bigEndian) {
     auto unit = [&](size_t i) -> char32_t {
         return bigEndian ? (bytes[i] << 8 | bytes[i + 1]) : (bytes[i + 1] << 8 | bytes[i]);
@@ -76,20 +90,6 @@ std::u32string DecodeUtf16(const uint8_t* bytes, size_t size, bool bigEndian) {
     if (i < size) text += kReplacement;
     return text;
 }
-
-bool IsValidUtf8WithMultiByteCharacter(const uint8_t* bytes, size_t size) {
-    bool multiByte = false;
-    for (size_t i = 0; i < size;) {
-        char32_t character;
-        const size_t length = Utf8Sequence(bytes, size, i, character);
-        if (length == 0) return false;
-        multiByte = multiByte || length > 1;
-        i += length;
-    }
-    return multiByte;
-}
-
-}  // namespace
 
 TextEncoding DetectTextEncoding(const uint8_t* bytes, size_t size) {
     if (size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)

@@ -28,6 +28,8 @@ TextEncoding DetectTextEncoding(const uint8_t* bytes, size_t size);
 // is read here as Windows-1252; list_file.h reads it in the system's code
 // page.
 std::u32string DecodeText(const uint8_t* bytes, size_t size, TextEncoding encoding);
+// UTF-16 units (no mark) as characters; a lone surrogate becomes U+FFFD.
+std::u32string DecodeUtf16(const uint8_t* bytes, size_t size, bool bigEndian);
 
 // Windows-1252 and Unicode. The five bytes the code page leaves undefined
 // stand for the control characters of the same number, as on Windows.

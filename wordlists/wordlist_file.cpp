@@ -80,8 +80,7 @@ int16_t TakeWordListImage(const uint8_t* image, int16_t append, ListReport* repo
         if (odd.empty()) continue;
         const std::string phrase = Utf8OfWindows1252(entry.Phrase);
         const bool quoted = !phrase.empty() && std::strlen(entry.Phrase) <= kMaxPhraseLength;
-        report->Items.push_back("entry " + std::to_string(i + 1) + (quoted ? ", \"" + phrase + "\"" : "") +
-                                ": " + odd);
+        report->Items.push_back(ReportItem("entry", i + 1, quoted ? "\"" + phrase + "\"" : "", odd));
     }
     if (report != nullptr) report->Entries = true;
     return Preferences.CustomWordCount;

@@ -11,7 +11,12 @@
   bottom of the core: it includes nothing of another folder but the
   resource ids;
 - game/, the rules, stands on the record alone: it includes no feature
-  folder.
+  folder;
+- the requests the core makes of the window shell are found in one step:
+  every group of game/requests.h and records/record_requests.h names the
+  file that answers it, which defines each request of the group after its
+  marker line "// ---- Requests answered here ----"; no other file
+  carries the marker.
 
 The folders are the ones the top CMakeLists.txt includes the
 sources.cmake of. An include counts as the project's own when it names a
@@ -41,6 +46,31 @@ C_HEADERS = {'assert.h', 'ctype.h', 'errno.h', 'limits.h', 'math.h', 'stdarg.h',
 def read(path):
     with open(os.path.join(ROOT, path), encoding='latin-1') as f:
         return f.read()
+
+REQUEST_HEADERS = ['game/requests.h', 'records/record_requests.h']
+REQUEST_MARKER = '// ---- Requests answered here ----'
+REQUEST_GROUP = re.compile(r'^// ---- (.+): (\S+\.cpp) ----$')
+DECLARATION = re.compile(r'^[A-Za-z_][\w:<>* ]*[\s*](\w+)\(')
+
+
+def request_groups(header):
+    """(title, answering file, [request names]) of each group, in order."""
+    found = []
+    for line in read(header).splitlines():
+        group = REQUEST_GROUP.match(line)
+        if group:
+            found.append((group.group(1), group.group(2), []))
+        elif found and not line.startswith(('//', '#')):
+            declared = DECLARATION.match(line)
+            if declared:
+                found[-1][2].append(declared.group(1))
+    return found
+
+
+def defines(text, name):
+    """A definition, not a declaration: its line opens the body or does not
+    end the statement."""
+    return re.search(r'^[A-Za-z_][\w:<>* ]*[\s*]' + name + r'\((?:[^\n]*\{|[^\n;]*$)', text, re.M) is not None
 
 
 def program_folders():
@@ -178,6 +208,30 @@ class IncludesRunDownward(unittest.TestCase):
             faults += ['%s includes the shell header %s' % (path, name)
                        for own, name in self.layout.project_includes(path) if not self.layout.is_core(own)]
         self.assertEqual(faults, [])
+
+    def test_every_request_group_names_the_file_that_answers_it(self):
+        faults = []
+        for header in REQUEST_HEADERS:
+            groups = request_groups(header)
+            if not groups:
+                faults.append('%s names no group' % header)
+            for title, path, names in groups:
+                if path not in self.layout.files:
+                    faults.append('%s: "%s" names %s, which is no program file' % (header, title, path))
+                    continue
+                text = read(path)
+                if REQUEST_MARKER not in text:
+                    faults.append('%s has no marker of its requests' % path)
+                    continue
+                answers = text[text.index(REQUEST_MARKER):]
+                faults += ['%s does not answer %s after its marker' % (path, name)
+                           for name in names if not defines(answers, name)]
+        self.assertEqual(faults, [])
+
+    def test_only_the_named_files_carry_the_request_marker(self):
+        named = {path for header in REQUEST_HEADERS for _, path, _ in request_groups(header)}
+        marked = {path for path in self.layout.files if path.endswith('.cpp') and REQUEST_MARKER in read(path)}
+        self.assertEqual(sorted(marked - named), [])
 
 
 if __name__ == '__main__':

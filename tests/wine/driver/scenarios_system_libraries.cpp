@@ -2,6 +2,8 @@
 // than at its start: it starts and plays without them, and the first call
 // into one that cannot be loaded is reported by name before the program
 // ends, instead of crashing.
+#include <memory>
+
 #include "check.h"
 #include "dialogs.h"
 #include "scenario_support.h"
@@ -13,29 +15,17 @@ namespace {
 // an empty value for each in its per-program setting, the key
 // HKCU\Software\Wine\AppDefaults\PROGRAM.exe\DllOverrides, which a
 // process reads when it starts.
-class LibrariesSwitchedOff {
-public:
+struct LibrariesSwitchedOff {
     explicit LibrariesSwitchedOff(const std::vector<const char*>& libraries) {
         const std::string& path = Settings.ProgramPath;
-        ProgramKey = "Software\\Wine\\AppDefaults\\" + path.substr(path.find_last_of("\\/") + 1);
-        HKEY key = nullptr;
-        const std::string overrides = ProgramKey + "\\DllOverrides";
-        if (!Expect(RegCreateKeyExA(HKEY_CURRENT_USER, overrides.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                                    &key, nullptr) == ERROR_SUCCESS,
-                    "cannot create HKCU\\%s", overrides.c_str()))
-            return;
-        for (const char* library : libraries) RegSetValueExA(key, library, 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-        RegCloseKey(key);
+        const std::string key =
+            "Software\\Wine\\AppDefaults\\" + path.substr(path.find_last_of("\\/") + 1) + "\\DllOverrides";
+        for (const char* library : libraries) {
+            Overrides.push_back(std::make_unique<PrefixSetting>(key.c_str(), library, REG_SZ, "", 1));
+            Expect(Overrides.back()->Applied, "cannot switch %s off in HKCU\\%s", library, key.c_str());
+        }
     }
-    ~LibrariesSwitchedOff() {
-        RegDeleteKeyA(HKEY_CURRENT_USER, (ProgramKey + "\\DllOverrides").c_str());
-        RegDeleteKeyA(HKEY_CURRENT_USER, ProgramKey.c_str());
-    }
-    LibrariesSwitchedOff(const LibrariesSwitchedOff&) = delete;
-    LibrariesSwitchedOff& operator=(const LibrariesSwitchedOff&) = delete;
-
-private:
-    std::string ProgramKey;
+    std::vector<std::unique_ptr<PrefixSetting>> Overrides;
 };
 
 }  // namespace
