@@ -13,6 +13,7 @@
 #include <uiautomationcore.h>
 
 #include "access/accessible_node.h"
+#include "platform/system_library.h"
 
 namespace {
 
@@ -52,25 +53,17 @@ bool ClassRegistered = false;
 std::string Slots[kAnnouncementSlots];
 long AnnouncementCount = 0;
 
-template <typename Function>
-Function Look(HMODULE library, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
 // Finds the notification event and what the announcer's provider needs;
 // leaves Automation empty unless all of it is there.
 void LookUpAutomation() {
-    char path[MAX_PATH + 32];
-    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return;
-    lstrcatA(path, "\\uiautomationcore.dll");
-    HMODULE library = LoadLibraryA(path);
+    HMODULE library = LoadSystemLibrary("uiautomationcore.dll");
     if (!library) return;
     AutomationFunctions found;
-    found.RaiseNotification = Look<RaiseNotificationFunction>(library, "UiaRaiseNotificationEvent");
-    found.HostProviderFromHwnd = Look<HostProviderFunction>(library, "UiaHostProviderFromHwnd");
-    found.ReturnRawElementProvider = Look<ReturnProviderFunction>(library, "UiaReturnRawElementProvider");
-    found.DisconnectProvider = Look<DisconnectProviderFunction>(library, "UiaDisconnectProvider");
+    found.RaiseNotification = LibraryFunction<RaiseNotificationFunction>(library, "UiaRaiseNotificationEvent");
+    found.HostProviderFromHwnd = LibraryFunction<HostProviderFunction>(library, "UiaHostProviderFromHwnd");
+    found.ReturnRawElementProvider =
+        LibraryFunction<ReturnProviderFunction>(library, "UiaReturnRawElementProvider");
+    found.DisconnectProvider = LibraryFunction<DisconnectProviderFunction>(library, "UiaDisconnectProvider");
     if (found.RaiseNotification && found.HostProviderFromHwnd && found.ReturnRawElementProvider) Automation = found;
 }
 

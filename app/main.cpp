@@ -18,6 +18,7 @@
 #include "install/shortcuts.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
+#include "platform/system_library.h"
 #include "records/preferences.h"
 #include "render/phrase_display.h"
 #include "render/scene_layout.h"
@@ -117,6 +118,7 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+    KeepCurrentFolderOutOfLibrarySearch();
     ProgramInstance = instance;
     LoadResourceString(IDS_PRODUCT_TITLE, ProductTitle, sizeof ProductTitle);
     LoadResourceString(IDS_WINDOW_CLASS, WindowClassName, sizeof WindowClassName);

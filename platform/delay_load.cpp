@@ -5,7 +5,9 @@
 // of its functions, the loader used to refuse to start the program with a
 // message naming it; the first call now says the same in the program's
 // own words and ends the program, rather than letting the call crash.
-// Every game's end has saved the record by then.
+// Every game's end has saved the record by then. Each such DLL is loaded
+// from the system folder by its full path (platform/system_library.h),
+// never through the search path, which begins with the program's folder.
 #include <windows.h>
 
 #include <delayimp.h>
@@ -13,6 +15,7 @@
 #include <cstdio>
 
 #include "platform/program_handles.h"
+#include "platform/system_library.h"
 
 namespace {
 
@@ -42,8 +45,22 @@ FARPROC WINAPI ReportMissingSystemFunction(unsigned notification, PDelayLoadInfo
     ExitProcess(kMissingSystemFunction);
 }
 
+// Before the helper loads a DLL by its bare name, the DLL is loaded here
+// from the system folder. One that is not there is reported as missing at
+// once: the helper would otherwise look for it along the search path.
+FARPROC WINAPI LoadFromSystemFolder(unsigned notification, PDelayLoadInfo info) {
+    if (notification != dliNotePreLoadLibrary) return nullptr;
+    const HMODULE library = LoadSystemLibrary(info->szDll);
+    if (library == nullptr) {
+        info->dwLastError = GetLastError();
+        return ReportMissingSystemFunction(dliFailLoadLib, info);
+    }
+    return reinterpret_cast<FARPROC>(library);
+}
+
 }  // namespace
 
-// The delay-load helper calls this when a load or a look-up fails (C
-// linkage, as <delayimp.h> declares it).
+// The delay-load helper calls these before it loads a DLL and when a load
+// or a look-up fails (C linkage, as <delayimp.h> declares them).
+PfnDliHook __pfnDliNotifyHook2 = LoadFromSystemFolder;
 PfnDliHook __pfnDliFailureHook2 = ReportMissingSystemFunction;

@@ -4,7 +4,12 @@
 // answers instead.
 #include "platform/display_dpi.h"
 
+#include "platform/system_library.h"
+
 namespace {
+
+// 100 %: the logical inch of Windows before monitors had scales of their own.
+constexpr int kDefaultDpi = 96;
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
@@ -20,21 +25,15 @@ constexpr int kEffectiveDpi = 0;
 // loaded as long as the program has a window.
 template <typename Function>
 Function User32Function(const char* name) {
-    const HMODULE user32 = GetModuleHandleA("user32.dll");
-    return user32 ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(user32, name)))
-                  : nullptr;
+    return LibraryFunction<Function>(GetModuleHandleA("user32.dll"), name);
 }
 
 // The monitor's own scale through shcore.dll (Windows 8.1 on), loaded
 // only where GetDpiForWindow is missing (8.1 and 10 before 1607); 0 where
 // it cannot be told.
 int MonitorDpi(HWND window) {
-    static const DpiForMonitorFunction getDpi = [] {
-        const HMODULE shcore = LoadLibraryA("shcore.dll");
-        return shcore ? reinterpret_cast<DpiForMonitorFunction>(
-                            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
-                      : nullptr;
-    }();
+    static const auto getDpi =
+        LibraryFunction<DpiForMonitorFunction>(LoadSystemLibrary("shcore.dll"), "GetDpiForMonitor");
     UINT x = 0;
     UINT y = 0;
     if (!getDpi || !window) return 0;
@@ -44,16 +43,17 @@ int MonitorDpi(HWND window) {
 
 int ScreenDpi() {
     const HDC screen = GetDC(nullptr);
-    if (!screen) return USER_DEFAULT_SCREEN_DPI;
+    if (!screen) return kDefaultDpi;
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+    return dpi > 0 ? dpi : kDefaultDpi;
 }
 
 }  // namespace
 
+// Asked only when the window is made or refitted: looked up each time.
 int WindowDpi(HWND window) {
-    static const auto getDpi = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+    const auto getDpi = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     if (getDpi && window) {
         const UINT dpi = getDpi(window);
         if (dpi > 0) return static_cast<int>(dpi);

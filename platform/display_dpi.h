@@ -7,6 +7,17 @@
 
 #include <windows.h>
 
+// The messages of a monitor's scale, which the headers of the program's
+// API level (Windows XP) do not declare: a window learns that its monitor's
+// scale changed (Windows 8.1 on) and is asked for its size at a new scale
+// (Windows 10 1703 on). Older Windows sends neither.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 // Pixels to the logical inch where the window is (96 at 100 %).
 int WindowDpi(HWND window);
 

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/queue_flags.h"
+#include "platform/windows_version.h"
 
 namespace {
 
@@ -26,6 +28,9 @@ constexpr size_t kHeldLimit = 256;
 // Paints served in one round of the queue: a window that never validates
 // its update area cannot keep a pause spinning.
 constexpr int kPaintsPerRound = 16;
+// Where the system refuses a wait, the rest of the pause is waited out in
+// steps this long, serving the queue between them.
+constexpr DWORD kRefusedWaitStepMs = 10;
 
 // The class of the hidden window through which COM hands a
 // single-threaded apartment the calls other processes make into its
@@ -99,17 +104,36 @@ void Serve(MSG& message, HWND apartment) {
     }
 }
 
+// The kinds of message this Windows lets a wait and a peek name, decided
+// at the first pause: the Windows 8 kinds of input (touch, pointer) only
+// where the version has them, and there only when the system takes them.
+// An older Windows is never asked.
+const QueueFlags& RunningQueueFlags() {
+    static const QueueFlags flags = [] {
+        const WindowsVersion version = RunningWindowsVersion();
+        bool refused = false;
+        if (VersionHasLaterQueueKinds(version.Major, version.Minor)) {
+            SetLastError(ERROR_SUCCESS);
+            GetQueueStatus(kQueueTouch | kQueuePointer);
+            refused = GetLastError() == ERROR_INVALID_PARAMETER;
+        }
+        return QueueFlagsFor(version.Major, version.Minor, refused);
+    }();
+    return flags;
+}
+
 // Takes everything waiting that a pause takes. PeekMessage answers every
 // message sent to the thread before it looks at the queue.
 void ServeQueue() {
+    const UINT input = RunningQueueFlags().InputPeek;
     const HWND apartment = ApartmentWindow();
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE)) Serve(message, apartment);
     if (GameEnding) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_INPUT)) Serve(message, apartment);
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | input)) Serve(message, apartment);
     } else {
         while (PeekMessageA(&message, nullptr, kFirstNonClientMessage, kLastNonClientMessage,
-                            PM_REMOVE | PM_QS_INPUT))
+                            PM_REMOVE | input))
             Serve(message, apartment);
     }
     for (int i = 0; i < kPaintsPerRound && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT);
@@ -169,6 +193,14 @@ void RestoreCopiedArea() {
     SetRectEmpty(&CopiedArea);
 }
 
+// One step of a wait the system refused: the event or the step's time.
+DWORD WaitOneStep(HANDLE event, DWORD ms) {
+    const DWORD step = ms < kRefusedWaitStepMs ? ms : kRefusedWaitStepMs;
+    if (event) return WaitForSingleObject(event, step);
+    Sleep(step);
+    return WAIT_TIMEOUT;
+}
+
 void RemoveQueuedMessages(UINT first, UINT last) {
     MSG message;
     while (PeekMessageA(&message, nullptr, first, last, PM_REMOVE)) {
@@ -207,24 +239,32 @@ void PaintAgainAfterPause(HWND window, const RECT& area) {
 
 // What is in the queue is marked as seen before each round, so that the
 // wait below wakes only for what arrives after it: input that stays queued
-// until the pause is over does not wake it again and again.
+// until the pause is over does not wake it again and again. A wait the
+// system refuses never ends the pause early: the rest is waited out in
+// short steps.
 bool WaitServingQueue(HANDLE event, DWORD ms) {
+    const QueueFlags& flags = RunningQueueFlags();
     const DWORD start = GetTickCount();
     const DWORD handleCount = event ? 1 : 0;
     bool signalled = false;
+    bool refused = false;
     ++PauseDepth;
     BeginHoldingRequests();
     for (;;) {
-        GetQueueStatus(QS_ALLINPUT);
+        GetQueueStatus(flags.Wake);
         ServeQueue();
         const DWORD passed = GetTickCount() - start;
         if (passed >= ms) break;
-        const DWORD woke = MsgWaitForMultipleObjectsEx(handleCount, &event, ms - passed, QS_ALLINPUT, 0);
+        DWORD woke = WAIT_FAILED;
+        if (!refused) woke = MsgWaitForMultipleObjectsEx(handleCount, &event, ms - passed, flags.Wake, 0);
+        if (woke == WAIT_FAILED) {
+            refused = true;
+            woke = WaitOneStep(event, ms - passed);
+        }
         if (handleCount && woke == WAIT_OBJECT_0) {
             signalled = true;
             break;
         }
-        if (woke == WAIT_FAILED) break;
     }
     if (--PauseDepth == 0) RestoreCopiedArea();
     EndHoldingRequests();

@@ -1,7 +1,10 @@
 # The Win32 base under every feature folder: the program's handles, the
 # utilities every part uses, the help, the Windows version, system folders
-# and files, resource loading and sound playback. It stands on the
-# portable core only.
+# and files, system libraries, resource loading and sound playback. It
+# stands on the portable core only; which queue flags a Windows version
+# takes is portable.
+list(APPEND WORDLOFT_CORE_SOURCES
+    platform/queue_flags.cpp)
 list(APPEND WORDLOFT_SHELL_SOURCES
     platform/category_resource.cpp
     platform/delay_load.cpp
@@ -10,6 +13,7 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     platform/pauses.cpp
     platform/program_handles.cpp
     platform/sound_playback.cpp
+    platform/system_library.cpp
     platform/system_files.cpp
     platform/utilities.cpp
     platform/wide_paths.cpp

@@ -1,4 +1,4 @@
-// The Windows version behind the program's help: read from ntdll's
+// The Windows version behind the program's choices: read from ntdll's
 // RtlGetVersion, which reports the version Windows really is whatever the
 // manifest declares. (The manifest names every Windows from Vista to 10
 // and 11, so GetVersionExA would tell the truth as well; RtlGetVersion
@@ -13,23 +13,25 @@ constexpr DWORD kVistaMajorVersion = 6;
 
 using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
 
-// The major version of Windows; 0 when ntdll does not tell it.
-DWORD WindowsMajorVersion() {
+WindowsVersion ReadWindowsVersion() {
     HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    if (ntdll == nullptr) return 0;
+    if (ntdll == nullptr) return WindowsVersion{0, 0};
     const auto getVersion = reinterpret_cast<RtlGetVersionFunction>(
         reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
-    if (getVersion == nullptr) return 0;
+    if (getVersion == nullptr) return WindowsVersion{0, 0};
     OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    return getVersion(&version) == 0 ? version.dwMajorVersion : 0;
+    if (getVersion(&version) != 0) return WindowsVersion{0, 0};
+    return WindowsVersion{version.dwMajorVersion, version.dwMinorVersion};
 }
 
 }  // namespace
 
+WindowsVersion RunningWindowsVersion() {
+    static const WindowsVersion version = ReadWindowsVersion();
+    return version;
+}
+
 // Every Windows since 2000 has RtlGetVersion; one without it is older still
 // and comes with its help viewer.
-bool SystemHasWinHelpViewer() {
-    static const bool has = WindowsMajorVersion() < kVistaMajorVersion;
-    return has;
-}
+bool SystemHasWinHelpViewer() { return RunningWindowsVersion().Major < kVistaMajorVersion; }

@@ -14,7 +14,7 @@ packages=(
     cmake make g++ python3
     googletest libgtest-dev
     clang libclang-rt-14-dev
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+    g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine wine64 xvfb xauth x11-utils
     fonts-liberation fonts-wine

@@ -102,6 +102,7 @@ done
 run_suite resources-win64 python3 tests/assets/check_resources.py "$build/win64/wordloft.exe"
 run_suite resources-win32 python3 tests/assets/check_resources.py "$build/win32/wordloft.exe"
 run_suite manifest python3 tests/assets/check_manifest.py "$build/win64/wordloft.exe" "$build/win32/wordloft.exe"
+run_suite imports python3 tests/assets/check_imports.py "$build/win32/wordloft.exe" "$build/win64/wordloft.exe"
 # The release: the zip and the installer built and checked, the players'
 # 32-bit installer installed and removed under Wine.
 run_suite dist timeout 300 scripts/with-display.sh python3 tests/dist/test_dist.py "$build"

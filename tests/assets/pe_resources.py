@@ -1,7 +1,7 @@
 """Reads the resource directory of a Windows executable (PE32 or PE32+)
 into {type: {name: bytes}}. Types and names are numbers or upper-case
-strings; of several languages the first is taken. Also names the DLLs the
-executable imports when it starts (its import directory)."""
+strings; of several languages the first is taken. Also names the DLLs and
+functions the executable imports when it starts (its import directory)."""
 
 import struct
 
@@ -77,19 +77,50 @@ def read_resources(data):
     return out
 
 
-def imported_dlls(data):
-    """The names of the DLLs in the import directory, lower-cased, in order."""
+def machine(data):
+    """The PE header's machine: 0x14C for a 32-bit x86 program, 0x8664 for x64."""
     pe = struct.unpack_from('<I', data, 0x3C)[0]
     if data[:2] != b'MZ' or data[pe:pe + 4] != b'PE\0\0':
         raise PeError('not a PE file')
+    return struct.unpack_from('<H', data, pe + 4)[0]
+
+
+def imports(data):
+    """[(dll, [function...])] of the import directory, in order: DLL names
+    lower-cased, functions by name or as "#ordinal"."""
+    pe = struct.unpack_from('<I', data, 0x3C)[0]
+    if data[:2] != b'MZ' or data[pe:pe + 4] != b'PE\0\0':
+        raise PeError('not a PE file')
+    wide = machine(data) == 0x8664
+    thunk_size, ordinal_flag = (8, 1 << 63) if wide else (4, 1 << 31)
     rva, size, sections = _sections(data, pe, directory=1)
-    names = []
+
+    def text_at(address):
+        start = _file_offset(sections, address)
+        return data[start:data.index(b'\0', start)].decode('ascii')
+
+    found = []
     at = _file_offset(sections, rva) if size else None
     while at is not None:
-        name_rva = struct.unpack_from('<I', data, at + 12)[0]
+        lookup, name_rva, first = struct.unpack_from('<I8xII', data, at)
         if name_rva == 0:
             break
-        start = _file_offset(sections, name_rva)
-        names.append(data[start:data.index(b'\0', start)].decode('ascii').lower())
+        functions = []
+        thunk = _file_offset(sections, lookup or first)
+        while True:
+            entry = struct.unpack_from('<Q' if wide else '<I', data, thunk)[0]
+            if entry == 0:
+                break
+            if entry & ordinal_flag:
+                functions.append('#%d' % (entry & 0xFFFF))
+            else:
+                functions.append(text_at((entry & 0x7FFFFFFF) + 2))
+            thunk += thunk_size
+        found.append((text_at(name_rva).lower(), functions))
         at += 20
-    return names
+    return found
+
+
+def imported_dlls(data):
+    """The names of the DLLs in the import directory, lower-cased, in order."""
+    return [dll for dll, _ in imports(data)]

@@ -94,6 +94,16 @@ void CopyCapture(Image& image) {
     image.Pixels.assign(pixels, pixels + static_cast<size_t>(image.Width) * image.Height);
 }
 
+// Where the program ran as Windows 7 or older, no wait, peek or queue
+// status asked for the queue flags of Windows 8, which the probe refused
+// as that Windows does.
+void ExpectNoRefusedQueueCalls() {
+    if (SharedBlock == nullptr || !SharedBlock->ActingAsOlderWindows) return;
+    Expect(SharedBlock->RefusedQueueCalls == 0,
+           "the program asked %d times for queue flags (QS_TOUCH, QS_POINTER) that Windows 7 and older refuse",
+           SharedBlock->RefusedQueueCalls);
+}
+
 void ForgetProgram(Program& program) {
     if (program.Probe != nullptr) UnhookWindowsHookEx(program.Probe);
     if (program.Marker != nullptr) UnhookWindowsHookEx(program.Marker);
@@ -140,12 +150,17 @@ bool StartProgram(Program& program, const std::string& arguments, int showComman
     const std::wstring path = Widen(Settings.ProgramPath);
     std::wstring commandLine = L"\"" + path + L"\"";
     if (!arguments.empty()) commandLine += L" " + Widen(arguments);
-    const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
+    const std::wstring folder = Settings.CurrentFolder.empty() ? path.substr(0, path.find_last_of(L"\\/"))
+                                                               : Widen(Settings.CurrentFolder);
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     if (showCommand >= 0) {
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = static_cast<WORD>(showCommand);
+    }
+    if (SharedBlock != nullptr) {
+        SharedBlock->ActingAsOlderWindows = 0;
+        SharedBlock->RefusedQueueCalls = 0;
     }
     if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &program.Process)) {
@@ -207,6 +222,7 @@ bool CloseProgram(Program& program) {
             return false;
         }
     }
+    ExpectNoRefusedQueueCalls();
     ForgetProgram(program);
     return true;
 }

@@ -14,6 +14,8 @@ struct DriverSettings {
     std::string ProgramPath;     // wordloft.exe, as UTF-8
     std::string ProbePath;       // the probe DLL
     std::string ScreenshotFolder;
+    // The folder a program starts in; empty: the program's own.
+    std::string CurrentFolder;
 };
 extern DriverSettings Settings;
 

@@ -12,6 +12,7 @@
 WORDLOFT_SCENARIO("first-start-writes-defaults", FirstStartWritesDefaults, "1024x768")
 WORDLOFT_SCENARIO("empty-custom-list-falls-back", EmptyCustomListFallsBackToEnteredWord, "1024x768")
 WORDLOFT_SCENARIO("missing-system-library-reported", MissingSystemLibraryIsReported, "1024x768")
+WORDLOFT_SCENARIO("no-planted-library-loads", NoPlantedLibraryIsLoaded, "1024x768")
 // Games and their counters.
 WORDLOFT_SCENARIO("won-and-lost-games-counted", WonAndLostGamesAreCounted, "1024x768")
 WORDLOFT_SCENARIO("first-guess-greys-menus", FirstGuessGreysWordsAndMaxGuesses, "1024x768")

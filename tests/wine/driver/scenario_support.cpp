@@ -1,6 +1,8 @@
 // What the scenarios share: starting runs, playing words, reading the picture.
 #include "scenario_support.h"
 
+#include <cstdio>
+
 #include "check.h"
 #include "dialogs.h"
 
@@ -288,4 +290,21 @@ PrefixSoundDevice::PrefixSoundDevice() : Setting(kDriversKey, "Audio", REG_SZ, "
     char server[MAX_PATH] = "";
     const bool served = GetEnvironmentVariableA("PULSE_SERVER", server, sizeof server) > 0;
     Applied = Expect(served && Setting.Applied, "the run has no sound server (PULSE_SERVER) for a sound device");
+}
+
+bool WriteFileBytes(const std::string& path, const Bytes& b) {
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) return false;
+    bool ok = std::fwrite(b.data(), 1, b.size(), out) == b.size();
+    return std::fclose(out) == 0 && ok;
+}
+
+bool ReadFileBytes(const std::string& path, Bytes& b) {
+    b.clear();
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (in == nullptr) return false;
+    int c;
+    while ((c = std::fgetc(in)) != EOF) b.push_back(static_cast<uint8_t>(c));
+    std::fclose(in);
+    return true;
 }

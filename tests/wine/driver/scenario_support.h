@@ -105,6 +105,10 @@ void ChooseFile(const Program& program, const char* caption, const std::string& 
 // to finish; a dialog opening meanwhile is recorded and dismissed.
 void FinishGameWithoutDialog(const Program& program, char letter);
 
+// A whole file as bytes, written or read; false when that fails.
+bool WriteFileBytes(const std::string& path, const Bytes& b);
+bool ReadFileBytes(const std::string& path, Bytes& b);
+
 // Compares two preference images and records up to five differing offsets.
 bool ExpectSameBytes(const Bytes& got, const Bytes& expected, const char* what);
 

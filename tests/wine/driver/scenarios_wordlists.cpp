@@ -155,23 +155,6 @@ Bytes WordListFile(const std::vector<WordEntryText>& words) {
     return b;
 }
 
-bool WriteFileBytes(const std::string& path, const Bytes& b) {
-    FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) return false;
-    bool ok = std::fwrite(b.data(), 1, b.size(), out) == b.size();
-    return std::fclose(out) == 0 && ok;
-}
-
-bool ReadFileBytes(const std::string& path, Bytes& b) {
-    b.clear();
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (in == nullptr) return false;
-    int c;
-    while ((c = std::fgetc(in)) != EOF) b.push_back(static_cast<uint8_t>(c));
-    std::fclose(in);
-    return true;
-}
-
 std::string ExpectedLine(const WordEntryText& word) {
     return word.Information.empty() ? word.Phrase : word.Phrase + ": " + word.Information;
 }

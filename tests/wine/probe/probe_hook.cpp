@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+#include "probe_older_windows.h"
 #include "probe_protocol.h"
 #include "probe_timing.h"
 #include "capture_format.h"
@@ -105,6 +106,8 @@ int32_t Answer(HWND window, ProbeBlock* block) {
         return StopEventLog(block);
     case kProbeProcessTime:
         return ReadProcessTime(block);
+    case kProbeHideWindowDpi:
+        return HideWindowDpi();
     default:
         return 0;
     }
@@ -121,17 +124,20 @@ PeekMessageFunction RealPeekMessage = nullptr;
 int ProgramPeeking = 0;
 
 BOOL WINAPI WatchedPeekMessage(LPMSG message, HWND window, UINT first, UINT last, UINT remove) {
+    if (RefuseLaterQueueFlags(remove >> 16)) return FALSE;
     ++ProgramPeeking;
     const BOOL found = RealPeekMessage(message, window, first, last, remove);
     --ProgramPeeking;
     return found;
 }
 
-// Redirects the program's import slot of PeekMessageA once, for good.
+// Redirects the program's import slot of PeekMessageA once, for good, and
+// answers as an older Windows where the program runs as one.
 void WatchProgramPeeking() {
     static bool done = false;
     if (done) return;
     done = true;
+    ActAsOlderWindows(OpenBlock());
     void** slot = ImportSlot("user32.dll", "PeekMessageA");
     if (slot == nullptr) return;
     RealPeekMessage = reinterpret_cast<PeekMessageFunction>(*slot);

@@ -37,6 +37,10 @@ enum ProbeRequest : int32_t {
     kProbeStartLog = 7,      // record the program's pauses and releases of window DCs
     kProbeStopLog = 8,       // stop recording; Value: the number of ProbeEvents
     kProbeProcessTime = 9,   // answer: ProbeProcessTime
+    // Hides user32's GetDpiForWindow from the program's GetProcAddress, as
+    // on Windows before 10: the program then asks shcore.dll (8.1) or the
+    // screen for the scale.
+    kProbeHideWindowDpi = 10,
 };
 
 // kProbeTimePainting: each round times four steps, each ended by GdiFlush:
@@ -99,6 +103,13 @@ struct ProbeBlock {
     int32_t QueueMessages;     // messages taken while watching
     int32_t QueueLongestMs;    // the longest wait among them
     int32_t QueueLongestMessage;
+    // Windows 7 and older refuse the queue flags Windows 8 added (QS_TOUCH,
+    // QS_POINTER) with ERROR_INVALID_PARAMETER; Wine takes them in every
+    // version. Where the program runs as Windows 7 or older, the probe
+    // refuses them as that Windows would, in MsgWaitForMultipleObjectsEx,
+    // GetQueueStatus and PeekMessageA, and counts each call it refused.
+    int32_t ActingAsOlderWindows;  // 1 once the refusals are in place
+    int32_t RefusedQueueCalls;
 };
 
 constexpr uint32_t kProbeMemorySize = 8u << 20;
