@@ -122,7 +122,34 @@ uint32_t QueryVirtualStoreDirectory(char* buffer, uint32_t size) {
     return store.empty() ? 0 : CopyUtf8Path(store, buffer, size);
 }
 
-std::FILE* OpenFileForReading(const char* path) { return _wfopen(WidePath(path).c_str(), L"rb"); }
+// Opened with every sharing allowed, as a reader that must not get in the
+// way of the program that writes the file.
+int16_t QueryFileState(const char* path) {
+    const std::wstring wide = WidePath(path);
+    HANDLE file = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return kFileNotFound;
+        if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION) return kFileHeld;
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return kFileIsFolder;
+        return kFileRefused;
+    }
+    const DWORD type = GetFileType(file);
+    CloseHandle(file);
+    return type == FILE_TYPE_DISK ? kFileReadable : kFileIsDevice;
+}
+
+// A device or a pipe (COM1.wlt, a pipe's name) could keep a read waiting
+// for ever: only a file on a disk is read.
+std::FILE* OpenFileForReading(const char* path) {
+    std::FILE* file = _wfopen(WidePath(path).c_str(), L"rb");
+    if (file == nullptr) return nullptr;
+    if (GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) == FILE_TYPE_DISK) return file;
+    std::fclose(file);
+    return nullptr;
+}
 
 int16_t RemoveFile(const char* path) { return DeleteFileW(WidePath(path).c_str()) ? 1 : 0; }
 

@@ -40,7 +40,21 @@ uint32_t QueryPreferenceDirectory(char* buffer, uint32_t size);
 // there (the VirtualStore), answered like QueryWindowsDirectory; 0 when the
 // system has none.
 uint32_t QueryVirtualStoreDirectory(char* buffer, uint32_t size);
-// A file opened for binary reading; null when it cannot be.
+// What a path names, for reading it: an ordinary file on a disk that opens
+// for reading; no such file (file or folder not found); a file another
+// program holds without sharing it, which usually passes soon; a folder; a
+// device, a pipe or anything else that is no file on a disk, which may
+// block whoever reads it; or a file that cannot be opened for another
+// reason (access denied).
+constexpr int16_t kFileNotFound = 0;
+constexpr int16_t kFileReadable = 1;
+constexpr int16_t kFileHeld = 2;
+constexpr int16_t kFileIsFolder = 3;
+constexpr int16_t kFileIsDevice = 4;
+constexpr int16_t kFileRefused = 5;
+int16_t QueryFileState(const char* path);
+// A file opened for binary reading; null when it cannot be, or when it is
+// no file on a disk.
 std::FILE* OpenFileForReading(const char* path);
 // Removes a file; 1 when it is gone.
 int16_t RemoveFile(const char* path);
@@ -49,7 +63,6 @@ int16_t RemoveFile(const char* path);
 // left as they were, when another program has one of them open without
 // sharing it (a scanner that opened the new file), which usually passes
 // soon.
-constexpr int16_t kFileHeld = 2;
 int16_t MoveFileOver(const char* from, const char* to);
 // Writing a file that MoveFileOver then puts in place: created (or
 // truncated) for binary writing, null when it cannot be; the number of

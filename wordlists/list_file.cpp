@@ -7,19 +7,36 @@
 
 #include "game/requests.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
 #include "records/whole_file.h"
 #include "wordlists/list_text.h"
 #include "wordlists/wordlist_file.h"
 
 namespace {
 
-// A list of 200 entries takes a few kilobytes; anything much larger is no
-// list (and is then refused as a word-list file of the wrong size).
-constexpr size_t kLargestListFile = 4 * 1024 * 1024;
-
 const char kOfficeHint[] =
     "Wordloft cannot read Word or Excel files. Save the list from Word or Excel as a text file "
     "(*.txt) or a CSV file (*.csv) first, then open that file.";
+
+// Why a file cannot be read as a list, after its name.
+std::string ProblemOf(const std::string& name, int16_t state) {
+    switch (state) {
+        case kFileNotFound: return name + " was not found.";
+        case kFileIsFolder: return name + " is a folder, not a list file.";
+        case kFileIsDevice: return name + " is not a file on a disk but a device or a pipe, so it is not read.";
+        case kFileHeld: return name + " is held open by another program. Close it there, then open the list again.";
+        default: return name + " cannot be opened: Windows refused access to it.";
+    }
+}
+
+std::string TooLarge(const std::string& name) {
+    return name + " is too large for a word list: a list file holds at most 4 MB.";
+}
+
+std::string NotText(const std::string& name) {
+    return name + " is not a text file (it holds bytes no text holds), so it holds no word list. Save the list as "
+                  "a text file (*.txt) or a CSV file (*.csv), then open that file.";
+}
 
 std::string LowerExtension(const std::string& path) {
     const size_t dot = path.find_last_of('.');
@@ -37,41 +54,68 @@ bool IsOfficeFile(const std::string& extension) {
     return false;
 }
 
-// The file's bytes, up to one more than the largest list; false when it
-// cannot be opened or read.
-bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes) {
+// The file's bytes, read in one go; false when it cannot be opened or
+// read. A file larger than kLargestListFile is not read: tooLarge is set.
+bool ReadWholeFile(const char* path, std::vector<uint8_t>& bytes, bool& tooLarge) {
     std::FILE* file = OpenFileForReading(path);
     if (file == nullptr) return false;
-    bytes.clear();
-    uint8_t chunk[16384];
-    size_t got;
-    while (bytes.size() <= kLargestListFile && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    const bool failed = std::ferror(file) != 0;
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
+    tooLarge = size < 0 || static_cast<unsigned long>(size) > kLargestListFile;
+    bool failed = size < 0 || std::fseek(file, 0, SEEK_SET) != 0;
+    if (!failed && !tooLarge) {
+        bytes.resize(static_cast<size_t>(size));
+        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+        failed = std::ferror(file) != 0;
+    }
     std::fclose(file);
-    return !failed;
+    return !failed || tooLarge;
 }
 
-// The characters of a text file; false for a file that is no text (it
-// holds a NUL character) or is too large to be a list.
+// The characters of a text file; false for a file that is no text: it
+// holds a NUL character.
 bool ReadTextCharacters(const std::vector<uint8_t>& bytes, std::u32string& text) {
-    if (bytes.size() > kLargestListFile) return false;
     const TextEncoding encoding = DetectTextEncoding(bytes.data(), bytes.size());
+    if (!IsUtf16(encoding) && std::memchr(bytes.data(), 0, bytes.size()) != nullptr) return false;
     text = encoding == TextEncoding::Ansi ? DecodeAnsiText(bytes.data(), bytes.size())
                                           : DecodeText(bytes.data(), bytes.size(), encoding);
     return text.find(U'\0') == std::u32string::npos;
 }
 
-// Takes text or CSV lines into a copy of the list (empty for a replace);
-// the list receives the copy only when a line was usable.
-int16_t TakeLines(const ListFile& file, int16_t append, ListReport& report) {
+// Takes a text or CSV file's entries into file from its bytes (read
+// false: they could not be read), which are released; false after
+// reporting why it holds none.
+bool LoadTextList(std::vector<uint8_t>& bytes, bool read, bool tooLarge, ListFile& file, bool csv) {
+    if (!read) {
+        ShowListNote(ProblemOf(file.Name, kFileRefused));
+        return false;
+    }
+    if (tooLarge) {
+        ShowListNote(TooLarge(file.Name));
+        return false;
+    }
+    std::u32string text;
+    const bool isText = ReadTextCharacters(bytes, text);
+    std::vector<uint8_t>().swap(bytes);
+    if (!isText) {
+        ShowListNote(NotText(file.Name));
+        return false;
+    }
+    file.Format = csv ? ListFormat::Csv : ListFormat::Text;
+    GatherListEntries(text, csv, file.Entries, file.Gathered);
+    return true;
+}
+
+// Takes a text or CSV file's entries into a copy of the list (empty for a
+// replace); the list receives the copy only when an entry was added.
+int16_t TakeEntries(const ListFile& file, int16_t append, ListReport& report) {
     static WordEntry list[kCustomWordMax];
     int16_t count = 0;
     if (append != 0 && Preferences.CustomWordCount > 0 && Preferences.CustomWordCount <= kCustomWordMax) {
         count = Preferences.CustomWordCount;
         std::memcpy(list, Preferences.CustomWords, sizeof(WordEntry) * static_cast<size_t>(count));
     }
-    TakeListLines(file.Lines, list, count, report);
+    TakeListEntries(file.Entries, file.Gathered, list, count, report);
     if (report.Added == 0) {
         report.Unchanged = true;
         return Preferences.CustomWordCount;
@@ -121,9 +165,17 @@ bool LoadListFile(const char* path, ListFile& file) {
     file = ListFile();
     file.Name = FileNameOf(path);
     const std::string extension = LowerExtension(path);
+    const bool text = extension == ".txt" || extension == ".csv";
+    const int16_t state = QueryFileState(path);
+    // A word-list file that is missing gets the word-list file's message.
+    if (state != kFileReadable && (text || state != kFileNotFound)) {
+        ShowListNote(ProblemOf(file.Name, state));
+        return false;
+    }
     std::vector<uint8_t> bytes;
-    const bool read = ReadWholeFile(path, bytes);
-    if (read && IsWordListImage(bytes.data(), bytes.size())) {
+    bool tooLarge = false;
+    const bool read = state == kFileReadable && ReadWholeFile(path, bytes, tooLarge);
+    if (read && !tooLarge && IsWordListImage(bytes.data(), bytes.size())) {
         file.Image = std::move(bytes);
         return true;
     }
@@ -131,19 +183,19 @@ bool LoadListFile(const char* path, ListFile& file) {
         ShowInfoMessage(kOfficeHint);
         return false;
     }
-    std::u32string text;
-    if (read && (extension == ".txt" || extension == ".csv") && ReadTextCharacters(bytes, text)) {
-        file.Format = extension == ".txt" ? ListFormat::Text : ListFormat::Csv;
-        file.Lines = file.Format == ListFormat::Text ? SplitTextList(text) : SplitCsvList(text);
-        return true;
-    }
+    if (text) return LoadTextList(bytes, read, tooLarge, file, extension == ".csv");
     file.Image.assign(kWordListFileSize, 0);
     return LoadWordListImage(path, file.Image.data());
 }
 
+std::string ListFileProblem(const char* path) {
+    const int16_t state = QueryFileState(path);
+    return state == kFileReadable ? std::string() : ProblemOf(FileNameOf(path), state);
+}
+
 int16_t TakeListFile(const ListFile& file, int16_t append, ListReport& report) {
     if (file.Format == ListFormat::WordList) return TakeWordListImage(file.Image.data(), append, &report);
-    return TakeLines(file, append, report);
+    return TakeEntries(file, append, report);
 }
 
 int16_t CountUsableEntries(const ListFile& file, ListReport& report) {
@@ -154,7 +206,7 @@ int16_t CountUsableEntries(const ListFile& file, ListReport& report) {
         count = stored < 0 ? 0 : stored > kCustomWordMax ? kCustomWordMax : stored;
         report.Entries = true;
     } else {
-        TakeListLines(file.Lines, list, count, report);
+        TakeListEntries(file.Entries, file.Gathered, list, count, report);
     }
     report.Unchanged = count == 0;
     return count;

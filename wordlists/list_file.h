@@ -12,29 +12,45 @@
 #include <string>
 #include <vector>
 
-#include "wordlists/list_lines.h"
+#include "wordlists/list_entries.h"
+#include "wordlists/list_report.h"
 
 enum class ListFormat : int16_t { WordList, Text, Csv };
 
-// A list file read whole, not yet taken into the list.
+// A list file read once, not yet taken into the list.
 struct ListFile {
     ListFormat Format = ListFormat::WordList;
     // The file's name without its folder, UTF-8, for the messages.
     std::string Name;
-    // A word-list file's image; a text or CSV file's lines.
+    // A word-list file's image; a text or CSV file's usable entries and
+    // the report of its other lines.
     std::vector<uint8_t> Image;
-    std::vector<ListLine> Lines;
+    std::vector<ListEntry> Entries;
+    ListReport Gathered;
 };
 
-// Reads a list file. A file of 26,004 bytes whose version is 10101 is a
-// word-list file whatever its name; any other file is read by its
-// extension: .txt as text, .csv as CSV, in UTF-8, UTF-16 or the system's
-// ANSI code page. A Word or Excel file (.doc, .docx, .xls, .xlsx, .odt,
-// .ods) is refused with a hint to save it as text or CSV; any other file,
-// and a text file that holds no text, is reported as a word-list file
-// would be ("Error: Wordloft Word File Size Error." and the like). False
-// after the failure was reported; the list is never touched here.
+// The largest text or CSV file read as a list; a list of 200 entries takes
+// a few kilobytes.
+constexpr size_t kLargestListFile = 4 * 1024 * 1024;
+
+// Reads a list file, only when its path names an ordinary file on a disk:
+// a folder, a device, a pipe, a file another program holds or one that
+// cannot be opened is named in a message that says why. A file of 26,004
+// bytes whose version is 10101 is a word-list file whatever its name; any
+// other file is read by its extension: .txt as text, .csv as CSV, in
+// UTF-8, UTF-16 or the system's ANSI code page, at most kLargestListFile
+// bytes; a text file that is missing, larger or holds a NUL character (no
+// text file) is named in a message that says so. A Word or Excel file
+// (.doc, .docx, .xls, .xlsx, .odt, .ods) is refused with a hint to save it
+// as text or CSV; any other file is reported as a word-list file would be
+// ("Error: Wordloft Word File Size Error." and the like). False after the
+// failure was reported; the list is never touched here. Nothing of the
+// file's text is kept but its entries.
 bool LoadListFile(const char* path, ListFile& file);
+
+// Why a path that names a list cannot be read: a message naming the file
+// (UTF-8), or empty when it is an ordinary file on a disk that opens.
+std::string ListFileProblem(const char* path);
 
 // Takes a file's entries into the CustomWordList: append 0 replaces the
 // list, 1 adds to it. A word-list file is taken as ReadWordListFile takes
@@ -77,5 +93,9 @@ std::string ListPathOnCommandLine(const std::string& commandLine);
 // (GetACP), so that a list written on a Central European or Cyrillic PC
 // is not taken for Windows-1252.
 std::u32string DecodeAnsiText(const uint8_t* bytes, size_t size);
+
+// Supplied by the window shell: an information box (caption ProductTitle)
+// with a UTF-8 text, owned by the window in front.
+int ShowListNote(const std::string& text);
 
 #endif

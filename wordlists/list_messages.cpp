@@ -11,35 +11,63 @@
 
 namespace {
 
-int ShowWideBox(const std::string& text, const char* caption, UINT icon) {
+// The bytes decoded at a time: a piece ends after a line feed, which is
+// never part of another character in any ANSI code page (the trail bytes
+// of the double-byte ones start at 0x40), so no character is cut.
+constexpr size_t kAnsiPiece = 64 * 1024;
+
+int ShowWideBox(const std::string& text, const char* caption, UINT icon, HWND owner) {
     SetArrowCursor();
-    return MessageBoxW(GetActiveWindow(), WidePath(text.c_str()).c_str(), WideText(caption).c_str(),
-                       MB_OK | icon);
+    return MessageBoxW(owner, WidePath(text.c_str()).c_str(), WideText(caption).c_str(), MB_OK | icon);
+}
+
+void AppendAnsi(std::u32string& text, const char* ansi, int size) {
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi, size, nullptr, 0);
+    if (length <= 0) return;
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi, size, &wide[0], length);
+    text += DecodeUtf16(reinterpret_cast<const uint8_t*>(wide.data()), wide.size() * sizeof(wchar_t), false);
 }
 
 }  // namespace
 
-void ShowListReport(const ListReport& report, const std::string& fileName) {
+void ShowListReport(const ListReport& report, const std::string& fileName, HWND owner) {
     const std::string text = FormatListReport(report, fileName);
     if (text.empty()) return;
+    if (owner == nullptr) owner = FrontWindow();
     if (!report.Unchanged) {
-        ShowWideBox(text, ProductTitle, MB_ICONINFORMATION);
+        ShowWideBox(text, ProductTitle, MB_ICONINFORMATION, owner);
         return;
     }
     char caption[100];
     LoadResourceString(IDS_ERROR_CAPTION, caption, sizeof caption);
-    ShowWideBox(text, caption, MB_ICONEXCLAMATION);
+    ShowWideBox(text, caption, MB_ICONEXCLAMATION, owner);
 }
 
-int ShowListNote(const std::string& text) { return ShowWideBox(text, ProductTitle, MB_ICONINFORMATION); }
+int ShowListNoteOwned(const std::string& text, HWND owner) {
+    return ShowWideBox(text, ProductTitle, MB_ICONINFORMATION, owner);
+}
+
+int ShowListNote(const std::string& text) { return ShowListNoteOwned(text, FrontWindow()); }
+
+std::string ListMessage(int id, const std::string& name) {
+    const wchar_t* resource = nullptr;
+    const int length = LoadStringW(ProgramInstance, static_cast<UINT>(id), reinterpret_cast<LPWSTR>(&resource), 0);
+    std::string text = length > 0 ? Utf8Path(std::wstring(resource, static_cast<size_t>(length)).c_str()) : "";
+    for (size_t at = text.find("%s"); at != std::string::npos; at = text.find("%s", at + name.size()))
+        text.replace(at, 2, name);
+    return text;
+}
 
 std::u32string DecodeAnsiText(const uint8_t* bytes, size_t size) {
     std::u32string text;
-    if (size == 0) return text;
+    text.reserve(size);
     const char* ansi = reinterpret_cast<const char*>(bytes);
-    const int length = MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(size), nullptr, 0);
-    if (length <= 0) return text;
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi, static_cast<int>(size), &wide[0], length);
-    return DecodeUtf16(reinterpret_cast<const uint8_t*>(wide.data()), wide.size() * sizeof(wchar_t), false);
+    for (size_t start = 0; start < size;) {
+        size_t end = start + kAnsiPiece < size ? start + kAnsiPiece : size;
+        while (end < size && ansi[end - 1] != '\n') ++end;
+        AppendAnsi(text, ansi + start, static_cast<int>(end - start));
+        start = end;
+    }
+    return text;
 }

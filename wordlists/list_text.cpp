@@ -66,6 +66,18 @@ bool IsValidUtf8WithMultiByteCharacter(const uint8_t* bytes, size_t size) {
     return multiByte;
 }
 
+// Unmarked UTF-16: zeros in at least 90 % of the odd (little-endian) or
+// even (big-endian) positions and in none of the others.
+TextEncoding UnmarkedUtf16(const uint8_t* bytes, size_t size) {
+    if (size < kUnmarkedUtf16Least) return TextEncoding::Ansi;
+    size_t zeros[2] = {0, 0};
+    for (size_t i = 0; i < size; ++i) zeros[i % 2] += bytes[i] == 0 ? 1 : 0;
+    const size_t positions[2] = {(size + 1) / 2, size / 2};
+    if (zeros[0] == 0 && zeros[1] * 10 >= positions[1] * 9) return TextEncoding::Utf16LittleEndianUnmarked;
+    if (zeros[1] == 0 && zeros[0] * 10 >= positions[0] * 9) return TextEncoding::Utf16BigEndianUnmarked;
+    return TextEncoding::Ansi;
+}
+
 }  // namespace
 
 std::u32string DecodeUtf16(const uint8_t* bytes, size_t size, bool bigEndian) {
@@ -96,6 +108,8 @@ TextEncoding DetectTextEncoding(const uint8_t* bytes, size_t size) {
         return TextEncoding::Utf8WithMark;
     if (size >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) return TextEncoding::Utf16LittleEndian;
     if (size >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF) return TextEncoding::Utf16BigEndian;
+    const TextEncoding utf16 = UnmarkedUtf16(bytes, size);
+    if (utf16 != TextEncoding::Ansi) return utf16;
     if (IsValidUtf8WithMultiByteCharacter(bytes, size)) return TextEncoding::Utf8;
     return TextEncoding::Ansi;
 }
@@ -106,11 +120,18 @@ std::u32string DecodeText(const uint8_t* bytes, size_t size, TextEncoding encodi
         case TextEncoding::Utf8: return DecodeUtf8(bytes, size);
         case TextEncoding::Utf16LittleEndian: return DecodeUtf16(bytes + 2, size - 2, false);
         case TextEncoding::Utf16BigEndian: return DecodeUtf16(bytes + 2, size - 2, true);
+        case TextEncoding::Utf16LittleEndianUnmarked: return DecodeUtf16(bytes, size, false);
+        case TextEncoding::Utf16BigEndianUnmarked: return DecodeUtf16(bytes, size, true);
         case TextEncoding::Ansi: break;
     }
     std::u32string text;
     for (size_t i = 0; i < size; ++i) text += UnicodeOfWindows1252(bytes[i]);
     return text;
+}
+
+bool IsUtf16(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16LittleEndian || encoding == TextEncoding::Utf16BigEndian ||
+           encoding == TextEncoding::Utf16LittleEndianUnmarked || encoding == TextEncoding::Utf16BigEndianUnmarked;
 }
 
 char32_t UnicodeOfWindows1252(uint8_t byte) {

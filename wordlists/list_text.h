@@ -14,14 +14,22 @@ enum class TextEncoding : int16_t {
     Utf8,
     Utf16LittleEndian,
     Utf16BigEndian,
+    Utf16LittleEndianUnmarked,
+    Utf16BigEndianUnmarked,
     Ansi,
 };
 
-// UTF-8 with its mark EF BB BF, or without it when every byte forms valid
-// UTF-8 and at least one character takes several bytes; UTF-16 with its
-// mark (FF FE little-endian, as Notepad's "Unicode"; FE FF big-endian);
+// UTF-8 with its mark EF BB BF; UTF-16 with its mark (FF FE little-endian,
+// as Notepad's "Unicode"; FE FF big-endian); UTF-16 without a mark when
+// the file holds at least kUnmarkedUtf16Least bytes, and a zero in at
+// least 90 % of its odd positions and in none of its even ones
+// (little-endian), or the other way round (big-endian), as text of the
+// Latin alphabet in UTF-16 has; UTF-8 without its mark when every byte
+// forms valid UTF-8 and at least one character takes several bytes;
 // anything else is text in the system's ANSI code page.
+constexpr size_t kUnmarkedUtf16Least = 64;
 TextEncoding DetectTextEncoding(const uint8_t* bytes, size_t size);
+bool IsUtf16(TextEncoding encoding);
 
 // The characters of a file's bytes in the encoding given, its mark left
 // out. Bytes that form no character of the encoding become U+FFFD. Ansi

@@ -1,8 +1,10 @@
 # The word-list file format and the editing rules of the custom list.
 list(APPEND WORDLOFT_CORE_SOURCES
     wordlists/custom_word_list.cpp
+    wordlists/list_entries.cpp
     wordlists/list_file.cpp
     wordlists/list_lines.cpp
+    wordlists/list_report.cpp
     wordlists/list_text.cpp
     wordlists/wordlist_file.cpp)
 # The word dialogs of the window shell, the word-list file dialogs, and
@@ -16,6 +18,7 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     wordlists/word_list_file_dialogs.cpp)
 # Reading and writing a list file runs once per file and its time goes to
 # the file: these are built for their size rather than their speed.
-set_source_files_properties(wordlists/list_file.cpp wordlists/list_lines.cpp wordlists/list_text.cpp
+set_source_files_properties(wordlists/list_entries.cpp wordlists/list_file.cpp wordlists/list_lines.cpp
+    wordlists/list_report.cpp wordlists/list_text.cpp
     wordlists/list_messages.cpp wordlists/open_list_dialog.cpp
     PROPERTIES COMPILE_OPTIONS -Os)

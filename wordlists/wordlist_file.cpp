@@ -11,7 +11,8 @@
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "records/whole_file.h"
-#include "wordlists/list_lines.h"
+#include "wordlists/list_entries.h"
+#include "wordlists/list_report.h"
 #include "wordlists/list_text.h"
 
 namespace {
@@ -80,7 +81,7 @@ int16_t TakeWordListImage(const uint8_t* image, int16_t append, ListReport* repo
         if (odd.empty()) continue;
         const std::string phrase = Utf8OfWindows1252(entry.Phrase);
         const bool quoted = !phrase.empty() && std::strlen(entry.Phrase) <= kMaxPhraseLength;
-        report->Items.push_back(ReportItem("entry", i + 1, quoted ? "\"" + phrase + "\"" : "", odd));
+        NoteReportedItem(*report, i + 1, ReportItem("entry", i + 1, quoted ? "\"" + phrase + "\"" : "", odd));
     }
     if (report != nullptr) report->Entries = true;
     return Preferences.CustomWordCount;

@@ -35,6 +35,12 @@ struct BenchSamples {
     std::vector<double> LossWallMs;      // wall time of a loss
     std::vector<double> PauseErrorMs;    // a pause's length - its nominal length
     std::vector<double> KeyToLetterMs;   // key press to the letter drawn
+    // The worst 4 MiB list files (worst_lists.cpp): the slowest read, the
+    // largest peak of memory above the program's own, and the most memory
+    // still in use after the report.
+    std::vector<double> WorstListMs;
+    std::vector<double> WorstListPeakMb;
+    std::vector<double> WorstListLeftMb;
 };
 
 // Starts the bare window and Wordloft once each (in turn first or second)
@@ -58,6 +64,11 @@ void MeasurePainting(const Program& program, BenchSamples& samples);
 void MeasureScaledRepaint(const Program& program, int scale, BenchSamples& samples);
 void MeasureLoss(const Program& program, BenchSamples& samples);
 void MeasureKeyToLetter(const Program& program, BenchSamples& samples);
+
+// Starts Wordloft once for each of the worst 4 MiB list files, hands it
+// over as a second copy would, and records the round's slowest read and
+// largest memory peak.
+void MeasureWorstListFiles(BenchSamples& samples);
 
 // The preference file the bench plays from: sound off, scoring off,
 // MaxGuesses 6, one custom word.

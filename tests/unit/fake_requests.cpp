@@ -1,7 +1,10 @@
 // Recording definitions of every request of game/requests.h.
 #include "tests/unit/fake_requests.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -188,6 +191,20 @@ uint32_t QueryPreferenceDirectory(char* buffer, uint32_t size) {
 }
 uint32_t QueryVirtualStoreDirectory(char* buffer, uint32_t size) {
     return AnswerDirectory(Fake.VirtualStoreDirectory, buffer, size);
+}
+int16_t QueryFileState(const char* path) {
+    if (Fake.HeldQueries > 0) {
+        --Fake.HeldQueries;
+        return kFileHeld;
+    }
+    struct stat status;
+    if (stat(path, &status) != 0) return errno == ENOENT || errno == ENOTDIR ? kFileNotFound : kFileRefused;
+    if (S_ISDIR(status.st_mode)) return kFileIsFolder;
+    if (!S_ISREG(status.st_mode)) return kFileIsDevice;
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return kFileRefused;
+    std::fclose(file);
+    return kFileReadable;
 }
 std::FILE* OpenFileForReading(const char* path) { return std::fopen(path, "rb"); }
 int16_t RemoveFile(const char* path) { return std::remove(path) == 0 ? 1 : 0; }

@@ -39,6 +39,9 @@ struct FakeShell {
     FileFault Fault = FileFault::None;
     size_t DiskFullAfter = 0;
     int HeldAttempts = 0;
+    // QueryFileState: another program holds every file for this many
+    // questions more.
+    int HeldQueries = 0;
     // MoveFileOver logs "Replaced:NAME" for each file it puts in place.
     bool LogReplacedFiles = false;
 };

@@ -20,6 +20,11 @@ std::u32string DecodeAnsiText(const uint8_t* bytes, size_t size) {
     return DecodeText(bytes, size, TextEncoding::Ansi);
 }
 
+int ShowListNote(const std::string& text) {
+    Fake.Calls.push_back("Note:" + text);
+    return 1;
+}
+
 namespace {
 
 template <size_t N>
@@ -38,10 +43,20 @@ std::string ListEntries() {
     return s;
 }
 
-std::string Joined(const std::vector<std::string>& items) {
+std::string Joined(const std::vector<ReportedItem>& items) {
     std::string s;
-    for (const std::string& item : items) s += (s.empty() ? "" : "\n") + item;
+    for (const ReportedItem& item : items) s += (s.empty() ? "" : "\n") + item.Text;
     return s;
+}
+
+// A list's text read once and taken into the custom list.
+ListReport TakeText(const std::string& utf8, bool csv) {
+    const std::u32string text = DecodeText(Data(utf8), utf8.size(), TextEncoding::Utf8);
+    std::vector<ListEntry> entries;
+    ListReport gathered, report;
+    GatherListEntries(text, csv, entries, gathered);
+    TakeListEntries(entries, gathered, Preferences.CustomWords, Preferences.CustomWordCount, report);
+    return report;
 }
 
 void FillList(int count) {
@@ -51,6 +66,15 @@ void FillList(int count) {
 }
 
 }  // namespace
+
+// Text in UTF-16 without a mark, ASCII characters alone.
+std::string Utf16(const std::string& ascii, bool bigEndian) {
+    std::string bytes;
+    for (char c : ascii) bytes += bigEndian ? std::string(1, '\0') + c : std::string(1, c) + '\0';
+    return bytes;
+}
+// 32 characters: 64 bytes.
+const std::string kThirtyTwo = "Paris\tFrance\r\nRome\tItaly\r\nOslo\r\n";
 
 TEST(ListText, EncodingsAreToldApartAndDecoded) {
     struct Row {
@@ -71,6 +95,13 @@ TEST(ListText, EncodingsAreToldApartAndDecoded) {
          "\xF0\x9F\x98\x80"},
         {"a lone surrogate and an odd byte", Bytes("\xFF\xFE\x00\xD8" "A"), TextEncoding::Utf16LittleEndian,
          "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"UTF-16 little-endian without a mark", Utf16(kThirtyTwo, false), TextEncoding::Utf16LittleEndianUnmarked,
+         kThirtyTwo},
+        {"UTF-16 big-endian without a mark, one letter of 32 not Latin",
+         Utf16(kThirtyTwo, true).replace(0, 1, "\x01"), TextEncoding::Utf16BigEndianUnmarked,
+         "\xC5\x90" "aris\tFrance\r\nRome\tItaly\r\nOslo\r\n"},
+        {"31 characters are too few to tell", Utf16(kThirtyTwo, false).substr(2), TextEncoding::Ansi,
+         std::string(Utf16(kThirtyTwo, false).substr(2))},
     };
     for (const Row& row : rows) {
         const TextEncoding encoding = DetectTextEncoding(Data(row.In), row.In.size());
@@ -116,35 +147,63 @@ TEST(ListLines, EachLineIsTakenOrNamed) {
          "Albany\t" + longInformation + "\nold ab",
          "OLD AA=|OLD AB=|ALBANY=" + longInformation.substr(0, 100),
          "line 1, \"Albany\": information cut to 100 characters\nline 2, \"old ab\": already in the list"},
-        {"CSV: quoting, semicolons, a header, extra fields", true, 0,
+        {"CSV: quoting, semicolons, a heading, extra fields, line breaks joined", true, 0,
          "Word,Clue\r\n\"New York\",\"The \"\"Big Apple\"\", NY\",extra\r\nParis; France\r\n"
-         "\"Lyon\";\"Rh\xC3\xB4ne, France\"\r\n\"Multi\r\nLine\",x\r\n , ,\r\nRome , \"  spaced \" \r\n",
-         "WORD=Clue|NEW YORK=The \"Big Apple\", NY|PARIS=France|LYON=Rh\xF4ne, France|ROME=  spaced ",
-         "line 5, \"Multi  Line\": a control character is not a letter"},
+         "\"Lyon\";\"Rh\xC3\xB4ne, France\"\r\n\"Multi\r\nLine\",x\r\n , ,\r\nRome , \"  spaced \" \r\n"
+         "Oslo,\"Capital \r\n\r\n of\tNorway\x01\"\r\n\"Ta\x01" "b\",x",
+         "NEW YORK=The \"Big Apple\", NY|PARIS=France|LYON=Rh\xF4ne, France|MULTI LINE=x|ROME=  spaced |"
+         "OSLO=Capital of Norway",
+         "line 1, \"Word\": a column heading, not a phrase\n"
+         "line 12, \"Ta b\": a control character is not a letter"},
+        {"CSV: a quote not closed is named and reading goes on after its line", true, 0,
+         "Paris,\"Capital\r\nof France\"\r\nRome,\"Eternal city\r\nBerlin,Capital\r\nMadrid," +
+             std::string(130, 'y') + "\r\nVienna,\"" + std::string(127, 'x') + "\"\r\n\"Open" + std::string(129, 'z') +
+             "\r\nLisbon,\"a\"",
+         "PARIS=Capital of France|BERLIN=Capital|MADRID=" + std::string(100, 'y') + "|VIENNA=" +
+             std::string(100, 'x') + "|LISBON=a",
+         "line 3, \"Rome\": a quote is not closed\n"
+         "line 5, \"Madrid\": information cut to 100 characters\n"
+         "line 6, \"Vienna\": information cut to 100 characters\nline 7: a quote is not closed"},
+        {"text: a heading in German; control characters in the information", false, 0,
+         "wort\tErkl\xC3\xA4rung\nUhr\tzeigt\x07" "die\x1B" "Zeit\nword\n",
+         "UHR=zeigt die Zeit|WORD=", "line 1, \"wort\": a column heading, not a phrase"},
         {"a full list leaves the rest out", false, 199, "alpha\nbeta\n\ngamma\ndelta", "", ""},
     };
     for (const Row& row : rows) {
         ResetFake();
         FillList(row.Before);
-        const std::u32string text = DecodeText(Data(row.Text), row.Text.size(), TextEncoding::Utf8);
-        ListReport report;
-        int16_t count = Preferences.CustomWordCount;
-        TakeListLines(row.Csv ? SplitCsvList(text) : SplitTextList(text), Preferences.CustomWords, count, report);
-        Preferences.CustomWordCount = count;
+        const ListReport report = TakeText(row.Text, row.Csv);
         if (row.Before < 199) {
             EXPECT_EQ(ListEntries(), row.Entries) << row.Name;
         }
         EXPECT_EQ(Joined(report.Items), row.Items) << row.Name;
+        if (row.Before == 199) {
+            // Alpha is the 200th entry; beta, gamma and delta are left out.
+            EXPECT_EQ(Preferences.CustomWordCount, 200);
+            EXPECT_STREQ(Preferences.CustomWords[199].Phrase, "ALPHA");
+            EXPECT_EQ(FormatListReport(report, "more.txt"),
+                      "1 entry was added from more.txt. These lines were left out or changed:\n\n"
+                      "lines 2 to 5: the list was full (200 entries)");
+        }
     }
-    // The last row: alpha is the 200th entry; beta, gamma and delta are left out.
+    // Bad lines by the hundred thousand are counted, not kept; so are the
+    // lines after the 200th entry.
+    std::string lines = "good\n";
+    for (int i = 0; i < 200000; ++i) lines += "-\n";
+    for (int i = 0; i < 250; ++i) lines += "word " + std::string(1, 'a' + i / 26 % 26) + std::string(1, 'a' + i % 26) + "\n";
+    ResetFake();
+    const ListReport report = TakeText(lines, false);
+    EXPECT_EQ(report.Items.size(), 15u);
+    EXPECT_EQ(report.ItemCount, 200000);
     EXPECT_EQ(Preferences.CustomWordCount, 200);
-    EXPECT_STREQ(Preferences.CustomWords[199].Phrase, "ALPHA");
+    EXPECT_NE(FormatListReport(report, "many.txt").find("\nand 199985 more\nlines 200201 to 200251: the list was full"),
+              std::string::npos);
 }
 
 TEST(ListReport, NamesFifteenLinesAndTheRestInANumber) {
     ListReport report;
     report.Added = 1;
-    for (int i = 1; i <= 17; ++i) report.Items.push_back("line " + std::to_string(i) + ": a reason");
+    for (int i = 1; i <= 17; ++i) NoteReportedItem(report, i, "line " + std::to_string(i) + ": a reason");
     NoteListFull(report, 230);
     NoteListFull(report, 250);
     const std::string text = FormatListReport(report, "spelling.txt");
@@ -196,13 +255,19 @@ TEST_F(ListFileTest, FilesThatHoldNoListChangeNothing) {
     FillList(3);
     Write("letter.docx", "PK\x03\x04");
     Write("binary.txt", Bytes("AB\0CD"));
+    Write("big.csv", std::string(kLargestListFile + 1, '\n'));
+    ASSERT_EQ(std::system(("mkdir '" + Path("folder.txt") + "'").c_str()), 0);
     Write("nothing.csv", "x-ray\r\n4 seasons\r\n");
     ListReport report;
-    EXPECT_EQ(ReadListFile(Path("letter.docx").c_str(), 0, report), 0);
-    EXPECT_EQ(ReadListFile(Path("binary.txt").c_str(), 0, report), 0);
-    EXPECT_EQ(ReadListFile(Path("missing.txt").c_str(), 0, report), 0);
+    for (const char* name : {"letter.docx", "binary.txt", "big.csv", "folder.txt", "missing.txt", "missing.wlt"})
+        EXPECT_EQ(ReadListFile(Path(name).c_str(), 0, report), 0) << name;
     EXPECT_EQ(CallsStartingWith("Info:Wordloft cannot read Word or Excel files.").size(), 1u);
-    EXPECT_EQ(CallsStartingWith("Info:Error: Wordloft Word File Size Error.").size(), 2u);
+    EXPECT_EQ(Joined({{0, Fake.Calls[1]}, {0, Fake.Calls[2]}, {0, Fake.Calls[3]}, {0, Fake.Calls[4]}}),
+              "Note:binary.txt is not a text file (it holds bytes no text holds), so it holds no word list. Save the "
+              "list as a text file (*.txt) or a CSV file (*.csv), then open that file.\n"
+              "Note:big.csv is too large for a word list: a list file holds at most 4 MB.\n"
+              "Note:folder.txt is a folder, not a list file.\nNote:missing.txt was not found.");
+    EXPECT_EQ(Fake.Calls.back(), "Info:Error: Wordloft Word File Size Error.") << "a .WLT's own message";
     EXPECT_EQ(ReadListFile(Path("nothing.csv").c_str(), 0, report), 3);
     EXPECT_EQ(FormatListReport(report, "nothing.csv"),
               "No line of nothing.csv could be used, so the list is unchanged:\n\n"
@@ -237,7 +302,8 @@ TEST_F(ListFileTest, TextAndCsvReadBackTheListSaved) {
         Preferences.CustomWordCount = 0;
         ListReport report;
         EXPECT_EQ(ReadListFile(Path(name).c_str(), 0, report), 4) << name;
-        EXPECT_EQ(ListEntries(), saved) << name;
+        // The tab inside an information comes back as a space.
+        EXPECT_EQ(ListEntries(), std::string(saved).replace(saved.find('\t'), 1, " ")) << name;
         EXPECT_EQ(FormatListReport(report, name), "") << "nothing to report of " << name;
     }
     // The name's extension decides, else the file type chosen.
