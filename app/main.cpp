@@ -78,7 +78,9 @@ bool IsSetupCommandLine(const char* commandLine) {
 int16_t InitInstance(HINSTANCE instance, int showCommand) {
     ProgramInstance = instance;
     LayoutScene(0, 0);
-    if (!LoadPreferences() && !SavePreferences()) {
+    // A record that is there but out of reach is never written over.
+    const int16_t loaded = LoadPreferences();
+    if (loaded == kPreferenceFileOutOfReach || (loaded == 0 && !SavePreferences())) {
         BeepIfSoundOn();
         return 0;
     }
@@ -90,6 +92,7 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
         ReportStartFailure("the main window could not be created");
         return 0;
     }
+    LetListsInFromLowerPrograms(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     FetchMainMenus(window);
@@ -128,7 +131,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
         InstallShortcuts();
         return 0;
     }
-    // A list file for a copy that is already running goes to that copy.
+    // One copy runs per session: a later one hands its list (or the
+    // player) to it and ends.
     if (HandListToRunningCopy()) return 0;
     if (!registered) {
         ReportStartFailure("the window class could not be registered");

@@ -19,8 +19,11 @@ namespace {
 const char kFileName[] = "WWLT.DAT";
 // The record is written here first and only then moved over "WWLT.DAT".
 const char kTemporaryFileName[] = "WWLT.TMP";
+// An unreadable record is kept under this name.
+const char kUnreadableFileName[] = "WWLT.BAD";
 
-// Set when a save at a game's end failed, until a reported save succeeds.
+// Set when a save at a game's end failed for another reason than a file
+// another program held, until a reported save succeeds.
 bool FinishedGameSavesStopped = false;
 
 void Terminate(char* field, size_t width) { field[width - 1] = '\0'; }
@@ -42,34 +45,67 @@ int16_t PathInDirectory(DirectoryQuery query, const char* name, char* path, bool
     return 1;
 }
 
+// A file another program holds for a moment (a backup or sync tool) is
+// waited for as a save waits: its state once it is free, or still held
+// after kHeldFileWaitMs.
+int16_t StateOnceFree(const char* path) {
+    int16_t state = QueryFileState(path);
+    for (int waited = 0; (state == kFileHeld || state == kFileRefused) && waited < kHeldFileWaitMs;
+         waited += kHeldFileRetryMs) {
+        DelayMilliseconds(kHeldFileRetryMs);
+        state = QueryFileState(path);
+    }
+    return state;
+}
+
 // The record's file to read: the one in the preference directory, or,
 // while that has none and is not the Windows directory, the one a former
 // version left for this player in the Windows directory: first the copy
 // Windows kept in the player's VirtualStore (the file that version showed
-// the player), then the Windows directory's own. Null when none opens.
-std::FILE* OpenPreferenceFile(const char* path) {
-    std::FILE* file = OpenFileForReading(path);
-    if (file != nullptr) return file;
+// the player), then the Windows directory's own. Only a file that is not
+// there counts as missing: the first one there is opened (*own tells
+// whether it is the preference directory's), or its state is returned
+// when it cannot be read; kFileNotFound when there is none.
+int16_t OpenPreferenceFile(const char* path, std::FILE*& file, bool& own) {
     char windowsPath[kPathBufferSize];
-    if (!PathInDirectory(QueryWindowsDirectory, kFileName, windowsPath)) return nullptr;
-    if (std::strcmp(windowsPath, path) == 0) return nullptr;
     char storedPath[kPathBufferSize];
-    if (PathInDirectory(QueryVirtualStoreDirectory, kFileName, storedPath, false)) {
-        file = OpenFileForReading(storedPath);
-        if (file != nullptr) return file;
+    const char* candidate = path;
+    int16_t state = StateOnceFree(path);
+    if (state == kFileNotFound) {
+        if (!PathInDirectory(QueryWindowsDirectory, kFileName, windowsPath) || std::strcmp(windowsPath, path) == 0)
+            return kFileNotFound;
+        if (PathInDirectory(QueryVirtualStoreDirectory, kFileName, storedPath, false) &&
+            (state = StateOnceFree(storedPath)) != kFileNotFound) {
+            candidate = storedPath;
+        } else {
+            candidate = windowsPath;
+            state = StateOnceFree(windowsPath);
+        }
     }
-    return OpenFileForReading(windowsPath);
+    if (state != kFileReadable) return state;
+    file = OpenFileForReading(candidate);
+    own = candidate == path;
+    return file != nullptr ? kFileReadable : kFileRefused;
 }
 
-int16_t SaveRecord(bool report) {
+// A record that could not be read (a disk fault, a sync conflict, a copy
+// cut short) is kept as "WWLT.BAD" beside it, replacing an older one,
+// before the defaults are written over it; false when it could not be.
+bool KeepUnreadableRecord(const char* path) {
+    char kept[kPathBufferSize];
+    return PathInDirectory(QueryPreferenceDirectory, kUnreadableFileName, kept) &&
+           MoveFileWaiting(path, kept, true) == 1;
+}
+
+int16_t SaveRecord(const PreferencesRecord& record, bool report, bool* held = nullptr) {
     char path[kPathBufferSize];
     char temporary[kPathBufferSize];
     if (!PathInDirectory(QueryPreferenceDirectory, kFileName, path, report) ||
         !PathInDirectory(QueryPreferenceDirectory, kTemporaryFileName, temporary, report))
         return 0;
-    return WriteWholeFile(path, temporary, &Preferences, kPreferencesSize,
+    return WriteWholeFile(path, temporary, &record, kPreferencesSize,
                           report ? "Error creating Preference file." : nullptr,
-                          report ? "Error writing Preference file." : nullptr);
+                          report ? "Error writing Preference file." : nullptr, held);
 }
 
 }  // namespace
@@ -180,35 +216,49 @@ int16_t LoadPreferences() {
     SetDefaultPreferences();
     char path[kPathBufferSize];
     if (!PreferenceFilePath(path)) return 0;
-    std::FILE* file = OpenPreferenceFile(path);
-    if (file == nullptr) return 0;
+    std::FILE* file = nullptr;
+    bool own = false;
+    const int16_t state = OpenPreferenceFile(path, file, own);
+    if (state == kFileNotFound) return 0;
+    if (state != kFileReadable) {
+        ShowErrorMessage("Error reading Preference file.");
+        return kPreferenceFileOutOfReach;
+    }
 
     static PreferencesRecord image;
     const size_t got = std::fread(&image, 1, kPreferencesSize, file);
     std::fclose(file);
-    if (got < kPreferencesSize) {
-        SetDefaultPreferences();
-        ShowErrorMessage("Error reading Preference file.");
-        return 0;
+    const bool complete = got == kPreferencesSize;
+    if (complete && image.Magic == kPreferencesMagic) {
+        Preferences = image;
+        BringPreferencesIntoRange();
+        return 1;
     }
-    if (image.Magic != kPreferencesMagic) return 0;
-
-    Preferences = image;
-    BringPreferencesIntoRange();
-    return 1;
+    const bool kept = !own || KeepUnreadableRecord(path);
+    if (!complete || !kept) ShowErrorMessage("Error reading Preference file.");
+    return kept ? 0 : kPreferenceFileOutOfReach;
 }
 
 int16_t SavePreferences() {
-    const int16_t saved = SaveRecord(true);
+    const int16_t saved = SaveRecord(Preferences, true);
     if (saved) FinishedGameSavesStopped = false;
     return saved;
 }
 
-int16_t SavePreferencesQuietly() { return SaveRecord(false); }
+int16_t SavePreferencesQuietly() { return SaveRecord(Preferences, false); }
 
 int16_t SaveFinishedGame() {
     if (FinishedGameSavesStopped) return 0;
-    const int16_t saved = SaveRecord(false);
-    FinishedGameSavesStopped = saved == 0;
+    // While the Custom Words dialog edits the list in place, the list is
+    // saved as it was confirmed; the game that ended is saved all the same.
+    static PreferencesRecord confirmed;
+    confirmed = Preferences;
+    if (PreferencesBeforeEdit != nullptr) {
+        confirmed.CustomWordCount = PreferencesBeforeEdit->CustomWordCount;
+        std::memcpy(confirmed.CustomWords, PreferencesBeforeEdit->CustomWords, sizeof confirmed.CustomWords);
+    }
+    bool held = false;
+    const int16_t saved = SaveRecord(confirmed, false, &held);
+    FinishedGameSavesStopped = saved == 0 && !held;
     return saved;
 }

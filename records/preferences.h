@@ -110,10 +110,17 @@ void SetDefaultPreferences();
 int16_t PreferenceFilePath(char* path);
 
 // 1 when the file was read and accepted (its values brought into range);
-// 0 otherwise, with the defaults in force. While a preference directory
-// other than the Windows directory holds no file, the one the player's
-// VirtualStore kept of the Windows directory's is read instead, or else the
-// Windows directory's own.
+// 0 otherwise, with the defaults in force, and the file may be replaced by
+// them: it is not there (file or path not found), or it could not be read
+// (too short, a wrong magic number) and is now kept as "WWLT.BAD" in its
+// folder, replacing an older one. A file another program holds is waited
+// for up to kHeldFileWaitMs, as a save waits. kPreferenceFileOutOfReach,
+// after "Error reading Preference file.", when the file is there but
+// stays held, cannot be opened or could not be kept: nothing may be
+// written over it. While a preference directory other than the Windows
+// directory holds no file, the one the player's VirtualStore kept of the
+// Windows directory's is read instead, or else the Windows directory's own.
+constexpr int16_t kPreferenceFileOutOfReach = -1;
 int16_t LoadPreferences();
 
 // 1 when all 34,056 bytes reached the file. The old file is replaced only
@@ -125,9 +132,11 @@ int16_t SavePreferences();
 int16_t SavePreferencesQuietly();
 // The save at the end of each game, so that a program ended from outside
 // keeps every finished game: quiet, and without waiting for a file another
-// program holds. After one fails, these saves stop until a SavePreferences
-// succeeds (which reports its own failures). 1 when the record reached its
-// file.
+// program holds; such a hold does not stop the next game's save from
+// trying again. After one fails for another reason, these saves stop until
+// a SavePreferences succeeds (which reports its own failures). While a
+// dialog edits the record in place (PreferencesBeforeEdit), the list it
+// edits is saved as it was confirmed. 1 when the record reached its file.
 int16_t SaveFinishedGame();
 
 // While a dialog edits the record in place (the Custom Words dialog, until

@@ -8,23 +8,18 @@
 
 #include "records/record_requests.h"
 
-namespace {
-
-// Puts the finished file in place; a file another program holds is tried
-// again every kHeldFileRetryMs for up to kHeldFileWaitMs when wait is set.
-bool MoveIntoPlace(const char* temporary, const char* path, bool wait) {
-    int16_t moved = MoveFileOver(temporary, path);
+int16_t MoveFileWaiting(const char* from, const char* to, bool wait) {
+    int16_t moved = MoveFileOver(from, to);
     for (int waited = 0; wait && moved == kFileHeld && waited < kHeldFileWaitMs; waited += kHeldFileRetryMs) {
         DelayMilliseconds(kHeldFileRetryMs);
-        moved = MoveFileOver(temporary, path);
+        moved = MoveFileOver(from, to);
     }
-    return moved == 1;
+    return moved;
 }
 
-}  // namespace
-
 int16_t WriteWholeFile(const char* path, const char* temporary, const void* bytes, size_t size,
-                       const char* createError, const char* writeError) {
+                       const char* createError, const char* writeError, bool* held) {
+    if (held != nullptr) *held = false;
     std::FILE* file = CreateFileForWriting(temporary);
     if (file == nullptr) {
         if (createError != nullptr) ShowErrorMessage(createError);
@@ -33,7 +28,9 @@ int16_t WriteWholeFile(const char* path, const char* temporary, const void* byte
     const bool written = WriteFileBytes(file, bytes, size) == size;
     const bool flushed = written && FlushWrittenFile(file);
     const bool closed = CloseWrittenFile(file) != 0;
-    if (written && flushed && closed && MoveIntoPlace(temporary, path, writeError != nullptr)) return 1;
+    const int16_t moved = written && flushed && closed ? MoveFileWaiting(temporary, path, writeError != nullptr) : 0;
+    if (moved == 1) return 1;
+    if (held != nullptr) *held = moved == kFileHeld;
     RemoveFile(temporary);
     if (writeError != nullptr) ShowErrorMessage(writeError);
     return 0;
