@@ -125,10 +125,14 @@ Section "Wordloft (game, help and read-me)" SecGame
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 
     ; A .WLT file double-clicked in Explorer opens in the game. Text and
-    ; CSV files keep their own programs.
+    ; CSV files keep their own programs. Several chosen together open in
+    ; the one game that runs, each after the other: the verb takes any
+    ; number of files (Player), not one window per file (Document, at most
+    ; 15), and every copy Explorer starts hands its file to the first.
     WriteRegStr HKLM "${LIST_EXTENSION_KEY}" "" "${LIST_CLASS}"
     WriteRegStr HKLM "${LIST_CLASS_KEY}" "" "Wordloft word list"
     WriteRegStr HKLM "${LIST_CLASS_KEY}\DefaultIcon" "" "$INSTDIR\wordloft.exe,0"
+    WriteRegStr HKLM "${LIST_CLASS_KEY}\shell\open" "MultiSelectModel" "Player"
     WriteRegStr HKLM "${LIST_CLASS_KEY}\shell\open\command" "" '${LIST_OPEN_COMMAND}'
     ${NotifyShell_AssocChanged}
 SectionEnd

@@ -48,6 +48,12 @@ void CentreDialog(HWND dialog) {
     SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
+HWND FrontWindow() {
+    HWND active = GetActiveWindow();
+    if (active != nullptr || MainWindow == nullptr) return active;
+    return GetLastActivePopup(MainWindow);
+}
+
 void CopyTextToClipboard(const char* text) {
     if (!OpenClipboard(nullptr)) return;
     if (!EmptyClipboard()) {
@@ -84,14 +90,14 @@ int16_t IsShiftDown() { return (GetAsyncKeyState(VK_SHIFT) & 0x8000) ? 1 : 0; }
 
 int ShowInfoMessage(const char* text) {
     SetArrowCursor();
-    return MessageBoxA(GetActiveWindow(), text, ProductTitle, MB_OK | MB_ICONINFORMATION);
+    return MessageBoxA(FrontWindow(), text, ProductTitle, MB_OK | MB_ICONINFORMATION);
 }
 
 int ShowErrorMessage(const char* text) {
     SetArrowCursor();
     char caption[kStringLimit];
     LoadResourceString(IDS_ERROR_CAPTION, caption, sizeof caption);
-    return MessageBoxA(GetActiveWindow(), text, caption, MB_OK | MB_ICONEXCLAMATION);
+    return MessageBoxA(FrontWindow(), text, caption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool AskYesNoCancel(const char* text) {

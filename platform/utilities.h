@@ -22,6 +22,13 @@ HCURSOR SetWaitCursor();
 // centre). Called as dialogs open.
 void CentreDialog(HWND dialog);
 
+// The window a message box belongs to: the program's active window, or,
+// while another program is in front, the window in front of the main
+// window (a dialog it opened, or the main window itself), so that no box
+// of the program is ever without an owner while the game can be played
+// behind it.
+HWND FrontWindow();
+
 // Puts a text on the clipboard as CF_TEXT. A busy clipboard is ignored; a
 // memory failure beeps when sound is on.
 void CopyTextToClipboard(const char* text);

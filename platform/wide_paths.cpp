@@ -62,6 +62,6 @@ int ShowErrorMessageNaming(const char* format, const std::wstring& name) {
     char caption[100];
     LoadResourceString(IDS_ERROR_CAPTION, caption, sizeof caption);
     SetArrowCursor();
-    return MessageBoxW(GetActiveWindow(), text.c_str(), WideText(caption).c_str(),
+    return MessageBoxW(FrontWindow(), text.c_str(), WideText(caption).c_str(),
                        MB_OK | MB_ICONEXCLAMATION);
 }

@@ -175,6 +175,13 @@
 #define IDS_THANKS_FOR_PLAYING         142
 #define IDS_CONFIRM_MAXGUESSES         144
 #define IDS_LIST_FILE_FILTERS          145   /* word-list, text and CSV files */
+/* Lists from outside the game (%s: file names). */
+#define IDS_LIST_WAITS_FOR_GAME        150
+#define IDS_LISTS_WAIT_FOR_GAME        151
+#define IDS_LIST_WAITS_FOR_WINDOW      152
+#define IDS_LISTS_WAIT_FOR_WINDOW      153
+#define IDS_LIST_NOT_TAKEN             154
+#define IDS_RUNNING_GAME_NOT_FOUND     155
 /* The common file dialog's error codes, by code: 107, 108, 114..138. */
 #define IDS_CDERR_DIALOGFAILURE        107
 #define IDS_CDERR_STRUCTSIZE           108

@@ -28,11 +28,18 @@ std::string QuestionText(const Question& question) {
            ". Replace it with the file's entries, or add them to it?";
 }
 
+// The default button is the choice that loses nothing: "Add to list", or
+// Cancel while the list is full. The focus starts on it, so that Enter
+// (or a slip on it) never replaces the list.
 INT_PTR OnInitDialog(HWND dialog, const Question& question) {
     CentreDialog(dialog);
     SetDlgItemTextW(dialog, IDC_OPEN_LIST_TEXT, WidePath(QuestionText(question).c_str()).c_str());
-    EnableWindow(GetDlgItem(dialog, IDC_ADD_TO_LIST), Preferences.CustomWordCount < kCustomWordMax);
-    return TRUE;
+    const bool canAdd = Preferences.CustomWordCount < kCustomWordMax;
+    EnableWindow(GetDlgItem(dialog, IDC_ADD_TO_LIST), canAdd);
+    const int safe = canAdd ? IDC_ADD_TO_LIST : IDCANCEL;
+    SendMessageA(dialog, DM_SETDEFID, safe, 0);
+    SetFocus(GetDlgItem(dialog, safe));
+    return FALSE;
 }
 
 INT_PTR CALLBACK OpenListDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -38,9 +38,9 @@ def _table(header, oldest, names):
 KERNEL32 = {}
 KERNEL32.update(_table('handleapi', WINDOWS_2000, 'CloseHandle'))
 KERNEL32.update(_table('fileapi', WINDOWS_XP,
-                       'CreateDirectoryW CreateFileW DeleteFileW GetFileAttributesW GetFullPathNameW'))
+                       'CreateDirectoryW CreateFileW DeleteFileW GetFileAttributesW GetFileType GetFullPathNameW'))
 KERNEL32.update(_table('synchapi', WINDOWS_XP,
-                       'CreateEventA CreateSemaphoreW DeleteCriticalSection EnterCriticalSection '
+                       'CreateEventA CreateMutexW CreateSemaphoreW DeleteCriticalSection EnterCriticalSection '
                        'InitializeCriticalSection LeaveCriticalSection ReleaseSemaphore Sleep '
                        'WaitForSingleObject'))
 KERNEL32.update(_table('processthreadsapi', WINDOWS_XP,
@@ -76,7 +76,7 @@ USER32 = _table('winuser', WINDOWS_2000, '''
     DispatchMessageA DrawFocusRect DrawIconEx DrawMenuBar DrawTextA EmptyClipboard EnableMenuItem
     EnableWindow EndDialog EndPaint EnumThreadWindows FillRect FindWindowA FindWindowExA FrameRect
     GetActiveWindow GetAncestor GetAsyncKeyState GetClassInfoA GetClassNameA GetClientRect GetDC
-    GetDesktopWindow GetDlgItem GetDlgItemTextA GetFocus GetMenu GetMenuStringA GetMessageA
+    GetDesktopWindow GetDlgItem GetDlgItemTextA GetFocus GetLastActivePopup GetMenu GetMenuStringA GetMessageA
     GetMonitorInfoA GetParent GetPropA GetQueueStatus GetSubMenu GetSystemMetrics GetWindowLongA
     GetWindowLongPtrA GetWindowRect GetWindowThreadProcessId InvalidateRect InvertRect IsIconic
     IsRectEmpty IsWindow IsWindowEnabled LoadAcceleratorsA LoadBitmapA LoadCursorA LoadImageA LoadStringA
@@ -117,7 +117,7 @@ WINMM = _table('mmeapi', WINDOWS_2000, 'waveOutClose waveOutOpen waveOutPrepareH
 MSVCRT = _table('msvcrt', WINDOWS_XP, '''
     ___lc_codepage_func ___mb_cur_max_func __getmainargs __initenv __iob_func __mb_cur_max __p__acmdln
     __p__commode __p__fmode __set_app_type __setusermatherr _acmdln _amsg_exit _cexit _close _commit
-    _commode _errno _fileno _fmode _initterm _iob _onexit _read _time64 _wfopen abort atoi calloc exit
+    _commode _errno _fileno _fmode _get_osfhandle _initterm _iob _onexit _read _time64 _wfopen abort atoi calloc exit
     fclose ferror fflush fprintf fputc fputs fputwc fread free fseek ftell fwprintf fwrite localeconv
     malloc memchr memcmp memcpy memmove memset qsort realloc setlocale signal strchr strcmp strcpy strcspn
     strerror strlen strncmp strncpy strspn time vfprintf wcscpy wcslen''')
