@@ -58,6 +58,8 @@ TEST_F(PreferenceFileTest, DefaultsAreWrittenByteForByte) {
 }
 
 TEST_F(PreferenceFileTest, ShortLongAndForeignFiles) {
+    const std::string kept = Fake.WindowsDirectory + "\\WWLT.BAD";
+    WriteFile(kept, {1, 2, 3});
     std::vector<unsigned char> image = ExpectedDefaults();
     Put16(image, 14, 10);
     Put16(image, 34052, 9);
@@ -66,6 +68,7 @@ TEST_F(PreferenceFileTest, ShortLongAndForeignFiles) {
     EXPECT_EQ(LoadPreferences(), 0);
     EXPECT_EQ(Fake.Calls, std::vector<std::string>{"Error:Error reading Preference file."});
     EXPECT_EQ(Preferences.MaxGuesses, 6);
+    EXPECT_EQ(ReadFile(kept), image) << "the unreadable record is kept, replacing an older one";
 
     image.resize(40000, 0xEE);  // excess bytes are ignored
     WriteFile(PreferencePath, image);
@@ -83,6 +86,21 @@ TEST_F(PreferenceFileTest, ShortLongAndForeignFiles) {
     EXPECT_TRUE(Fake.Calls.empty()) << "a wrong magic is replaced without a message";
     EXPECT_EQ(Preferences.MaxGuesses, 6);
     EXPECT_EQ(IndexTheGameTakes(), 1);
+    EXPECT_EQ(ReadFile(kept), image);
+
+    // A record another program holds at start is waited for as a save
+    // waits; one held longer is neither read nor written over.
+    Put16(image, 0, 0x2F5A);
+    WriteFile(PreferencePath, image);
+    Fake.HeldQueries = 3;
+    EXPECT_EQ(LoadPreferences(), 1);
+    EXPECT_EQ(CallsStartingWith("Delay(100)").size(), 3u);
+    Fake.HeldQueries = 1000;
+    Fake.Calls.clear();
+    EXPECT_EQ(LoadPreferences(), kPreferenceFileOutOfReach);
+    EXPECT_EQ(CallsStartingWith("Delay(100)").size(), 20u);
+    EXPECT_EQ(CallsStartingWith("Error"), std::vector<std::string>{"Error:Error reading Preference file."});
+    EXPECT_EQ(ReadFile(PreferencePath), image);
 }
 
 TEST_F(PreferenceFileTest, OutOfRangeFieldsAreBroughtIntoRange) {

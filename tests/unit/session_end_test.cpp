@@ -119,8 +119,9 @@ TEST_F(SessionEndTest, LeavesOutAnUnconfirmedEditAndFailsQuietly) {
 // Each game's end puts the record on disk after the flash and before
 // anything that may not come back (the streak's offer, the next game), so
 // that a program ended from outside keeps every finished game. A failed
-// save there shows nothing, and those saves wait for a save that reports
-// its failures to succeed again.
+// save there shows nothing, and, unless another program only held the
+// file, those saves wait for a save that reports its failures to succeed
+// again.
 TEST_F(SessionEndTest, EveryFinishedGameIsOnDiskBeforeTheOfferAndTheNextGame) {
     Preferences.ScoringOn = 1;
     Preferences.WordSource = kSourceCustomWords;
@@ -155,4 +156,19 @@ TEST_F(SessionEndTest, EveryFinishedGameIsOnDiskBeforeTheOfferAndTheNextGame) {
     for (char c : {'A', 'B'}) GuessLetter(static_cast<int16_t>(c - 'A'));
     EXPECT_EQ(CallsStartingWith("Replaced").size(), 2u);
     EXPECT_EQ(OnDisk().TotalWins, 3);
+
+    // A backup tool holding the record for a moment fails one game's save
+    // and stops none; a game that ends while the Custom Words dialog edits
+    // the list is saved with the list as it was confirmed.
+    Fake.Fault = FileFault::Held;
+    for (char c : {'A', 'B'}) GuessLetter(static_cast<int16_t>(c - 'A'));
+    Fake.Fault = FileFault::None;
+    const PreferencesRecord opened = Preferences;
+    PreferencesBeforeEdit = &opened;
+    std::snprintf(Preferences.CustomWords[1].Phrase, kPhraseFieldSize, "TYPED");
+    Preferences.CustomWordCount = 2;
+    for (char c : {'A', 'B'}) GuessLetter(static_cast<int16_t>(c - 'A'));
+    EXPECT_EQ(OnDisk().TotalWins, 5);
+    EXPECT_EQ(OnDisk().CustomWordCount, 1);
+    EXPECT_EQ(Preferences.CustomWordCount, 2) << "the dialog keeps its edit";
 }

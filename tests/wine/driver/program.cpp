@@ -145,8 +145,7 @@ std::wstring Widen(const std::string& utf8) {
     return wide;
 }
 
-bool StartProgram(Program& program, const std::string& arguments, int showCommand) {
-    program = Program();
+bool StartProcess(PROCESS_INFORMATION& process, const std::string& arguments, int showCommand) {
     const std::wstring path = Widen(Settings.ProgramPath);
     std::wstring commandLine = L"\"" + path + L"\"";
     if (!arguments.empty()) commandLine += L" " + Widen(arguments);
@@ -158,15 +157,17 @@ bool StartProgram(Program& program, const std::string& arguments, int showComman
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = static_cast<WORD>(showCommand);
     }
-    if (SharedBlock != nullptr) {
-        SharedBlock->ActingAsOlderWindows = 0;
-        SharedBlock->RefusedQueueCalls = 0;
-    }
-    if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &program.Process)) {
-        Fail("cannot start %s (error %lu)", Settings.ProgramPath.c_str(), GetLastError());
-        return false;
-    }
+    process = {};
+    if (CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                       &process))
+        return true;
+    Fail("cannot start %s (error %lu)", Settings.ProgramPath.c_str(), GetLastError());
+    return false;
+}
+
+bool WatchProgram(Program& program, const PROCESS_INFORMATION& process) {
+    program = Program();
+    program.Process = process;
     WaitForInputIdle(program.Process.hProcess, 10000);
     program.Window = WaitForMainWindow(program.Process.dwProcessId, program.Process.hProcess, 15000);
     if (program.Window == nullptr) {
@@ -182,6 +183,16 @@ bool StartProgram(Program& program, const std::string& arguments, int showComman
         return false;
     }
     return Settle(program);
+}
+
+bool StartProgram(Program& program, const std::string& arguments, int showCommand) {
+    program = Program();
+    if (SharedBlock != nullptr) {
+        SharedBlock->ActingAsOlderWindows = 0;
+        SharedBlock->RefusedQueueCalls = 0;
+    }
+    PROCESS_INFORMATION process;
+    return StartProcess(process, arguments, showCommand) && WatchProgram(program, process);
 }
 
 bool WaitForExit(Program& program, DWORD timeoutMs) {

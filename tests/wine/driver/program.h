@@ -37,6 +37,14 @@ std::wstring Widen(const std::string& utf8);
 // (STARTUPINFO), which overrides what the program asks for.
 bool StartProgram(Program& program, const std::string& arguments = std::string(), int showCommand = -1);
 
+// The two halves of StartProgram: starting the process (a failure is
+// recorded), and waiting for its main window with the probe installed,
+// which a scenario calls once whatever comes first (a message box, a
+// second copy) is done.
+bool StartProcess(PROCESS_INFORMATION& process, const std::string& arguments = std::string(),
+                  int showCommand = -1);
+bool WatchProgram(Program& program, const PROCESS_INFORMATION& process);
+
 // Asks the main window to close (WM_CLOSE) and waits for the process to
 // end. Any dialog still open, or one that opens on the way, is recorded as
 // a failure and dismissed. Returns true when the program ended by itself.

@@ -33,6 +33,7 @@ WORDLOFT_SCENARIO("custom-word-list-edited", CustomWordListIsEdited, "1024x768")
 WORDLOFT_SCENARIO("full-custom-word-list", FullCustomWordList, "1024x768")
 WORDLOFT_SCENARIO("custom-word-list-files", CustomWordListFiles, "1024x768")
 WORDLOFT_SCENARIO("text-list-opened-every-way", TextListOpenedEveryWay, "1024x768")
+WORDLOFT_SCENARIO("two-copies-started-at-once", TwoCopiesStartedAtOnceGiveOneGame, "1024x768")
 WORDLOFT_SCENARIO("random-categories-chosen", RandomCategoriesAreChosen, "1024x768")
 // Help.
 WORDLOFT_SCENARIO("help-opens-on-its-topics", HelpOpensOnItsTopics, "1024x768")

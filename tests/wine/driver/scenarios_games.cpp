@@ -45,6 +45,14 @@ void EndSession(Program& program, const char* when) {
     Expect(WaitForExit(program, 10000), "%s: the program outlived the session", when);
 }
 
+// Opens a file as a backup tool or scanner does, sharing it with nobody.
+HANDLE HoldFile(const std::string& path) {
+    HANDLE held = CreateFileW(Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    Expect(held != INVALID_HANDLE_VALUE, "cannot hold %s open", path.c_str());
+    return held;
+}
+
 // The record the session's end left; false (recorded) without one.
 bool ReadRecordAfter(const char* when, Bytes& file) {
     return Expect(ReadPreferenceFile(file) && file.size() == 34056,
@@ -301,14 +309,25 @@ void SessionEndKeepsTheRecord() {
     if (!ReadRecordAfter("killed after a won game", file)) return;
     ExpectEqual(GetI32(file, TotalWins), 3, "TotalWins after the program was killed");
 
+    // A backup tool holds the record while a game ends: that game's quiet
+    // save fails, and the next game's save keeps both.
+    if (!Launch(program, &file)) return;
+    HANDLE held = HoldFile(PreferenceFilePath());
+    TypeLetters(program, "AB");
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+    TypeLetters(program, "AB");
+    KillProgram(program);
+    if (!ReadRecordAfter("killed after a game ended with the record held", file)) return;
+    ExpectEqual(GetI32(file, TotalWins), 5, "TotalWins: a moment's hold stopped the games' saves");
+
     // A scanner holds the record for 1.5 s while the player closes the
-    // game: the save waits for it and no error is shown.
-    PutU16(file, ScoringOn, 0);
+    // game: the save waits for it, and writes what only the close saves
+    // (the sound switched on after the last game), with no error shown.
     if (!Launch(program, &file)) return;
     TypeLetters(program, "AB");
-    HANDLE held = CreateFileW(Widen(PreferenceFilePath()).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    Expect(held != INVALID_HANDLE_VALUE, "cannot hold the record open");
+    PostCommand(program, kCommandSoundOnOff);
+    Settle(program);
+    held = HoldFile(PreferenceFilePath());
     PostMessageA(program.Window, WM_CLOSE, 0, 0);
     Sleep(1500);
     const bool ended = WaitForSingleObject(program.Process.hProcess, 0) == WAIT_OBJECT_0;
@@ -316,5 +335,6 @@ void SessionEndKeepsTheRecord() {
     Expect(!ended, "the program ended while its record was held: nothing was tested");
     if (!Expect(WaitForExit(program, 5000), "the program did not end once the record was free")) return;
     if (!ReadRecordAfter("closed while the record was held", file)) return;
-    ExpectEqual(GetI32(file, TotalWins), 4, "TotalWins after closing with the record held");
+    ExpectEqual(GetI32(file, TotalWins), 6, "TotalWins after closing with the record held");
+    ExpectEqual(GetU16(file, SoundOn), 1, "SoundOn switched on, saved by the close with the record held");
 }

@@ -1,6 +1,7 @@
 // Start-up: the first start without a preference file, a start from a
-// maximized shortcut and a change of the frame metrics, and word sources
-// that have nothing to offer falling back to Entered Word.
+// maximized shortcut and a change of the frame metrics, a record cut short
+// kept aside before the defaults replace it, and word sources that have
+// nothing to offer falling back to Entered Word.
 #include "check.h"
 #include "dialogs.h"
 #include "scenario_support.h"
@@ -114,6 +115,26 @@ void FirstStartWritesDefaults() {
     Expect(!IsZoomed(program.Window), "the window is left maximized");
     ChangeFrameMetricsAndResolution(program);
     CloseProgram(program);
+
+    // A record cut short (a disk fault, a copy cut short) is kept as
+    // WWLT.BAD, replacing an older one, before the defaults take its place.
+    Bytes damaged = file;
+    PutU32(damaged, TotalWins, 77);
+    damaged.pop_back();
+    const std::string kept = PreferenceFilePath().substr(0, PreferenceFilePath().size() - 3) + "BAD";
+    PROCESS_INFORMATION process;
+    if (!WriteFileBytes(kept, Bytes(10, 'x')) || !WritePreferenceFile(damaged) || !StartProcess(process)) return;
+    program.Process = process;
+    AnswerBox(program, kErrorCaption, "Error reading Preference file.", IDOK);
+    if (!WatchProgram(program, process)) return;
+    Bytes bad;
+    if (Expect(ReadFileBytes(kept, bad), "the record cut short was not kept as WWLT.BAD"))
+        Expect(bad == damaged, "WWLT.BAD holds %d bytes, not the 34,055 of the record cut short",
+               static_cast<int>(bad.size()));
+    expected = DefaultPreferences();
+    PutU32(expected, ProgramStarts, 1);
+    PutU32(expected, LifetimeStarts, 1);
+    if (CloseAndRead(program, file)) ExpectSameBytes(file, expected, "the defaults that replaced the record");
 }
 
 void EmptyCustomListFallsBackToEnteredWord() {

@@ -1,7 +1,8 @@
 // The word-list dialogs: building the custom list and playing from it, the
 // list's editing buttons, a full list, word-list files, the random
 // categories, and what the Words menu does after each dialog; a text list
-// opened through the dialog, the command line, a second copy and a drop.
+// opened through the dialog, the command line, a second copy and a drop,
+// lists that wait for a game, and two copies started at once.
 #include <shlobj.h>
 
 #include <cstdio>
@@ -680,41 +681,38 @@ bool WriteWideFile(const std::string& path, const std::string& bytes) {
     return CloseHandle(file) && ok;
 }
 
-// A second copy of the program started with the list; it must hand the
-// path over and end at once, without a window of its own.
-void StartSecondCopy(const std::string& arguments) {
-    const std::wstring path = Widen(Settings.ProgramPath);
-    std::wstring commandLine = L"\"" + path + L"\" " + Widen(arguments);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!Expect(CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &process) != FALSE,
-                "cannot start a second copy"))
-        return;
+// A copy of the program that must hand its list over (or bring the game
+// to the front) and end at once with exit code 0, leaving one game window.
+void ExpectHandedOver(PROCESS_INFORMATION& process, const char* what) {
     DWORD code = 1;
-    if (Expect(WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0, "the second copy did not end"))
+    if (Expect(WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0, "%s did not end", what))
         GetExitCodeProcess(process.hProcess, &code);
     else
         TerminateProcess(process.hProcess, 1);
-    ExpectEqual(code, 0, "the second copy's exit code");
+    ExpectEqual(code, 0, what);
     Expect(FindWindowA("WLT", nullptr) != nullptr && FindWindowExA(nullptr, FindWindowA("WLT", nullptr), "WLT",
                                                                    nullptr) == nullptr,
-           "the second copy left a window of its own");
+           "%s left a window of its own", what);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }
 
-// A file dropped on the window as Explorer drops it: WM_DROPFILES with a
+void StartSecondCopy(const std::string& arguments) {
+    PROCESS_INFORMATION process;
+    if (StartProcess(process, arguments)) ExpectHandedOver(process, "the second copy");
+}
+
+// Files dropped on the window as Explorer drops them: WM_DROPFILES with a
 // DROPFILES block, which the driver writes into the program's memory (a
 // handle of this process would mean nothing there).
-bool DropFile(const Program& program, const std::string& path) {
-    const std::wstring wide = Widen(path);
-    std::vector<uint8_t> block(sizeof(DROPFILES) + (wide.size() + 2) * sizeof(wchar_t), 0);
+bool DropFiles(const Program& program, const std::vector<std::string>& paths) {
+    std::wstring names;
+    for (const std::string& path : paths) names += Widen(path) + L'\0';
+    std::vector<uint8_t> block(sizeof(DROPFILES) + (names.size() + 1) * sizeof(wchar_t), 0);
     DROPFILES* drop = reinterpret_cast<DROPFILES*>(block.data());
     drop->pFiles = sizeof(DROPFILES);
     drop->fWide = TRUE;
-    std::memcpy(block.data() + sizeof(DROPFILES), wide.c_str(), wide.size() * sizeof(wchar_t));
+    std::memcpy(block.data() + sizeof(DROPFILES), names.data(), names.size() * sizeof(wchar_t));
     void* remote = VirtualAllocEx(program.Process.hProcess, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE,
                                   PAGE_READWRITE);
     SIZE_T written = 0;
@@ -723,6 +721,59 @@ bool DropFile(const Program& program, const std::string& path) {
            written == block.size() &&
            PostMessageA(program.Window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
 }
+
+bool DropFile(const Program& program, const std::string& path) { return DropFiles(program, {path}); }
+
+// The Enter key on the control that has the focus in the program, as the
+// keyboard gives it.
+void PressEnterOnFocus(const Program& program) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!Expect(GetGUIThreadInfo(program.ThreadId, &info) && info.hwndFocus != nullptr, "nothing has the focus"))
+        return;
+    const UINT scan = MapVirtualKeyA(VK_RETURN, MAPVK_VK_TO_VSC);
+    PostMessageA(info.hwndFocus, WM_KEYDOWN, VK_RETURN, 1 | (scan << 16));
+    PostMessageA(info.hwndFocus, WM_KEYUP, VK_RETURN, 1 | (scan << 16) | (3u << 30));
+}
+
+// A window of another program in front of the game: the driver's own.
+HWND ShowOtherProgram() {
+    static const char* const kClass = [] {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "WordloftDriverFront";
+        RegisterClassA(&windowClass);
+        return windowClass.lpszClassName;
+    }();
+    HWND window = CreateWindowExA(0, kClass, "Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(window);
+    return window;
+}
+
+// The blocks the guess meter shows at 6 guesses: each is framed in black
+// on both sides (the meter's blocks, 41 pixels apart from y = 113).
+int MeterBlocks(const Image& scene) {
+    int blocks = 0;
+    for (int k = 0; k < 6; ++k) {
+        const int y = 113 + 41 * k + 18;
+        blocks += scene.At(567, y) == 0 && scene.At(588, y) == 0 ? 1 : 0;
+    }
+    return blocks;
+}
+
+// A spreadsheet's list with a heading, a cell of two lines and a quote
+// left open; the report it gives and the list it makes.
+constexpr char kBrokenCsv[] =
+    "Word,Clue\r\nParis,\"Capital\r\nof France\"\r\nRome,\"Eternal city\r\nBerlin,Capital of Germany\r\n"
+    "Madrid,Capital of Spain\r\n";
+constexpr char kBrokenReport[] =
+    "3 entries were added from broken.csv. These lines were left out or changed:\n\n"
+    "line 1, \"Word\": a column heading, not a phrase\nline 4, \"Rome\": a quote is not closed";
+const std::vector<WordEntryText> kBrokenWords = {
+    {"PARIS", "Capital of France"}, {"BERLIN", "Capital of Germany"}, {"MADRID", "Capital of Spain"}};
+const std::vector<WordEntryText> kCityWords = {{"ROME", "Italy"}, {"OSLO", "Norway"}};
 
 }  // namespace
 
@@ -733,12 +784,17 @@ void TextListOpenedEveryWay() {
     // The same list in a folder named in Russian, for the command line.
     const std::string russianFolder = folder + "\\\xD0\xA1\xD0\xBF\xD0\xB8\xD1\x81\xD0\xBA\xD0\xB8";
     const std::string russianList = russianFolder + "\\spelling.txt";
+    const std::string cities = folder + "\\cities.csv";
+    const std::string capitals = folder + "\\capitals.txt";
+    const std::string broken = folder + "\\broken.csv";
     CreateDirectoryA(folder.c_str(), nullptr);
     CreateDirectoryW(Widen(russianFolder).c_str(), nullptr);
     DeleteFileA(saved.c_str());
     const std::string text(kSpellingList, sizeof kSpellingList - 1);
-    if (!Expect(WriteFileBytes(list, Bytes(text.begin(), text.end())) && WriteWideFile(russianList, text),
-                "cannot write %s", list.c_str()))
+    if (!Expect(WriteFileBytes(list, Bytes(text.begin(), text.end())) && WriteWideFile(russianList, text) &&
+                    WriteWideFile(cities, "Rome,Italy\r\nOslo,Norway\r\n") &&
+                    WriteWideFile(capitals, "Lima\tPeru\r\n") && WriteWideFile(broken, kBrokenCsv),
+                "cannot write the lists in %s", folder.c_str()))
         return;
     const std::vector<WordEntryText> old = {{"OLD ONE", ""}, {"OLD TWO", "second"}};
     const Bytes prefs = CustomWordPreferences(old, 6, 0);
@@ -786,12 +842,18 @@ void TextListOpenedEveryWay() {
     both.insert(both.end(), kSpellingWords.begin(), kSpellingWords.end());
     ExpectPlayingList(program, both, "the command line's list");
 
-    // 3. A second copy hands the list to this one while a game is under
-    // way: the list waits for the game's end, then replaces the list.
+    // 3. While a game is under way a second copy hands the list to this
+    // one, and two more files are dropped on the window: they wait for the
+    // game's end, each told once, then open one after the other in the
+    // order they came.
     TypeCharacter(program, 'F');
     StartSecondCopy("\"" + russianList + "\"");
     AnswerWideBox(program, kProductTitle, "The word list spelling.txt will open when this game is over.",
                   "the note of a list that waits");
+    Expect(DropFiles(program, {cities, capitals}), "cannot drop two files on the window");
+    AnswerWideBox(program, kProductTitle,
+                  "The word lists cities.csv, capitals.txt will open one after the other when this game is over.",
+                  "the note of the lists dropped");
     ExpectNoDialog(program, 600, "while the game goes on");
     TypeLetters(program, "GHIJK");
     AnswerListQuestion(program,
@@ -799,7 +861,18 @@ void TextListOpenedEveryWay() {
                        "entries. Replace it with the file's entries, or add them to it?",
                        kReplaceList, "the question for the second copy's list");
     AnswerWideBox(program, kProductTitle, kSpellingReport, "report of the second copy's list");
-    ExpectPlayingList(program, kSpellingWords, "the second copy's list");
+    AnswerListQuestion(program,
+                       "cities.csv holds 2 entries that can be played.\n\nYour Custom Words list holds 4 "
+                       "entries. Replace it with the file's entries, or add them to it?",
+                       kAddToList, "the question for the first list dropped");
+    AnswerListQuestion(program,
+                       "capitals.txt holds 1 entry that can be played.\n\nYour Custom Words list holds 6 "
+                       "entries. Replace it with the file's entries, or add them to it?",
+                       kAddToList, "the question for the second list dropped");
+    std::vector<WordEntryText> all = kSpellingWords;
+    all.insert(all.end(), kCityWords.begin(), kCityWords.end());
+    all.push_back({"LIMA", "Peru"});
+    ExpectPlayingList(program, all, "the lists that waited");
 
     // 4. A path handed over that names no list is refused. The CSV file
     // dropped on the window reads back the same list, with nothing to report.
@@ -810,11 +883,88 @@ void TextListOpenedEveryWay() {
     ExpectEqual(static_cast<long long>(taken), FALSE, "WM_COPYDATA naming no list file");
     if (Expect(DropFile(program, saved), "cannot drop a file on the window")) {
         AnswerListQuestion(program,
-                           "saved.csv holds 4 entries that can be played.\n\nYour Custom Words list holds 4 "
+                           "saved.csv holds 4 entries that can be played.\n\nYour Custom Words list holds 7 "
                            "entries. Replace it with the file's entries, or add them to it?",
                            kReplaceList, "the question for the dropped list");
         ExpectNoDialog(program, 600, "after the dropped list, which has nothing to report");
         ExpectPlayingList(program, kSpellingWords, "the dropped list");
     }
+
+    // 5. The spreadsheet's list dropped while another program is in front:
+    // its question and report keep the game disabled, and letters that
+    // reach the window meanwhile start no game: the list's game starts
+    // fresh.
+    Image fresh;
+    CaptureClient(program, fresh);
+    HWND front = ShowOtherProgram();
+    Expect(DropFile(program, broken), "cannot drop broken.csv");
+    if (HWND question = ExpectDialog(program, kListQuestionCaption, 5000)) {
+        Expect(!IsWindowEnabled(program.Window), "the game can be played behind the question");
+        PressButton(question, kReplaceList);
+    }
+    if (ExpectDialog(program, kProductTitle, 5000) != nullptr) {
+        Expect(!IsWindowEnabled(program.Window), "the game can be played behind the report");
+        PostCharacter(program, 'Q');
+        PostCharacter(program, 'Z');
+        Settle(program);
+    }
+    AnswerWideBox(program, kProductTitle, kBrokenReport, "report of the spreadsheet's list", "broken-csv-report");
+    Image after;
+    if (CaptureClient(program, after) && !fresh.Empty()) {
+        if (!ExpectEqual(CountDifferences(fresh, after, kLetterPanel), 0, "letters used in the list's new game"))
+            SaveMismatch(fresh, after, "list-new-game");
+        ExpectEqual(MeterBlocks(after), 6, "guesses left in the list's new game");
+    }
+    Expect(!IsPopupGreyed(program, kWordsMenu), "the Words menu is greyed in the list's new game");
+    ExpectPlayingList(program, kBrokenWords, "the spreadsheet's list");
+    DestroyWindow(front);
+
+    // 6. Enter on the question keeps the list: it adds the file's entries.
+    Expect(DropFile(program, cities), "cannot drop cities.csv");
+    if (ExpectDialog(program, kListQuestionCaption, 5000) != nullptr) {
+        PressEnterOnFocus(program);
+        Settle(program);
+    }
+    std::vector<WordEntryText> kept = kBrokenWords;
+    kept.insert(kept.end(), kCityWords.begin(), kCityWords.end());
+    ExpectPlayingList(program, kept, "the list after Enter on the question");
+    CloseProgram(program);
+}
+
+void TwoCopiesStartedAtOnceGiveOneGame() {
+    const std::string folder = kListFolder;
+    const std::string lists[2] = {folder + "\\alpha.txt", folder + "\\bravo.txt"};
+    const std::vector<WordEntryText> words[2] = {{{"ALPHA", "first"}}, {{"BRAVO", "second"}}};
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const Bytes prefs = SilentDefaults();
+    if (!Expect(WriteWideFile(lists[0], "Alpha\tfirst\r\n") && WriteWideFile(lists[1], "Bravo\tsecond\r\n") &&
+                    WritePreferenceFile(prefs),
+                "cannot write the lists and the record"))
+        return;
+    // Both as Explorer starts them for two files opened together: the one
+    // that does not run the game hands its list over and ends.
+    PROCESS_INFORMATION copies[2];
+    if (!StartProcess(copies[0], "\"" + lists[0] + "\"")) return;
+    if (!StartProcess(copies[1], "\"" + lists[1] + "\"")) {
+        TerminateProcess(copies[0].hProcess, 1);
+        return;
+    }
+    const HANDLE processes[2] = {copies[0].hProcess, copies[1].hProcess};
+    const DWORD ended = WaitForMultipleObjects(2, processes, FALSE, 15000);
+    const int game = ended == WAIT_OBJECT_0 ? 1 : 0;
+    if (!Expect(ended == WAIT_OBJECT_0 || ended == WAIT_OBJECT_0 + 1, "neither copy ended: two games run")) {
+        for (PROCESS_INFORMATION& copy : copies) TerminateProcess(copy.hProcess, 1);
+        return;
+    }
+    ExpectHandedOver(copies[1 - game], "the copy started beside the game");
+    Program program;
+    if (!WatchProgram(program, copies[game])) return;
+    // The game's own list came first, into the empty list; the other is
+    // offered after it.
+    AnswerListQuestion(program,
+                       lists[1 - game].substr(folder.size() + 1) + " holds 1 entry that can be played.\n\nYour Custom Words list "
+                       "holds 1 entry. Replace it with the file's entries, or add them to it?",
+                       kAddToList, "the question for the other copy's list");
+    ExpectPlayingList(program, {words[game][0], words[1 - game][0]}, "the lists of two copies started at once");
     CloseProgram(program);
 }
