@@ -881,6 +881,14 @@ void TextListOpenedEveryWay() {
     DWORD_PTR taken = TRUE;
     SendMessageTimeoutW(program.Window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL, 3000, &taken);
     ExpectEqual(static_cast<long long>(taken), FALSE, "WM_COPYDATA naming no list file");
+    // A pipe named as a list is never read (a read would wait for ever).
+    HANDLE pipe = CreateNamedPipeA("\\\\.\\pipe\\wordloft.csv", PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 4, 512, 512, 0,
+                                   nullptr);
+    if (Expect(pipe != INVALID_HANDLE_VALUE && DropFile(program, "\\\\.\\pipe\\wordloft.csv"), "cannot drop a pipe"))
+        AnswerWideBox(program, kProductTitle,
+                      "wordloft.csv is not a file on a disk but a device or a pipe, so it is not read.",
+                      "the note of a pipe dropped");
+    if (pipe != INVALID_HANDLE_VALUE) CloseHandle(pipe);
     if (Expect(DropFile(program, saved), "cannot drop a file on the window")) {
         AnswerListQuestion(program,
                            "saved.csv holds 4 entries that can be played.\n\nYour Custom Words list holds 7 "
