@@ -18,6 +18,7 @@
 #include "install/shortcuts.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "platform/system_library.h"
 #include "records/preferences.h"
 #include "render/phrase_display.h"
@@ -53,7 +54,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     windowClass.hIconSm = LoadIconAtSize(instance, IDI_WORDLOFT_SMALL, SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
+    windowClass.lpszMenuName = nullptr;  // the menu bar is the program language's (CreateMainWindow)
     windowClass.lpszClassName = WindowClassName;
     return RegisterClassExA(&windowClass) != 0;
 }
@@ -85,7 +86,8 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     GameState.FaceMood = kFaceNeutral;
     LoadResourceString(IDS_THANKS_FOR_PLAYING, InformationLineText, sizeof InformationLineText);
     HWND window = CreateWindowExA(kMainWindowExtendedStyle, WindowClassName, ProductTitle, kMainWindowStyle,
-                                  CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+                                  CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, LoadProgramMenu(IDR_MAINMENU), instance,
+                                  nullptr);
     if (window == nullptr) {
         ReportStartFailure("the main window could not be created");
         return 0;
@@ -120,6 +122,7 @@ int RunMessageLoop() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
     KeepCurrentFolderOutOfLibrarySearch();
     ProgramInstance = instance;
+    ChooseProgramLanguage();
     LoadResourceString(IDS_PRODUCT_TITLE, ProductTitle, sizeof ProductTitle);
     LoadResourceString(IDS_WINDOW_CLASS, WindowClassName, sizeof WindowClassName);
     const bool registered = RegisterMainWindowClass(instance);
