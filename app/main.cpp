@@ -9,6 +9,7 @@
 #include "app/list_from_outside.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
+#include "game/categories.h"
 #include "game/engine.h"
 #include "game/first_game.h"
 #include "game/game_state.h"
@@ -21,6 +22,7 @@
 #include "platform/program_texts.h"
 #include "platform/system_library.h"
 #include "records/preferences.h"
+#include "records/word_language_file.h"
 #include "render/phrase_display.h"
 #include "render/scene_layout.h"
 #include "resource.h"
@@ -95,6 +97,8 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     FetchMainMenus(window);
+    ChangeWordLanguage(LoadWordLanguage(TextLanguage));
+    UpdateWordLanguageCheck();
     UpdateSoundCheck();
     UpdateScoringCheck();
     SetMaxGuesses(Preferences.MaxGuesses);

@@ -11,9 +11,8 @@
 #include <initializer_list>
 #include <string>
 
-// In the order of the program's resources and of the Word Language menu.
-enum Language : int16_t { kEnglish = 0, kGerman = 1, kFrench = 2, kSpanish = 3 };
-constexpr int16_t kLanguageCount = 4;
+#include "records/languages.h"
+
 
 // The language the program speaks; set once at start from Windows' user
 // interface language.
