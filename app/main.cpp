@@ -9,6 +9,7 @@
 #include "app/list_from_outside.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
+#include "game/categories.h"
 #include "game/engine.h"
 #include "game/first_game.h"
 #include "game/game_state.h"
@@ -18,8 +19,10 @@
 #include "install/shortcuts.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "platform/system_library.h"
 #include "records/preferences.h"
+#include "records/word_language_file.h"
 #include "render/phrase_display.h"
 #include "render/scene_layout.h"
 #include "resource.h"
@@ -53,7 +56,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     windowClass.hIconSm = LoadIconAtSize(instance, IDI_WORDLOFT_SMALL, SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
+    windowClass.lpszMenuName = nullptr;  // the menu bar is the program language's (CreateMainWindow)
     windowClass.lpszClassName = WindowClassName;
     return RegisterClassExA(&windowClass) != 0;
 }
@@ -87,7 +90,8 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     GameState.FaceMood = kFaceNeutral;
     LoadResourceString(IDS_THANKS_FOR_PLAYING, InformationLineText, sizeof InformationLineText);
     HWND window = CreateWindowExA(kMainWindowExtendedStyle, WindowClassName, ProductTitle, kMainWindowStyle,
-                                  CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+                                  CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, LoadProgramMenu(IDR_MAINMENU), instance,
+                                  nullptr);
     if (window == nullptr) {
         ReportStartFailure("the main window could not be created");
         return 0;
@@ -96,6 +100,8 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     FetchMainMenus(window);
+    ChangeWordLanguage(LoadWordLanguage(TextLanguage));
+    UpdateWordLanguageCheck();
     UpdateSoundCheck();
     UpdateScoringCheck();
     SetMaxGuesses(Preferences.MaxGuesses);
@@ -123,6 +129,7 @@ int RunMessageLoop() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
     KeepCurrentFolderOutOfLibrarySearch();
     ProgramInstance = instance;
+    ChooseProgramLanguage();
     LoadResourceString(IDS_PRODUCT_TITLE, ProductTitle, sizeof ProductTitle);
     LoadResourceString(IDS_WINDOW_CLASS, WindowClassName, sizeof WindowClassName);
     const bool registered = RegisterMainWindowClass(instance);

@@ -58,6 +58,11 @@ void FetchMainMenus(HWND window) {
 
 void UpdateSoundCheck() { SetCheck(MenuBar, IDM_SOUND, Preferences.SoundOn == 1); }
 
+void UpdateWordLanguageCheck() {
+    CheckMenuRadioItem(MenuBar, IDM_WORD_LANGUAGE_FIRST, IDM_WORD_LANGUAGE_LAST, IDM_WORD_LANGUAGE_FIRST + WordLanguage,
+                       MF_BYCOMMAND);
+}
+
 void UpdateScoringCheck() { SetCheck(MenuBar, IDM_SCORING, Preferences.ScoringOn == 1); }
 
 // ---- Requests answered here ----

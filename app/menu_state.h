@@ -15,5 +15,7 @@ void FetchMainMenus(HWND window);
 
 void UpdateSoundCheck();
 void UpdateScoringCheck();
+// The check mark of the language the words are played in.
+void UpdateWordLanguageCheck();
 
 #endif

@@ -64,6 +64,14 @@ const CategoryInfo Categories[kBuiltInCategoryCount] = {
     {"WEATHER", "Weather", 64, false},
 };
 
+Language WordLanguage = kEnglish;
+
+void ChangeWordLanguage(Language language) {
+    if (language == WordLanguage) return;
+    WordLanguage = language;
+    ClearUsedPhrases(0, kBuiltInCategoryCount - 1);
+}
+
 namespace {
 
 // Copies at most size - 1 characters of source into field, terminated.

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "game/game_state.h"
+#include "game/text_format.h"
 #include "records/preferences.h"
 #include "resource.h"
 constexpr int kCategoryMaxEntries = 250;
@@ -26,6 +27,15 @@ struct CategoryInfo {
 
 // Category k (0..50) has the menu command 32797 + k.
 extern const CategoryInfo Categories[kBuiltInCategoryCount];
+
+// The language of the words: each language has 51 categories of its own in
+// the same 51 places, and the games draw from that language's. Set from
+// the player's choice (English by default, the program's language when
+// nothing was chosen).
+extern Language WordLanguage;
+// The player chose a language for the words: the categories' draws without
+// repeats start afresh.
+void ChangeWordLanguage(Language language);
 
 struct CategoryEntry {
     char Phrase[kCategoryPhraseSize];

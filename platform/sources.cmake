@@ -14,6 +14,7 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     platform/help.cpp
     platform/pauses.cpp
     platform/program_handles.cpp
+    platform/program_texts.cpp
     platform/sound_playback.cpp
     platform/system_library.cpp
     platform/system_files.cpp

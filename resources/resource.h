@@ -121,6 +121,8 @@
 #define IDM_CATEGORY_LAST              32847
 #define IDM_VISIT_WEB_PAGE             33000
 #define IDM_SCORING                    33002
+#define IDM_WORD_LANGUAGE_FIRST        33010 /* 33010..33013: English, German, French, Spanish */
+#define IDM_WORD_LANGUAGE_LAST         33013
 
 /* About box. */
 #define IDD_ABOUT                      103

@@ -15,6 +15,7 @@
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "platform/program_texts.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
@@ -139,7 +140,7 @@ INT_PTR CALLBACK ScoreboardDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 // ---- Requests answered here ----
 
 void AskStreakName() {
-    DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_STREAKNAME), GetActiveWindow(),
+    ProgramDialogBox(IDD_STREAKNAME, GetActiveWindow(),
                     StreakNameDialogProc, 0);
 }
 
@@ -149,6 +150,6 @@ void ShowScoreboard(int16_t afterStreakEntry) {
         BeepIfSoundOn();
         return;
     }
-    DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_SCOREBOARD), GetActiveWindow(),
+    ProgramDialogBox(IDD_SCOREBOARD, GetActiveWindow(),
                     ScoreboardDialogProc, 0);
 }

@@ -10,6 +10,7 @@
 
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "platform/program_texts.h"
 #include "platform/help.h"
 #include "platform/pauses.h"
 #include "platform/program_handles.h"
@@ -258,7 +259,7 @@ void UpdateCustomWordButtons(HWND dialog) {
 
 int16_t EditCustomWords(HWND owner) {
     const INT_PTR result =
-        DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_CUSTOM_WORDS), owner, CustomWordsDialogProc, 0);
+        ProgramDialogBox(IDD_CUSTOM_WORDS, owner, CustomWordsDialogProc, 0);
     PreferencesBeforeEdit = nullptr;
     return result == 1 ? 1 : 0;
 }

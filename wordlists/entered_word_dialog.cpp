@@ -6,6 +6,7 @@
 
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "platform/program_texts.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
@@ -77,7 +78,7 @@ INT_PTR CALLBACK EnteredWordDialogProc(HWND dialog, UINT message, WPARAM wParam,
 // ---- Requests answered here ----
 
 int16_t AskEnteredWord() {
-    const INT_PTR result = DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_ENTER_WORD), MainWindow,
+    const INT_PTR result = ProgramDialogBox(IDD_ENTER_WORD, MainWindow,
                                            EnteredWordDialogProc, 0);
     return result == 1 ? 1 : 0;
 }

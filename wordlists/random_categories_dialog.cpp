@@ -3,6 +3,7 @@
 // become the CategorySelected flags when OK is pressed.
 #include "wordlists/random_categories_dialog.h"
 
+#include "platform/program_texts.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
@@ -85,7 +86,7 @@ INT_PTR CALLBACK RandomCategoriesDialogProc(HWND dialog, UINT message, WPARAM wP
 }  // namespace
 
 int16_t EditRandomCategories(HWND owner) {
-    const INT_PTR result = DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_RANDOM_CATEGORIES), owner,
+    const INT_PTR result = ProgramDialogBox(IDD_RANDOM_CATEGORIES, owner,
                                            RandomCategoriesDialogProc, 0);
     return result == 1 ? 1 : 0;
 }

@@ -88,6 +88,11 @@ void BeepIfSoundOn() {
 }
 void DelayMilliseconds(int16_t ms) { Log("Delay(" + Number(ms) + ")"); }
 void BeginGameEnd() { Log("BeginGameEnd"); }
+std::string ProgramText(int16_t id) {
+    return id == IDS_CONFIRM_MAXGUESSES ? "Change the MaxGuesses now? (Thecurrent winning streak at this "
+                                          "difficulty level will end.)"
+                                        : "";
+}
 int LoadResourceString(int16_t id, char* buffer, size_t size) {
     const char* text = id == IDS_CONFIRM_MAXGUESSES ? "Change the MaxGuesses now? (Thecurrent winning streak at this "
                                    "difficulty level will end.)"
