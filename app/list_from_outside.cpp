@@ -29,6 +29,7 @@
 #include "resource.h"
 #include "wordlists/list_file.h"
 #include "wordlists/list_messages.h"
+#include "wordlists/list_text.h"
 #include "wordlists/open_list_dialog.h"
 
 namespace {
@@ -91,10 +92,9 @@ void KeepWaiting() {
         names += (count++ > 0 ? ", " : "") + FileNameOf(list.Path);
     }
     if (count == 0) return;
-    const bool game = GameUnderWay();
-    const int id = count == 1 ? (game ? IDS_LIST_WAITS_FOR_GAME : IDS_LIST_WAITS_FOR_WINDOW)
-                              : (game ? IDS_LISTS_WAIT_FOR_GAME : IDS_LISTS_WAIT_FOR_WINDOW);
-    ShowListNoteOwned(ListMessage(id, names), FrontWindow());
+    ShowListNoteOwned(ListMessage(GameUnderWay() ? IDS_LISTS_WAIT_FOR_GAME : IDS_LISTS_WAIT_FOR_WINDOW,
+                                  {names, std::to_string(count)}),
+                      FrontWindow());
 }
 
 // Adds a path to the lists that wait and has the window look at it once
@@ -213,7 +213,7 @@ bool HandListToRunningCopy() {
     HWND running = FindRunningWindow();
     if (running == nullptr || !HandOver(running, named))
         ShowListNote(named.empty() ? ListMessage(IDS_RUNNING_GAME_NOT_FOUND)
-                                   : ListMessage(IDS_LIST_NOT_TAKEN, FileNameOf(named)));
+                                   : ListMessage(IDS_LIST_NOT_TAKEN, {FileNameOf(named)}));
     return true;
 }
 

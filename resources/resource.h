@@ -177,13 +177,19 @@
 #define IDS_THANKS_FOR_PLAYING         142
 #define IDS_CONFIRM_MAXGUESSES         144
 #define IDS_LIST_FILE_FILTERS          145   /* word-list, text and CSV files */
-/* Lists from outside the game (%s: file names). */
-#define IDS_LIST_WAITS_FOR_GAME        150
-#define IDS_LISTS_WAIT_FOR_GAME        151
-#define IDS_LIST_WAITS_FOR_WINDOW      152
-#define IDS_LISTS_WAIT_FOR_WINDOW      153
-#define IDS_LIST_NOT_TAKEN             154
-#define IDS_RUNNING_GAME_NOT_FOUND     155
+/* List files and lists from outside the game ({0}: a file name, or the
+   names of the lists that wait, {1} how many). */
+#define IDS_LISTS_WAIT_FOR_GAME        150
+#define IDS_LISTS_WAIT_FOR_WINDOW      151
+#define IDS_LIST_NOT_TAKEN             152
+#define IDS_RUNNING_GAME_NOT_FOUND     153
+#define IDS_LIST_NOT_FOUND             154
+#define IDS_LIST_IS_FOLDER             155
+#define IDS_LIST_IS_DEVICE             156
+#define IDS_LIST_HELD                  157
+#define IDS_LIST_REFUSED               158
+#define IDS_LIST_TOO_LARGE             159
+#define IDS_LIST_NOT_TEXT              160
 /* The common file dialog's error codes, by code: 107, 108, 114..138. */
 #define IDS_CDERR_DIALOGFAILURE        107
 #define IDS_CDERR_STRUCTSIZE           108

@@ -9,6 +9,7 @@
 #include "records/preferences.h"
 #include "records/record_requests.h"
 #include "records/whole_file.h"
+#include "resource.h"
 #include "wordlists/list_text.h"
 #include "wordlists/wordlist_file.h"
 
@@ -18,24 +19,15 @@ const char kOfficeHint[] =
     "Wordloft cannot read Word or Excel files. Save the list from Word or Excel as a text file "
     "(*.txt) or a CSV file (*.csv) first, then open that file.";
 
-// Why a file cannot be read as a list, after its name.
+// Why a file cannot be read as a list, naming it.
 std::string ProblemOf(const std::string& name, int16_t state) {
     switch (state) {
-        case kFileNotFound: return name + " was not found.";
-        case kFileIsFolder: return name + " is a folder, not a list file.";
-        case kFileIsDevice: return name + " is not a file on a disk but a device or a pipe, so it is not read.";
-        case kFileHeld: return name + " is held open by another program. Close it there, then open the list again.";
-        default: return name + " cannot be opened: Windows refused access to it.";
+        case kFileNotFound: return ListMessage(IDS_LIST_NOT_FOUND, {name});
+        case kFileIsFolder: return ListMessage(IDS_LIST_IS_FOLDER, {name});
+        case kFileIsDevice: return ListMessage(IDS_LIST_IS_DEVICE, {name});
+        case kFileHeld: return ListMessage(IDS_LIST_HELD, {name});
+        default: return ListMessage(IDS_LIST_REFUSED, {name});
     }
-}
-
-std::string TooLarge(const std::string& name) {
-    return name + " is too large for a word list: a list file holds at most 4 MB.";
-}
-
-std::string NotText(const std::string& name) {
-    return name + " is not a text file (it holds bytes no text holds), so it holds no word list. Save the list as "
-                  "a text file (*.txt) or a CSV file (*.csv), then open that file.";
 }
 
 std::string LowerExtension(const std::string& path) {
@@ -91,14 +83,14 @@ bool LoadTextList(std::vector<uint8_t>& bytes, bool read, bool tooLarge, ListFil
         return false;
     }
     if (tooLarge) {
-        ShowListNote(TooLarge(file.Name));
+        ShowListNote(ListMessage(IDS_LIST_TOO_LARGE, {file.Name}));
         return false;
     }
     std::u32string text;
     const bool isText = ReadTextCharacters(bytes, text);
     std::vector<uint8_t>().swap(bytes);
     if (!isText) {
-        ShowListNote(NotText(file.Name));
+        ShowListNote(ListMessage(IDS_LIST_NOT_TEXT, {file.Name}));
         return false;
     }
     file.Format = csv ? ListFormat::Csv : ListFormat::Text;

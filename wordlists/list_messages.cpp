@@ -50,15 +50,6 @@ int ShowListNoteOwned(const std::string& text, HWND owner) {
 
 int ShowListNote(const std::string& text) { return ShowListNoteOwned(text, FrontWindow()); }
 
-std::string ListMessage(int id, const std::string& name) {
-    const wchar_t* resource = nullptr;
-    const int length = LoadStringW(ProgramInstance, static_cast<UINT>(id), reinterpret_cast<LPWSTR>(&resource), 0);
-    std::string text = length > 0 ? Utf8Path(std::wstring(resource, static_cast<size_t>(length)).c_str()) : "";
-    for (size_t at = text.find("%s"); at != std::string::npos; at = text.find("%s", at + name.size()))
-        text.replace(at, 2, name);
-    return text;
-}
-
 std::u32string DecodeAnsiText(const uint8_t* bytes, size_t size) {
     std::u32string text;
     text.reserve(size);

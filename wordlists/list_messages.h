@@ -22,8 +22,4 @@ void ShowListReport(const ListReport& report, const std::string& fileName, HWND 
 // owner.
 int ShowListNoteOwned(const std::string& text, HWND owner);
 
-// A text of the string table as UTF-8, with every "%s" replaced by the
-// UTF-8 text given: the messages about lists that name a file.
-std::string ListMessage(int id, const std::string& name = std::string());
-
 #endif

@@ -2,6 +2,9 @@
 // and the Windows-1252 code page of the game's own texts.
 #include "wordlists/list_text.h"
 
+#include "game/text_format.h"
+#include "records/record_requests.h"
+
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -174,4 +177,8 @@ std::string Utf8OfWindows1252(const std::string& text) {
     std::string utf8;
     for (char c : text) AppendUtf8(utf8, UnicodeOfWindows1252(static_cast<uint8_t>(c)));
     return utf8;
+}
+
+std::string ListMessage(int16_t id, std::initializer_list<std::string> values) {
+    return FormatText(Utf8OfWindows1252(ProgramText(id)), values);
 }

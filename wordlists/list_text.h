@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 enum class TextEncoding : int16_t {
@@ -49,5 +50,10 @@ int Windows1252Of(char32_t character);
 void AppendUtf8(std::string& text, char32_t character);
 std::string Utf8Of(const std::u32string& characters);
 std::string Utf8OfWindows1252(const std::string& text);
+
+// A text of the program's string table, a pattern of game/text_format.h,
+// made into a UTF-8 sentence with UTF-8 values (file names in any
+// language): the messages about list files.
+std::string ListMessage(int16_t id, std::initializer_list<std::string> values = {});
 
 #endif

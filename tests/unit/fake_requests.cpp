@@ -89,9 +89,10 @@ void BeepIfSoundOn() {
 void DelayMilliseconds(int16_t ms) { Log("Delay(" + Number(ms) + ")"); }
 void BeginGameEnd() { Log("BeginGameEnd"); }
 std::string ProgramText(int16_t id) {
-    return id == IDS_CONFIRM_MAXGUESSES ? "Change the MaxGuesses now? (Thecurrent winning streak at this "
-                                          "difficulty level will end.)"
-                                        : "";
+    if (id == IDS_CONFIRM_MAXGUESSES)
+        return "Change the MaxGuesses now? (Thecurrent winning streak at this difficulty level will end.)";
+    const auto text = Fake.Texts.find(id);
+    return text != Fake.Texts.end() ? text->second : "";
 }
 int LoadResourceString(int16_t id, char* buffer, size_t size) {
     const char* text = id == IDS_CONFIRM_MAXGUESSES ? "Change the MaxGuesses now? (Thecurrent winning streak at this "
