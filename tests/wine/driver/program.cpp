@@ -242,7 +242,8 @@ bool Settle(const Program& program, DWORD timeoutMs) {
     static UINT marker = RegisterWindowMessageA(PROBE_MARKER_NAME);
     static int32_t serial = 0;
     ++serial;
-    if (!PostMessageA(program.Window, marker, serial, 0)) return false;
+    // Without its window yet (a box shown before it) there is nothing to settle.
+    if (program.Window == nullptr || !PostMessageA(program.Window, marker, serial, 0)) return false;
     DWORD start = GetTickCount();
     while (SharedBlock->MarkerSerial != serial) {
         if (GetTickCount() - start >= timeoutMs) return false;
