@@ -99,6 +99,7 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     FetchMainMenus(window);
     ChangeWordLanguage(LoadWordLanguage(TextLanguage));
     UpdateWordLanguageCheck();
+    ShowCategoryNames();
     UpdateSoundCheck();
     UpdateScoringCheck();
     SetMaxGuesses(Preferences.MaxGuesses);
