@@ -217,6 +217,35 @@
 #define IDS_CATEGORY_NAME_FIRST        1000
 #define IDS_CATEGORY_NAMES_PER_LANGUAGE 64
 
+/* Questions and messages of the scoreboard, SETUP, the help and start-up:
+   310 and up. The help files' names are the language's own. */
+#define IDS_CONFIRM_DELETE_BOARD           310
+#define IDS_CONFIRM_RESET_CURRENT          311
+#define IDS_CONFIRM_RESET_CUMULATIVE       312
+#define IDS_NAME_REFUSED                   313
+#define IDS_SETUP_DESCRIPTION              320
+#define IDS_SETUP_DESKTOP_SHORTCUT         321
+#define IDS_SETUP_HELP_SHORTCUT            322
+#define IDS_SETUP_SET_PATH_FAILED          323
+#define IDS_SETUP_SET_DESCRIPTION_FAILED   324
+#define IDS_SETUP_SET_FOLDER_FAILED        325
+#define IDS_SETUP_SAVE_FAILED              326
+#define IDS_SETUP_PROGRAM_FOLDER_TOO_LONG  327
+#define IDS_SETUP_SHORTCUT_FOLDER_TOO_LONG 328
+#define IDS_SETUP_OLE_FAILED               329
+#define IDS_SETUP_DONE                     330
+#define IDS_HELP_MISSING                   340
+#define IDS_HELP_NOT_OPENED                341
+#define IDS_HELP_FILE                      342
+#define IDS_WEB_HELP_FILE                  343
+#define IDS_WEB_HELP_TOPIC_FILE            344
+#define IDS_MISSING_LIBRARY                350
+#define IDS_MISSING_FUNCTION               351
+#define IDS_MISSING_ORDINAL                352
+#define IDS_START_FAILED                   353
+#define IDS_START_NO_WINDOW                354
+#define IDS_START_NO_CLASS                 355
+
 /* What a screen reader hears: 200 and up. */
 #define IDS_SAY_APOSTROPHE             200
 #define IDS_SAY_HYPHEN                 201
