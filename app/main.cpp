@@ -16,6 +16,7 @@
 #include "game/phrase.h"
 #include "game/requests.h"
 #include "game/statistics.h"
+#include "game/text_format.h"
 #include "install/shortcuts.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
@@ -63,11 +64,11 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 
 // Start-up cannot go on without the window: say so rather than end
 // without a trace.
-void ReportStartFailure(const char* what) {
-    char text[200];
-    std::snprintf(text, sizeof text, "%s could not start: %s (error %lu).", ProductTitle, what,
-                  static_cast<unsigned long>(GetLastError()));
-    MessageBoxA(nullptr, text, ProductTitle, MB_OK | MB_ICONSTOP);
+void ReportStartFailure(int16_t what) {
+    const unsigned long error = GetLastError();
+    const std::string text =
+        FormatProgramText(IDS_START_FAILED, {ProductTitle, ProgramText(what), std::to_string(error)});
+    MessageBoxA(nullptr, text.c_str(), ProductTitle, MB_OK | MB_ICONSTOP);
 }
 
 // True when the command line, upper-cased, ends in "SETUP".
@@ -93,7 +94,7 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
                                   CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, LoadProgramMenu(IDR_MAINMENU), instance,
                                   nullptr);
     if (window == nullptr) {
-        ReportStartFailure("the main window could not be created");
+        ReportStartFailure(IDS_START_NO_WINDOW);
         return 0;
     }
     LetListsInFromLowerPrograms(window);
@@ -102,6 +103,7 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     FetchMainMenus(window);
     ChangeWordLanguage(LoadWordLanguage(TextLanguage));
     UpdateWordLanguageCheck();
+    ShowCategoryNames();
     UpdateSoundCheck();
     UpdateScoringCheck();
     SetMaxGuesses(Preferences.MaxGuesses);
@@ -142,7 +144,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     // player) to it and ends.
     if (HandListToRunningCopy()) return 0;
     if (!registered) {
-        ReportStartFailure("the window class could not be registered");
+        ReportStartFailure(IDS_START_NO_CLASS);
         return 0;
     }
     if (!InitInstance(instance, showCommand)) return 0;

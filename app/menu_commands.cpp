@@ -52,6 +52,7 @@ void ChooseWordLanguage(int command) {
     ChangeWordLanguage(language);
     SaveWordLanguage(language);
     UpdateWordLanguageCheck();
+    ShowCategoryNames();
 }
 
 void VisitWebPage() {

@@ -15,8 +15,8 @@
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
-#include "platform/program_texts.h"
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
 #include "records/scoreboards.h"
@@ -31,7 +31,6 @@ namespace {
 
 // What a screen reader is told when a name is refused; the dialog itself
 // shows nothing new.
-constexpr char kNameRefused[] = "Not accepted: a name needs 1 to 15 characters, not only spaces.";
 
 constexpr int kMaxNameLength = kPlayerNameFieldSize - 1;
 
@@ -53,7 +52,7 @@ void AcceptStreakName(HWND dialog) {
         BeepIfSoundOn();
         SetDlgItemTextA(dialog, IDC_STREAK_NAME, "");
         SetFocus(GetDlgItem(dialog, IDC_STREAK_NAME));
-        Announce(kNameRefused, kAnnounceGuess);
+        Announce(ProgramText(IDS_NAME_REFUSED), kAnnounceGuess);
         return;
     }
     char category[100];

@@ -42,8 +42,6 @@ struct FakeShell {
     // QueryFileState: another program holds every file for this many
     // questions more.
     int HeldQueries = 0;
-    // ProgramText: texts of the string table a test needs, by id.
-    std::map<int, std::string> Texts;
     // MoveFileOver logs "Replaced:NAME" for each file it puts in place.
     bool LogReplacedFiles = false;
 };

@@ -254,8 +254,6 @@ TEST_F(ListFileTest, WordListEntriesThatLookOddInPlayAreNamed) {
 
 TEST_F(ListFileTest, FilesThatHoldNoListChangeNothing) {
     FillList(3);
-    Fake.Texts = {{IDS_LIST_NOT_TEXT, "{0}: no text"}, {IDS_LIST_TOO_LARGE, "{0}: too large"},
-                  {IDS_LIST_IS_FOLDER, "{0}: a folder"}, {IDS_LIST_NOT_FOUND, "{0}: not found"}};
     Write("letter.docx", "PK\x03\x04");
     Write("binary.txt", Bytes("AB\0CD"));
     Write("big.csv", std::string(kLargestListFile + 1, '\n'));
@@ -266,8 +264,10 @@ TEST_F(ListFileTest, FilesThatHoldNoListChangeNothing) {
         EXPECT_EQ(ReadListFile(Path(name).c_str(), 0, report), 0) << name;
     EXPECT_EQ(CallsStartingWith("Info:Wordloft cannot read Word or Excel files.").size(), 1u);
     EXPECT_EQ(Joined({{0, Fake.Calls[1]}, {0, Fake.Calls[2]}, {0, Fake.Calls[3]}, {0, Fake.Calls[4]}}),
-              "Note:binary.txt: no text\nNote:big.csv: too large\nNote:folder.txt: a folder\n"
-              "Note:missing.txt: not found");
+              "Note:binary.txt is not a text file (it holds bytes no text holds), so it holds no word list. Save the "
+              "list as a text file (*.txt) or a CSV file (*.csv), then open that file.\n"
+              "Note:big.csv is too large for a word list: a list file holds at most 4 MB.\n"
+              "Note:folder.txt is a folder, not a list file.\nNote:missing.txt was not found.");
     EXPECT_EQ(Fake.Calls.back(), "Info:Error: Wordloft Word File Size Error.") << "a .WLT's own message";
     EXPECT_EQ(ReadListFile(Path("nothing.csv").c_str(), 0, report), 3);
     EXPECT_EQ(FormatListReport(report, "nothing.csv"),
