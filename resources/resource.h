@@ -259,6 +259,14 @@
 #define IDS_START_NO_WINDOW                354
 #define IDS_START_NO_CLASS                 355
 
+/* The word dialogs' messages: 360 and up. */
+#define IDS_WORD_ERROR                     360
+#define IDS_CONFIRM_DELETE_ALL_WORDS       361
+#define IDS_SORTING                        362
+#define IDS_CONFIRM_OVERWRITE_WORDS        363
+#define IDS_NO_CATEGORY_SELECTED           364
+#define IDS_PLEASE_TRY_AGAIN               365
+
 /* What a screen reader hears: 200 and up. */
 #define IDS_SAY_APOSTROPHE             200
 #define IDS_SAY_HYPHEN                 201

@@ -10,6 +10,7 @@
 #include "platform/help.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
+#include "records/record_requests.h"
 #include "resource.h"
 
 namespace {
@@ -23,7 +24,7 @@ void FocusPhraseField(HWND dialog) { SetFocus(GetDlgItem(dialog, IDC_ENTERED_PHR
 
 void AskToTryAgain(HWND dialog) {
     BeepIfSoundOn();
-    SetDlgItemTextA(dialog, IDC_ENTERED_PHRASE, "Please Try Again");
+    SetDlgItemTextA(dialog, IDC_ENTERED_PHRASE, ProgramText(IDS_PLEASE_TRY_AGAIN).c_str());
     FocusPhraseField(dialog);
     SendDlgItemMessageA(dialog, IDC_ENTERED_PHRASE, EM_SETSEL, 0, -1);
 }

@@ -8,6 +8,7 @@
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
 #include "resource.h"
 
 static_assert(IDM_CATEGORY_LAST - IDM_CATEGORY_FIRST + 1 == kBuiltInCategoryCount, "one command per category");
@@ -40,7 +41,7 @@ void ShowSelection(HWND list) {
 void AcceptSelection(HWND dialog) {
     HWND list = ListOf(dialog);
     if (SendMessageA(list, LB_GETSELCOUNT, 0, 0) <= 0) {
-        ShowErrorMessage("Error: At least one category must be selected.");
+        ShowErrorMessage(ProgramText(IDS_NO_CATEGORY_SELECTED).c_str());
         return;
     }
     for (uint16_t& flag : Preferences.CategorySelected)
