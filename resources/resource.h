@@ -177,19 +177,6 @@
 #define IDS_THANKS_FOR_PLAYING         142
 #define IDS_CONFIRM_MAXGUESSES         144
 #define IDS_LIST_FILE_FILTERS          145   /* word-list, text and CSV files */
-/* List files and lists from outside the game ({0}: a file name, or the
-   names of the lists that wait, {1} how many). */
-#define IDS_LISTS_WAIT_FOR_GAME        150
-#define IDS_LISTS_WAIT_FOR_WINDOW      151
-#define IDS_LIST_NOT_TAKEN             152
-#define IDS_RUNNING_GAME_NOT_FOUND     153
-#define IDS_LIST_NOT_FOUND             154
-#define IDS_LIST_IS_FOLDER             155
-#define IDS_LIST_IS_DEVICE             156
-#define IDS_LIST_HELD                  157
-#define IDS_LIST_REFUSED               158
-#define IDS_LIST_TOO_LARGE             159
-#define IDS_LIST_NOT_TEXT              160
 /* The common file dialog's error codes, by code: 107, 108, 114..138. */
 #define IDS_CDERR_DIALOGFAILURE        107
 #define IDS_CDERR_STRUCTSIZE           108
@@ -266,6 +253,20 @@
 #define IDS_CONFIRM_OVERWRITE_WORDS        363
 #define IDS_NO_CATEGORY_SELECTED           364
 #define IDS_PLEASE_TRY_AGAIN               365
+
+/* List files and lists from outside the game: 380 and up ({0}: a file's
+   name, or the names of the lists that wait, {1} how many). */
+#define IDS_LISTS_WAIT_FOR_GAME            380
+#define IDS_LISTS_WAIT_FOR_WINDOW          381
+#define IDS_LIST_NOT_TAKEN                 382
+#define IDS_RUNNING_GAME_NOT_FOUND         383
+#define IDS_LIST_NOT_FOUND                 384
+#define IDS_LIST_IS_FOLDER                 385
+#define IDS_LIST_IS_DEVICE                 386
+#define IDS_LIST_HELD                      387
+#define IDS_LIST_REFUSED                   388
+#define IDS_LIST_TOO_LARGE                 389
+#define IDS_LIST_NOT_TEXT                  390
 
 /* What a screen reader hears: 200 and up. */
 #define IDS_SAY_APOSTROPHE             200
