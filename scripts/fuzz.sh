@@ -22,7 +22,7 @@ fi
 
 passed=0
 failed=0
-for target in preferences wordlist category; do
+for target in preferences wordlist category listtext; do
     corpus="$out/corpus/$target"
     findings="$out/findings/$target"
     mkdir -p "$corpus" "$findings"
