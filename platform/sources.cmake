@@ -11,6 +11,7 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     platform/display_dpi.cpp
     platform/help.cpp
     platform/pauses.cpp
+    platform/player_settings.cpp
     platform/program_handles.cpp
     platform/sound_playback.cpp
     platform/system_library.cpp

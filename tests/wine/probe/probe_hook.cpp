@@ -108,6 +108,8 @@ int32_t Answer(HWND window, ProbeBlock* block) {
         return ReadProcessTime(block);
     case kProbeHideWindowDpi:
         return HideWindowDpi();
+    case kProbeAnswerHighContrast:
+        return AnswerHighContrast(block->Argument != 0);
     default:
         return 0;
     }
