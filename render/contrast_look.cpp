@@ -2,6 +2,8 @@
 // a change of look.
 #include "render/contrast_look.h"
 
+#include <vector>
+
 #include "platform/player_settings.h"
 #include "platform/program_handles.h"
 #include "render/display_scale.h"
@@ -10,13 +12,16 @@
 namespace {
 
 // The pens of each role's foreground colour, 1 and 2 pixels wide, made at
-// their first use after the colours were read.
+// their first use after the colours were read. A pen of the colours before
+// is kept until the drawing resources go: a drawing that a pause
+// interrupted may still hold it selected.
 HPEN Pens[kContrastRoleCount][2] = {};
+std::vector<HPEN> Retired;
 
-void DeletePens() {
+void RetirePens() {
     for (auto& widths : Pens) {
         for (HPEN& pen : widths) {
-            if (pen) DeleteObject(pen);
+            if (pen) Retired.push_back(pen);
             pen = nullptr;
         }
     }
@@ -67,12 +72,14 @@ ThemeTextColours::~ThemeTextColours() {
     SetBkMode(Dc, Mode);
 }
 
-void RefreshContrastLook() { DeletePens(); }
-
-void DeleteContrastPens() { DeletePens(); }
+void DeleteContrastPens() {
+    RetirePens();
+    for (HPEN pen : Retired) DeleteObject(pen);
+    Retired.clear();
+}
 
 void ShowNewLook() {
-    RefreshContrastLook();
+    RetirePens();
     MarkSceneChanged({0, 0, kSceneWidth, kSceneHeight});
     EnumThreadWindows(GetCurrentThreadId(), RepaintOtherWindow, reinterpret_cast<LPARAM>(MainWindow));
 }

@@ -42,16 +42,13 @@ struct ThemeTextColours {
     int Mode;
 };
 
-// The theme's colours may have changed: its pens are made again at their
-// next use.
-void RefreshContrastLook();
-// Releases the pens; called with the other drawing resources.
+// Deletes every pen made; called with the other drawing resources.
 void DeleteContrastPens();
 
-// The look changed (a contrast theme switched on or off, its colours, or
-// the animations setting): the whole scene is composed again at the next
-// paint, and every other window of the program (a dialog's board) is
-// repainted.
+// The look changed (a contrast theme switched on or off, or its colours):
+// the theme's pens are made again at their next use, the whole scene is
+// composed again at the next paint, and every other window of the program
+// (a dialog's board) is repainted.
 void ShowNewLook();
 
 #endif

@@ -130,9 +130,9 @@ void DrawContrastPanel(HDC dc) {
 constexpr POINT kArrowOutline[] = {{14, 10}, {20, 16}, {16, 16}, {16, 29}, {20, 29}, {14, 35},
                                    {8, 29},  {12, 29}, {12, 16}, {8, 16}};
 
-void DrawContrastArrow(HDC dc) {
-    const HPEN pen = ThemePen(kRoleShape, 1);
-    const HBRUSH brush = GetSysColorBrush(ContrastPairs[kRoleShape].Foreground);
+void DrawContrastArrow(HDC dc, ContrastRole role) {
+    const HPEN pen = ThemePen(role, 1);
+    const HBRUSH brush = GetSysColorBrush(ContrastPairs[role].Foreground);
     if (!dc || !pen || !brush) return;
     POINT outline[sizeof kArrowOutline / sizeof kArrowOutline[0]];
     int n = 0;
@@ -140,6 +140,16 @@ void DrawContrastArrow(HDC dc) {
     SelectObject(dc, pen);
     SelectObject(dc, brush);
     Polygon(dc, outline, n);
+}
+
+// The case toggle's flash: the box inside its frame inverted, or in the
+// contrast look shown in the theme's selection colours, and back.
+void FlashCaseToggle(HDC dc, bool shown) {
+    const RegionRect inside = InflateRegion(CaseToggleBox, -2);
+    if (!ContrastLook()) return InvertRegion(dc, inside);
+    const ContrastRole role = shown ? kRoleSelectedText : kRoleShape;
+    FillRoleBackground(dc, inside, role);
+    DrawContrastArrow(dc, role);
 }
 
 }  // namespace
@@ -180,7 +190,7 @@ int16_t HitTestLetterCell(POINT point) { return LetterCellAt(point.x, point.y); 
 
 void DrawCaseToggle(HDC dc) {
     FillWithTexture(dc, CaseToggleBox);
-    if (ContrastLook()) return DrawContrastArrow(dc);
+    if (ContrastLook()) return DrawContrastArrow(dc, kRoleShape);
     DrawBitmap(dc, DrawingResources.Arrow, CaseToggleBox.left + kArrowIndentX,
                CaseToggleBox.top + kArrowIndentY, SRCAND);
 }
@@ -197,11 +207,10 @@ void ToggleLetterCase() {
     // keeps its look and there is no pause.
     const HDC dc = AnimationsOn() ? BeginBufferDrawing(nullptr) : nullptr;
     if (dc) {
-        const RegionRect flash = InflateRegion(CaseToggleBox, -2);
-        InvertRegion(dc, flash);
+        FlashCaseToggle(dc, true);
         ShowSceneChanges();
         DelayMilliseconds(kCaseToggleFlash.FrameMs);
-        InvertRegion(dc, flash);
+        FlashCaseToggle(dc, false);
         ShowBufferDrawing(nullptr, dc);
     }
     InvalidateRegion(kRegionPhraseBand, -2);
