@@ -26,6 +26,12 @@ constexpr char kTextScaleValue[] = "TextScaleFactor";
 constexpr int kNormalTextScale = 100;
 constexpr int kLargestTextScale = 225;
 
+struct PlayerSettingsRecord {
+    bool ContrastTheme;
+    bool Animations;
+    int TextScalePercent;
+};
+
 PlayerSettingsRecord Kept = {false, true, kNormalTextScale};
 
 bool ReadContrastTheme() {
@@ -68,8 +74,6 @@ unsigned FollowPlayerSettings() {
     Kept = read;
     return changed;
 }
-
-const PlayerSettingsRecord& PlayerSettings() { return Kept; }
 
 bool ContrastThemeOn() { return Kept.ContrastTheme; }
 

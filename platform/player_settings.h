@@ -9,17 +9,6 @@
 
 #include <windows.h>
 
-struct PlayerSettingsRecord {
-    // A contrast theme is on: the game draws its texts in the theme's
-    // colours on plain backgrounds of the theme.
-    bool ContrastTheme;
-    // "Show animations in Windows": off, every animation shows its final
-    // frame at once. Always on where Windows has no such setting (XP).
-    bool Animations;
-    // "Make text bigger", 100 to 225 per cent; 100 where it is not set.
-    int TextScalePercent;
-};
-
 // What FollowPlayerSettings found changed.
 constexpr unsigned kContrastThemeChanged = 1;
 constexpr unsigned kAnimationsChanged = 2;
@@ -30,8 +19,12 @@ constexpr unsigned kTextScaleChanged = 4;
 // from Windows' defaults).
 unsigned FollowPlayerSettings();
 
-// The settings as last read (Windows' defaults before the first read).
-const PlayerSettingsRecord& PlayerSettings();
+// The settings as last read (Windows' defaults before the first read): a
+// contrast theme is on (the game draws its texts in the theme's colours
+// on plain backgrounds of the theme); "Show animations in Windows" is on
+// (off, every animation shows its final frame at once; always on where
+// Windows has no such setting, XP); "Make text bigger", 100 to 225 per
+// cent (100 where it is not set).
 bool ContrastThemeOn();
 bool AnimationsOn();
 int TextScalePercent();
