@@ -1,10 +1,10 @@
 // The main window procedure: window creation and destruction, painting,
 // typed letters, the press-and-release of letter cells, the clicks on the
 // case toggle, statistics panel, guess meter and face, the menu commands,
-// the monitor's scale, the system's settings and colours, and the requests of
-// screen readers. Each case
-// forwards to one operation. Mouse positions arrive in the window's
-// pixels and are taken back to the scene's before anything looks at them.
+// the monitor's scale, the system's settings and colours, and the requests
+// of screen readers. Each case forwards to one operation. Mouse positions
+// arrive in the window's pixels and are taken back to the scene's before
+// anything looks at them.
 #include "app/main_window.h"
 
 #include <windowsx.h>

@@ -14,8 +14,8 @@
 void FitWindowToScene(HWND window, int dpi, bool centre);
 
 // The system's frame metrics, the screen's resolution or the player's text
-// scale changed: the window is fitted again, and centred on its monitor when it no longer
-// lies inside the monitor's work area.
+// scale changed: the window is fitted again, and centred on its monitor
+// when it no longer lies inside the monitor's work area.
 void RefitWindow(HWND window);
 
 // The scene has one size: a maximized window keeps the size and place it

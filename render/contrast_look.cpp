@@ -45,7 +45,8 @@ HPEN ThemePen(ContrastRole role, int width) {
     if (role < 0 || role >= kContrastRoleCount) return nullptr;
     const int wide = width > 1 ? 1 : 0;
     HPEN& pen = Pens[role][wide];
-    if (!pen) pen = CreatePen(wide ? PS_INSIDEFRAME : PS_SOLID, wide ? 2 : 1, ThemeColour(ContrastPairs[role].Foreground));
+    if (!pen)
+        pen = CreatePen(wide ? PS_INSIDEFRAME : PS_SOLID, wide ? 2 : 1, ThemeColour(ContrastPairs[role].Foreground));
     return pen;
 }
 

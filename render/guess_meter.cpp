@@ -27,7 +27,8 @@ void ClearMeter(HDC dc) {
 // in its text colour, whatever weave it would have.
 void DrawBlock(HDC dc, int k) {
     const bool contrast = ContrastLook();
-    const HBRUSH fill = contrast ? GetSysColorBrush(kColourHighlight) : DrawingResources.WeaveBrushes[MeterPatternIndex];
+    const HBRUSH fill =
+        contrast ? GetSysColorBrush(kColourHighlight) : DrawingResources.WeaveBrushes[MeterPatternIndex];
     const HPEN outline = contrast ? ThemePen(kRoleShape, 2) : DrawingResources.FramePen;
     if (!outline || !fill) return;
     const RegionRect block = MeterBlockRect(GuessMeter, GameState.MaxGuesses, k);
@@ -84,7 +85,8 @@ void WipeGuessMeter() {
     if (!dc) return;
     const bool contrast = ContrastLook();
     const HBRUSH closing = contrast ? GetSysColorBrush(kColourWindowText) : DrawingResources.RedBrush;
-    const HBRUSH opening = contrast ? GetSysColorBrush(kColourWindow) : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    const HBRUSH opening =
+        contrast ? GetSysColorBrush(kColourWindow) : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     if (AnimationsOn() && closing && opening) {
         RegionRect r = InflateRegion(GuessMeter, -2);
         for (int i = 0; i < kMeterWipe.Frames; ++i) {

@@ -144,7 +144,8 @@ void DrawBoard(HDC dc, const RECT& client, int dpi) {
     // A source name too long for the board stops short of its frame.
     IntersectClipRect(dc, client.left + 1, client.top + 1, client.right - 1, client.bottom - 1);
     if (ContrastLook()) DrawContrastHeadings(dc, dpi);
-    else DrawBitmapAtDpi(dc, DrawingResources.ScoreboardHeadings, Scaled(kHeadingsX, dpi), Scaled(kHeadingsY, dpi), dpi);
+    else
+        DrawBitmapAtDpi(dc, DrawingResources.ScoreboardHeadings, Scaled(kHeadingsX, dpi), Scaled(kHeadingsY, dpi), dpi);
     const int highlight = HighlightedRow();
     for (int r = 0; r < kBoardRanks; ++r) DrawBoardRow(dc, r, client.right, dpi, r == highlight);
 }
