@@ -127,25 +127,28 @@ void DrawContrastHeadings(HDC dc, int dpi) {
         TextOutA(dc, Scaled(kScoreRight, dpi), y, "Score", 5);
         DrawLeftAligned(dc, Scaled(kCategoryLeft, dpi), y, "Category", 8);
     }
-    const RegionRect rule = {Scaled(kHeadingsX, dpi), Scaled(kHeadingsY + kHeadingsRuleTop, dpi),
-                             Scaled(kHeadingsX + kHeadingsWidth, dpi), Scaled(kHeadingsY + kHeadingsRuleTop, dpi) + 2};
+    const int ruleTop = Scaled(kHeadingsY + kHeadingsRuleTop, dpi);
+    const RECT rule = {Scaled(kHeadingsX, dpi), ruleTop, Scaled(kHeadingsX + kHeadingsWidth, dpi), ruleTop + 2};
     const HBRUSH ink = GetSysColorBrush(ContrastPairs[kRoleShape].Foreground);
-    const RECT line = {rule.left, rule.top, rule.right, rule.bottom};
-    if (ink) FillRect(dc, &line, ink);
+    if (ink) FillRect(dc, &rule, ink);
 }
 
 void DrawBoard(HDC dc, const RECT& client, int dpi) {
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    // FillWhite draws the theme's plain window colour in the contrast look.
-    FillWhite(dc, {client.left, client.top, client.right, client.bottom}, static_cast<HPEN>(GetStockObject(BLACK_PEN)));
+    // In the contrast look FillWhite fills with the theme's window colour.
+    FillWhite(dc, {client.left, client.top, client.right, client.bottom},
+              static_cast<HPEN>(GetStockObject(BLACK_PEN)));
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     // A source name too long for the board stops short of its frame.
     IntersectClipRect(dc, client.left + 1, client.top + 1, client.right - 1, client.bottom - 1);
-    if (ContrastLook()) DrawContrastHeadings(dc, dpi);
-    else
-        DrawBitmapAtDpi(dc, DrawingResources.ScoreboardHeadings, Scaled(kHeadingsX, dpi), Scaled(kHeadingsY, dpi), dpi);
+    if (ContrastLook()) {
+        DrawContrastHeadings(dc, dpi);
+    } else {
+        DrawBitmapAtDpi(dc, DrawingResources.ScoreboardHeadings, Scaled(kHeadingsX, dpi), Scaled(kHeadingsY, dpi),
+                        dpi);
+    }
     const int highlight = HighlightedRow();
     for (int r = 0; r < kBoardRanks; ++r) DrawBoardRow(dc, r, client.right, dpi, r == highlight);
 }
