@@ -9,6 +9,8 @@
 
 #include <windowsx.h>
 
+#include <vector>
+
 #include "access/game_access.h"
 #include "app/list_from_outside.h"
 #include "app/menu_commands.h"
@@ -17,6 +19,7 @@
 #include "game/game_state.h"
 #include "game/phrase.h"
 #include "platform/display_dpi.h"
+#include "platform/held_messages.h"
 #include "platform/help.h"
 #include "platform/pauses.h"
 #include "platform/player_settings.h"
@@ -45,12 +48,45 @@ bool PressedShown = false;
 // to no game and is dropped, as the game drops what is left afterwards.
 bool GuessUnderWay = false;
 
+// Set once the window is closing (a streak offered, the last save): a
+// close request that arrives meanwhile is ignored.
+bool Closing = false;
+
+// Commands and close requests that reached the window while one of its
+// modal dialogs or message boxes was open (posted by another program, or
+// held during a guess and posted again when it ended). Run from the
+// dialog's own message loop, a command could open a second dialog inside
+// the first, or close the window under it: they wait until the dialog has
+// closed and the window is enabled again.
+std::vector<MSG> WaitingForDialog;
+
 bool IsCommandOrClose(UINT message) {
     return message == WM_COMMAND || message == WM_SYSCOMMAND || message == WM_CLOSE;
 }
 
-bool IsInput(UINT message) {
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+bool IsCloseRequest(UINT message, WPARAM wParam) {
+    return message == WM_CLOSE || (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE);
+}
+
+bool WaitForDialog(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsWindowEnabled(window) || !(message == WM_COMMAND || IsCloseRequest(message, wParam))) return false;
+    MSG waiting = {};
+    waiting.hwnd = window;
+    waiting.message = message;
+    waiting.wParam = wParam;
+    waiting.lParam = lParam;
+    WaitingForDialog.push_back(waiting);
+    return true;
+}
+
+// The dialog has closed: what waited for it is posted again, in order.
+// A command among it that opens a dialog makes the rest wait again.
+LRESULT OnEnable(BOOL enabled) {
+    if (!enabled) return 0;
+    std::vector<MSG> waiting;
+    waiting.swap(WaitingForDialog);
+    for (const MSG& m : waiting) PostMessageA(m.hwnd, m.message, m.wParam, m.lParam);
+    return 0;
 }
 
 // A command or close request that reaches the window while a guess or a
@@ -58,8 +94,9 @@ bool IsInput(UINT message) {
 // a dialog the end of a game opened) waits until it is over, in order.
 // Input is dropped, as all input that arrives during a game's end is.
 bool HoldForLater(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!RequestsHeld()) return false;
-    if (IsInput(message)) return true;
+    if (Closing && IsCloseRequest(message, wParam)) return true;
+    if (!RequestsHeld()) return WaitForDialog(window, message, wParam, lParam);
+    if (IsGameEndInput(message)) return true;
     if (!IsCommandOrClose(message)) return false;
     HoldRequest(window, message, wParam, lParam);
     return true;
@@ -122,9 +159,11 @@ LRESULT OnPaint(HWND window) {
 }
 
 // A maximized window shows the scene at its own size, and is no longer
-// maximized; a minimized one stays minimized.
+// maximized; a minimized one stays minimized, and is fitted to the screen
+// as it is restored when the screen changed meanwhile.
 LRESULT OnSize(HWND window, WPARAM kind) {
     if (kind == SIZE_MAXIMIZED) ShowWindow(window, SW_RESTORE);
+    if (kind == SIZE_RESTORED) RefitWhenRestored(window);
     return 0;
 }
 
@@ -251,6 +290,8 @@ LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 void CloseMainWindow() {
+    if (Closing) return;
+    Closing = true;
     GameState.EndedStreak = GameState.Streak;
     OfferEndedStreak();
     DestroyWindow(MainWindow);
@@ -283,6 +324,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(window, wParam, lParam);
         case WM_GETOBJECT: return AnswerGameObject(window, wParam, lParam);
         case WM_SETFOCUS: NoteGameFocus(); return DefWindowProcA(window, message, wParam, lParam);
+        case WM_ENABLE: return OnEnable(static_cast<BOOL>(wParam));
         case WM_COPYDATA: return TakeListFromOtherCopy(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         case WM_DROPFILES: return TakeDroppedList(reinterpret_cast<HDROP>(wParam));
         case kOpenWaitingListMessage: return OpenWaitingList();

@@ -69,6 +69,9 @@ void KeepOnItsMonitor(HWND window) {
 // window shows them until it is gone, which is the program's end.
 HICON ScaledIcons[2] = {nullptr, nullptr};
 
+// A refit asked for while the window was minimized.
+bool RefitPending = false;
+
 void ShowIconsForDpi(HWND window, int dpi) {
     const struct {
         WPARAM Kind;
@@ -114,8 +117,17 @@ void FollowNewDpi(HWND window, int dpi, const RECT& suggested) {
 }
 
 void RefitWindow(HWND window) {
+    if (IsIconic(window)) {
+        RefitPending = true;
+        return;
+    }
+    RefitPending = false;
     FitWindowToScene(window, WindowDpi(window), false);
     KeepOnItsMonitor(window);
+}
+
+void RefitWhenRestored(HWND window) {
+    if (RefitPending) RefitWindow(window);
 }
 
 void KeepOwnSizeWhenMaximized(HWND window, MINMAXINFO& limits) {

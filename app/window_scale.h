@@ -15,8 +15,11 @@ void FitWindowToScene(HWND window, int dpi, bool centre);
 
 // The system's frame metrics, the screen's resolution or the player's text
 // scale changed: the window is fitted again, and centred on its monitor
-// when it no longer lies inside the monitor's work area.
+// when it no longer lies inside the monitor's work area. A minimized window
+// is fitted when it is restored (RefitWhenRestored): its minimized place is
+// not its own.
 void RefitWindow(HWND window);
+void RefitWhenRestored(HWND window);
 
 // The scene has one size: a maximized window keeps the size and place it
 // has (WM_GETMINMAXINFO).

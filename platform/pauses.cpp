@@ -1,36 +1,26 @@
 // The pauses: a wait that keeps the window's queue served, the requests
-// held until a guess or pause is over, and the input a game's end drops.
+// held until a guess or pause is over (platform/held_messages.h), and the
+// input a game's end drops.
 #include "platform/pauses.h"
 
 #include <cstring>
-#include <vector>
 
+#include "platform/held_messages.h"
 #include "platform/queue_flags.h"
 #include "platform/windows_version.h"
 
 namespace {
 
-// The keyboard and mouse messages of the client area that a game's end
-// drops, as FlushPendingInput removes them: the keyboard messages, then
-// the mouse messages, of any window of the thread.
-constexpr UINT kFirstKeyboardMessage = 0x0100;
-constexpr UINT kLastKeyboardMessage = 0x0108;
-constexpr UINT kFirstMouseMessage = 0x0200;
-constexpr UINT kLastMouseMessage = 0x0209;
-// Non-client mouse input: the caption, the frame, the close box.
-constexpr UINT kFirstNonClientMessage = WM_NCMOUSEMOVE;
-constexpr UINT kLastNonClientMessage = WM_NCMBUTTONDBLCLK;
 // The timer the system keeps for carets and the like.
 constexpr UINT kSystemTimerMessage = 0x0118;
-
-// The messages held at once; beyond them only close requests are kept.
-constexpr size_t kHeldLimit = 256;
 // Paints served in one round of the queue: a window that never validates
 // its update area cannot keep a pause spinning.
 constexpr int kPaintsPerRound = 16;
 // Where the system refuses a wait, the rest of the pause is waited out in
 // steps this long, serving the queue between them.
 constexpr DWORD kRefusedWaitStepMs = 10;
+// A wait that also watches flags (a sound's end) looks at them this often.
+constexpr DWORD kFlagsLookMs = 50;
 
 // The class of the hidden window through which COM hands a
 // single-threaded apartment the calls other processes make into its
@@ -42,22 +32,9 @@ int PauseDepth = 0;
 int HoldDepth = 0;
 bool GameEnding = false;
 
-std::vector<MSG> Held;
-bool QuitHeld = false;
-WPARAM QuitCode = 0;
 // The part of a window that a paint inside a pause only copied.
 HWND CopiedWindow = nullptr;
 RECT CopiedArea = {0, 0, 0, 0};
-
-bool IsDroppedInput(UINT message) {
-    return (message >= kFirstKeyboardMessage && message <= kLastKeyboardMessage) ||
-           (message >= kFirstMouseMessage && message <= kLastMouseMessage);
-}
-
-bool IsCloseRequest(const MSG& m) {
-    return m.message == WM_CLOSE || (m.message == WM_SYSCOMMAND && (m.wParam & 0xFFF0) == SC_CLOSE) ||
-           ((m.message == WM_NCLBUTTONDOWN || m.message == WM_NCLBUTTONUP) && m.wParam == HTCLOSE);
-}
 
 BOOL CALLBACK MatchApartmentWindow(HWND window, LPARAM found) {
     char name[32] = "";
@@ -84,23 +61,13 @@ HWND ApartmentWindow() {
     return known = found;
 }
 
-void Hold(const MSG& message) {
-    if (message.message == WM_QUIT) {
-        QuitHeld = true;
-        QuitCode = message.wParam;
-        return;
-    }
-    if (Held.size() >= kHeldLimit && !IsCloseRequest(message)) return;
-    Held.push_back(message);
-}
-
 // One message a pause took off the queue.
 void Serve(MSG& message, HWND apartment) {
     if (message.message == WM_PAINT || (apartment && message.hwnd == apartment) || message.message == WM_TIMER ||
         message.message == kSystemTimerMessage) {
         DispatchMessageA(&message);
-    } else if (!(GameEnding && IsDroppedInput(message.message))) {
-        Hold(message);
+    } else if (!(GameEnding && IsGameEndInput(message.message))) {
+        HoldMessage(message);
     }
 }
 
@@ -122,65 +89,43 @@ const QueueFlags& RunningQueueFlags() {
     return flags;
 }
 
+void ServeRange(UINT first, UINT last, UINT kinds, HWND apartment) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, first, last, PM_REMOVE | kinds)) Serve(message, apartment);
+}
+
 // Takes everything waiting that a pause takes. PeekMessage answers every
 // message sent to the thread before it looks at the queue.
 void ServeQueue() {
     const UINT input = RunningQueueFlags().InputPeek;
     const HWND apartment = ApartmentWindow();
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_POSTMESSAGE)) Serve(message, apartment);
+    ServeRange(0, 0, PM_QS_POSTMESSAGE, apartment);
     if (GameEnding) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | input)) Serve(message, apartment);
+        ServeRange(0, 0, input, apartment);
     } else {
-        while (PeekMessageA(&message, nullptr, kFirstNonClientMessage, kLastNonClientMessage,
-                            PM_REMOVE | input))
-            Serve(message, apartment);
+        ServeRange(kFirstFrameMessage, kLastFrameMessage, input, apartment);
+        ServeRange(kFirstFramePointerMessage, kLastFramePointerMessage, input, apartment);
     }
+    MSG message;
     for (int i = 0; i < kPaintsPerRound && PeekMessageA(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE | PM_QS_PAINT);
          ++i)
         Serve(message, apartment);
 }
 
-// The mouse button the player presses as the left one.
-bool PrimaryButtonDown() {
-    const int key = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-    return (GetAsyncKeyState(key) & 0x8000) != 0;
+// True when a message was posted or sent to the thread and is still
+// waiting. Taking any message off the queue clears the wait's memory of
+// what was posted, so one posted while a round served input or paints
+// would not wake the wait.
+bool PostedOrSentWaiting() {
+    return (HIWORD(GetQueueStatus(QS_POSTMESSAGE | QS_SENDMESSAGE)) & (QS_POSTMESSAGE | QS_SENDMESSAGE)) != 0;
 }
 
-// A press on the caption or a frame button that was held while the button
-// went up again is a finished click: the close and minimize boxes do what
-// they show; a click elsewhere on the frame has already activated the
-// window. Posting the press again would start the frame's tracking of a
-// button that is no longer down.
-void PostHeldFrameClick(const MSG& m) {
-    if (m.message == WM_NCLBUTTONDOWN && m.wParam == HTCLOSE) {
-        PostMessageA(m.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-    } else if (m.message == WM_NCLBUTTONDOWN && m.wParam == HTMINBUTTON) {
-        PostMessageA(m.hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    } else if (m.message == WM_NCLBUTTONDBLCLK && m.wParam == HTSYSMENU) {
-        PostMessageA(m.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-    }
-}
-
-void PostHeld(const MSG& m, bool buttonDown) {
-    const bool framePress = m.message == WM_NCLBUTTONDOWN || m.message == WM_NCLBUTTONDBLCLK;
-    if (framePress && !buttonDown) {
-        PostHeldFrameClick(m);
-    } else if (m.hwnd == nullptr) {
-        PostThreadMessageA(GetCurrentThreadId(), m.message, m.wParam, m.lParam);
-    } else if (IsWindow(m.hwnd)) {
-        PostMessageA(m.hwnd, m.message, m.wParam, m.lParam);
-    }
-}
-
-// The guess or pause is over: what it held is posted again in order.
-void ReleaseHeld() {
-    std::vector<MSG> held;
-    held.swap(Held);
-    const bool buttonDown = PrimaryButtonDown();
-    for (const MSG& m : held) PostHeld(m, buttonDown);
-    if (QuitHeld) PostQuitMessage(static_cast<int>(QuitCode));
-    QuitHeld = false;
+// One step of a wait the system refused: the event or the step's time.
+DWORD WaitOneStep(HANDLE event, DWORD ms) {
+    const DWORD step = ms < kRefusedWaitStepMs ? ms : kRefusedWaitStepMs;
+    if (event) return WaitForSingleObject(event, step);
+    Sleep(step);
+    return WAIT_TIMEOUT;
 }
 
 // The pause is over: what a paint inside it only copied waits to be
@@ -193,20 +138,6 @@ void RestoreCopiedArea() {
     SetRectEmpty(&CopiedArea);
 }
 
-// One step of a wait the system refused: the event or the step's time.
-DWORD WaitOneStep(HANDLE event, DWORD ms) {
-    const DWORD step = ms < kRefusedWaitStepMs ? ms : kRefusedWaitStepMs;
-    if (event) return WaitForSingleObject(event, step);
-    Sleep(step);
-    return WAIT_TIMEOUT;
-}
-
-void RemoveQueuedMessages(UINT first, UINT last) {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, first, last, PM_REMOVE)) {
-    }
-}
-
 }  // namespace
 
 void BeginHoldingRequests() { ++HoldDepth; }
@@ -214,7 +145,7 @@ void BeginHoldingRequests() { ++HoldDepth; }
 void EndHoldingRequests() {
     if (HoldDepth > 0 && --HoldDepth == 0) {
         GameEnding = false;
-        ReleaseHeld();
+        PostHeldMessages();
     }
 }
 
@@ -226,7 +157,7 @@ void HoldRequest(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     held.message = message;
     held.wParam = wParam;
     held.lParam = lParam;
-    Hold(held);
+    HoldMessage(held);
 }
 
 bool PauseUnderWay() { return PauseDepth > 0; }
@@ -239,36 +170,44 @@ void PaintAgainAfterPause(HWND window, const RECT& area) {
 
 // What is in the queue is marked as seen before each round, so that the
 // wait below wakes only for what arrives after it: input that stays queued
-// until the pause is over does not wake it again and again. A wait the
-// system refuses never ends the pause early: the rest is waited out in
-// short steps.
-bool WaitServingQueue(HANDLE event, DWORD ms) {
-    const QueueFlags& flags = RunningQueueFlags();
+// until the pause is over does not wake it again and again. A posted or
+// sent message still waiting is served before any wait. A wait the system
+// refuses never ends the pause early: the rest is waited out in short
+// steps.
+bool WaitServingQueue(HANDLE event, DWORD ms, const volatile DWORD* flags, DWORD doneFlags) {
+    const QueueFlags& queue = RunningQueueFlags();
     const DWORD start = GetTickCount();
     const DWORD handleCount = event ? 1 : 0;
-    bool signalled = false;
+    bool ended = false;
     bool refused = false;
     ++PauseDepth;
     BeginHoldingRequests();
     for (;;) {
-        GetQueueStatus(flags.Wake);
+        GetQueueStatus(queue.Wake);
         ServeQueue();
+        if (flags && (*flags & doneFlags) == doneFlags) {
+            ended = true;
+            break;
+        }
         const DWORD passed = GetTickCount() - start;
         if (passed >= ms) break;
+        if (PostedOrSentWaiting()) continue;
+        DWORD wait = ms - passed;
+        if (flags && wait > kFlagsLookMs) wait = kFlagsLookMs;
         DWORD woke = WAIT_FAILED;
-        if (!refused) woke = MsgWaitForMultipleObjectsEx(handleCount, &event, ms - passed, flags.Wake, 0);
+        if (!refused) woke = MsgWaitForMultipleObjectsEx(handleCount, &event, wait, queue.Wake, 0);
         if (woke == WAIT_FAILED) {
             refused = true;
-            woke = WaitOneStep(event, ms - passed);
+            woke = WaitOneStep(event, wait);
         }
         if (handleCount && woke == WAIT_OBJECT_0) {
-            signalled = true;
+            ended = true;
             break;
         }
     }
     if (--PauseDepth == 0) RestoreCopiedArea();
     EndHoldingRequests();
-    return signalled;
+    return ended;
 }
 
 // ---- Requests answered here ----
@@ -284,7 +223,6 @@ void DelayMilliseconds(int16_t ms) {
 void BeginGameEnd() { GameEnding = true; }
 
 void FlushPendingInput() {
-    RemoveQueuedMessages(kFirstKeyboardMessage, kLastKeyboardMessage);
-    RemoveQueuedMessages(kFirstMouseMessage, kLastMouseMessage);
+    RemoveGameEndInput();
     GameEnding = false;
 }

@@ -13,11 +13,11 @@
 //   paint request waited through a pause;
 // - commands, close requests, non-client input (the caption, the close
 //   box) and every other posted message are held and posted again, in
-//   order, once the guess or pause is over;
-// - keyboard and mouse input of the client area waits in the queue, except
-//   during a game's end (BeginGameEnd up to FlushPendingInput), when it is
-//   taken off as it arrives and dropped, as FlushPendingInput would have
-//   dropped it at the end.
+//   order, once the guess or pause is over (platform/held_messages.h);
+// - keyboard, mouse, pen and touch input of the client area waits in the
+//   queue, except during a game's end (BeginGameEnd up to
+//   FlushPendingInput), when it is taken off as it arrives and dropped, as
+//   FlushPendingInput would have dropped it at the end.
 // The engine's requests DelayMilliseconds, BeginGameEnd and
 // FlushPendingInput (game/requests.h) are defined here.
 #ifndef WORDLOFT_PLATFORM_PAUSES_H
@@ -27,10 +27,12 @@
 
 #include "game/requests.h"
 
-// Waits until the event (when not null) is signalled or ms milliseconds
-// have passed, serving the queue as above; true when the event was
-// signalled. The sound cues wait for their end through it.
-bool WaitServingQueue(HANDLE event, DWORD ms);
+// Waits until the event (when not null) is signalled, all doneFlags are
+// set in *flags (when flags is not null; looked at every 50 ms at least)
+// or ms milliseconds have passed, serving the queue as above; true when
+// the event or the flags ended the wait. The sound cues wait for their end
+// through it.
+bool WaitServingQueue(HANDLE event, DWORD ms, const volatile DWORD* flags = nullptr, DWORD doneFlags = 0);
 
 // True while a pause or a sound waits.
 bool PauseUnderWay();

@@ -67,8 +67,14 @@ bool ReadRecording(const char* image, DWORD size, Recording& recording) {
     return haveFormat && recording.Samples != nullptr && recording.Size > 0;
 }
 
-// Plays the recording on the default device and waits for its end; the
-// device tells the end through the event.
+// Plays the recording on the default device and waits for its end, which
+// the device tells through the event and the header's WHDR_DONE (looked at
+// every 50 ms as well, for a driver that marks the header without
+// signalling). The whole cue is one span of held requests. The header is
+// made on the heap: when the device cannot be closed (a device removed
+// while it played), the driver may still hold it, so it is never freed
+// then; the samples are the program's own resource, which stays as long as
+// the program.
 void PlayToEnd(const Recording& recording) {
     static const HANDLE ended = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     if (!ended) return;
@@ -76,23 +82,25 @@ void PlayToEnd(const Recording& recording) {
     if (waveOutOpen(&device, WAVE_MAPPER, &recording.Format, reinterpret_cast<DWORD_PTR>(ended), 0,
                     CALLBACK_EVENT) != MMSYSERR_NOERROR)
         return;
-    WAVEHDR header = {};
-    header.lpData = const_cast<char*>(recording.Samples);
-    header.dwBufferLength = recording.Size;
-    if (waveOutPrepareHeader(device, &header, sizeof header) == MMSYSERR_NOERROR) {
-        if (waveOutWrite(device, &header, sizeof header) == MMSYSERR_NOERROR) {
+    WAVEHDR* header = new WAVEHDR{};
+    header->lpData = const_cast<char*>(recording.Samples);
+    header->dwBufferLength = recording.Size;
+    BeginHoldingRequests();
+    if (waveOutPrepareHeader(device, header, sizeof *header) == MMSYSERR_NOERROR) {
+        if (waveOutWrite(device, header, sizeof *header) == MMSYSERR_NOERROR) {
             const DWORD length = static_cast<DWORD>(uint64_t{recording.Size} * 1000 / recording.Format.nAvgBytesPerSec);
             const DWORD start = GetTickCount();
             const DWORD limit = length + kEndAllowanceMs;
-            while (!(header.dwFlags & WHDR_DONE)) {
+            while (!(header->dwFlags & WHDR_DONE)) {
                 const DWORD passed = GetTickCount() - start;
-                if (passed >= limit || !WaitServingQueue(ended, limit - passed)) break;
+                if (passed >= limit || !WaitServingQueue(ended, limit - passed, &header->dwFlags, WHDR_DONE)) break;
             }
-            if (!(header.dwFlags & WHDR_DONE)) waveOutReset(device);
+            if (!(header->dwFlags & WHDR_DONE)) waveOutReset(device);
         }
-        waveOutUnprepareHeader(device, &header, sizeof header);
+        waveOutUnprepareHeader(device, header, sizeof *header);
     }
-    waveOutClose(device);
+    if (waveOutClose(device) == MMSYSERR_NOERROR) delete header;
+    EndHoldingRequests();
 }
 
 // Set while a cue plays: a cue asked for meanwhile (by a message answered

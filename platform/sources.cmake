@@ -4,11 +4,13 @@
 # stands on the portable core only; which queue flags a Windows version
 # takes is portable.
 list(APPEND WORDLOFT_CORE_SOURCES
+    platform/frame_clicks.cpp
     platform/queue_flags.cpp)
 list(APPEND WORDLOFT_SHELL_SOURCES
     platform/category_resource.cpp
     platform/delay_load.cpp
     platform/display_dpi.cpp
+    platform/held_messages.cpp
     platform/help.cpp
     platform/pauses.cpp
     platform/player_settings.cpp

@@ -9,19 +9,25 @@ struct DialogSearch {
     DWORD ProcessId;
     const char* Caption;
     HWND Found;
+    bool EnabledOnly = false;  // only a dialog that takes input
+    int Count = -1;            // 0 and up: count every match, shown or not yet, instead of stopping
 };
 
+// Top-level windows are enumerated from the top of the Z order down.
 BOOL CALLBACK MatchDialog(HWND window, LPARAM data) {
     DialogSearch* search = reinterpret_cast<DialogSearch*>(data);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId != search->ProcessId || !IsWindowVisible(window)) return TRUE;
+    if (processId != search->ProcessId || (search->Count < 0 && !IsWindowVisible(window))) return TRUE;
+    if (search->EnabledOnly && !IsWindowEnabled(window)) return TRUE;
     char className[64] = "";
     GetClassNameA(window, className, sizeof className);
     if (std::string(className) != "#32770") return TRUE;
     if (search->Caption != nullptr && WindowText(window) != search->Caption) return TRUE;
     search->Found = window;
-    return FALSE;
+    if (search->Count < 0) return FALSE;
+    ++search->Count;
+    return TRUE;
 }
 
 // The name field of the winning-streak name dialog.
@@ -33,6 +39,20 @@ HWND FindAnyDialog(DWORD processId) {
     DialogSearch search = {processId, nullptr, nullptr};
     EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
     return search.Found;
+}
+
+HWND FindInputDialog(DWORD processId) {
+    DialogSearch search = {processId, nullptr, nullptr};
+    search.EnabledOnly = true;
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+int CountDialogs(DWORD processId, const char* caption) {
+    DialogSearch search = {processId, caption, nullptr};
+    search.Count = 0;
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.Count;
 }
 
 HWND WaitForDialog(DWORD processId, const char* caption, DWORD timeoutMs) {

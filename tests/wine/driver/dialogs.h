@@ -13,6 +13,12 @@ HWND WaitForDialog(DWORD processId, const char* caption, DWORD timeoutMs);
 
 // The visible dialog of the process, if any, without waiting.
 HWND FindAnyDialog(DWORD processId);
+// The dialog that has the input: the topmost visible one that is enabled
+// (a dialog under another one of the process is disabled).
+HWND FindInputDialog(DWORD processId);
+// How many dialogs of the process have the caption, shown or not yet (a
+// dialog is shown once its message loop first waits).
+int CountDialogs(DWORD processId, const char* caption);
 
 // Waits until the dialog window is gone.
 bool WaitForDialogGone(HWND dialog, DWORD timeoutMs);

@@ -6,6 +6,7 @@
 
 #include "check.h"
 #include "dialogs.h"
+#include "real_input.h"
 #include "scenario_support.h"
 #include "scenarios.h"
 
@@ -124,24 +125,33 @@ void FirstGuessGreysWordsAndMaxGuesses() {
     TypeCharacter(program, '1');  // no letter: ignored
     ExpectGameMenus(program, false, "after typing a digit");
 
-    // Abandoned games count nothing.
+    // Two commands that each open a dialog, posted while a won game ends,
+    // open one dialog at a time, in order.
+    TypeCharacter(program, 'A');
+    PostCharacter(program, 'B');
+    PostCommand(program, kCommandEditRandomCategories);
+    PostCommand(program, kCommandDisplayHighScores);
+    if (HWND first = ExpectDialog(program, kRandomCategoriesCaption, 10000)) {
+        Expect(WaitForDialog(program.Process.dwProcessId, kScoreboardCaption, 500) == nullptr,
+               "the scoreboard opened inside the Random Categories dialog");
+        PressButton(first, IDCANCEL);
+        WaitForDialogGone(first, 3000);
+        if (HWND second = ExpectDialog(program, kScoreboardCaption, 5000)) {
+            PressButton(second, IDOK);
+            WaitForDialogGone(second, 3000);
+        }
+    }
+    ExpectNoDialog(program, 300, "after both dialogs");
+
+    // Abandoned games count nothing: the won game alone is counted.
     Bytes file;
     if (CloseAndRead(program, file)) {
-        ExpectEqual(GetI32(file, TotalGames), 0, "TotalGames");
+        ExpectEqual(GetI32(file, TotalGames), 1, "TotalGames");
         ExpectEqual(GetI32(file, ProgramStarts), 1, "ProgramStarts");
     }
 }
 
 namespace {
-
-// A key as the keyboard gives it: down, its character, up.
-void PostKeyPress(const Program& program, char c) {
-    const int key = c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
-    const UINT scan = MapVirtualKeyA(key, MAPVK_VK_TO_VSC);
-    PostMessageA(program.Window, WM_KEYDOWN, key, 1 | (scan << 16));
-    PostMessageA(program.Window, WM_CHAR, static_cast<unsigned char>(c), 1 | (scan << 16));
-    PostMessageA(program.Window, WM_KEYUP, key, 1 | (scan << 16) | (3u << 30));
-}
 
 struct GameEnd {
     QueueWaits Waits;
@@ -150,21 +160,100 @@ struct GameEnd {
     bool ReadProcessor = false;
 };
 
-// Types the letter that ends the game and, while its end runs, a key, a
-// click on a letter and F2; returns once the next game is ready (the
-// end's sounds and pauses over) with how long messages waited meanwhile.
-GameEnd EndGameWhileTyping(const Program& program, char last) {
+// A point of the client area on the screen.
+POINT OnScreen(const Program& program, POINT client) {
+    const RECT r = ClientOnScreen(program);
+    return POINT{r.left + client.x, r.top + client.y};
+}
+
+// The places of the frame the player uses while a loss ends.
+struct FramePlaces {
+    POINT Close, Caption, Menu;
+};
+
+bool FindFramePlaces(const Program& program, FramePlaces& places) {
+    return Expect(FramePoint(program, HTCLOSE, places.Close) && FramePoint(program, HTCAPTION, places.Caption) &&
+                      FramePoint(program, HTMENU, places.Menu),
+                  "the close box, the caption or the menu bar was not found on the frame");
+}
+
+// While a loss ends the player presses the close box and slides off it
+// before letting go, moves the pointer over the caption for a second or
+// two, and clicks the menu bar; meanwhile another program posts a command
+// (Scoring On/Off), which must survive the pointer's moves.
+void UseFrameWhileGameEnds(const Program& program, const FramePlaces& places) {
+    MovePointer(places.Close);
+    Sleep(50);
+    PressPrimaryButton(true);
+    Sleep(50);
+    MovePointer(places.Caption);
+    Sleep(50);
+    PressPrimaryButton(false);
+    for (int i = 0; i < 800; ++i) {
+        MovePointer(POINT{places.Caption.x + 20 + i % 150, places.Caption.y});
+        if (i % 4 == 0) Sleep(1);
+    }
+    PostCommand(program, kCommandScoringOnOff);
+    Sleep(200);
+    ClickAt(places.Menu);
+}
+
+BOOL CALLBACK FindOpenMenu(HWND window, LPARAM data) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (process != *reinterpret_cast<DWORD*>(data) || lstrcmpA(name, "#32768") != 0 || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<DWORD*>(data) = 0;
+    return FALSE;
+}
+
+bool MenuOpens(const Program& program, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    do {
+        DWORD process = program.Process.dwProcessId;
+        EnumWindows(FindOpenMenu, reinterpret_cast<LPARAM>(&process));
+        if (process == 0) return true;
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return false;
+}
+
+// After the loss: the menu bar's click opened its menu, the posted command
+// ran, and the close box, let go off the box, closed nothing.
+void ExpectFrameClicksReplayed(const Program& program) {
+    Expect(MenuOpens(program, 3000), "the menu bar clicked during the loss opened no menu afterwards");
+    Expect(IsChecked(program, kCommandScoringOnOff),
+           "the command posted after the pointer's moves over the caption did not run");
+    PostKey(program, VK_ESCAPE);
+    PostKey(program, VK_ESCAPE);
+    Settle(program);
+    Expect(WaitForSingleObject(program.Process.hProcess, 300) != WAIT_OBJECT_0 && IsWindow(program.Window),
+           "a press on the close box let go off the box closed the game");
+}
+
+// Ends the game with the keyboard and, while its end runs, presses a key,
+// turns the wheel, clicks a letter and presses F2, all as real input (and
+// on a loss uses the frame as UseFrameWhileGameEnds does); returns once the
+// next game is ready (the end's sounds and pauses over) with how long
+// messages waited meanwhile.
+GameEnd EndGameWhileTyping(const Program& program, char last, const FramePlaces* frame) {
     GameEnd end;
+    SetForegroundWindow(program.Window);
+    ClickAt(OnScreen(program, POINT{280, 247}));  // the phrase band, which a click leaves alone
+    Settle(program);
     StartTimingQueueWaits();
     const DWORD start = GetTickCount();
-    PostKeyPress(program, last);
+    PressKey(static_cast<WORD>(last));
     Sleep(400);
     end.ReadProcessor = ReadProcessor(program, end.Before);
-    PostKeyPress(program, 'x');
+    PressKey('X');
+    TurnWheel(-1);
     Sleep(300);
-    POINT q = LetterCellCentre('Q');
-    PostClick(program, q.x, q.y);
-    PostKey(program, VK_F2);
+    ClickAt(OnScreen(program, LetterCellCentre('Q')));
+    PressKey(VK_F2);
+    if (frame) UseFrameWhileGameEnds(program, *frame);
     const DWORD posted = GetTickCount();
     Settle(program);
     end.Ms = GetTickCount() - start;
@@ -208,13 +297,19 @@ void PlayGameEnds(const Bytes& prefs, GameEnd& won, GameEnd& lost, const char* s
     }
     const std::string winning = std::string("a won game, sound ") + sound;
     const std::string losing = std::string("a lost game, sound ") + sound;
+    FramePlaces frame;
+    if (!FindFramePlaces(program, frame)) {
+        KillProgram(program);
+        return;
+    }
     TypeCharacter(program, 'A');
-    won = EndGameWhileTyping(program, 'B');
+    won = EndGameWhileTyping(program, 'B', nullptr);
     ExpectQueueServed(won, winning.c_str());
     ExpectFreshGame(program, fresh, ("after " + winning).c_str());
     for (char c : {'C', 'D', 'E', 'F', 'G'}) TypeCharacter(program, c);
-    lost = EndGameWhileTyping(program, 'H');
+    lost = EndGameWhileTyping(program, 'H', &frame);
     ExpectQueueServed(lost, losing.c_str());
+    ExpectFrameClicksReplayed(program);
     ExpectFreshGame(program, fresh, ("after " + losing).c_str());
     Bytes file;
     if (CloseAndRead(program, file)) {

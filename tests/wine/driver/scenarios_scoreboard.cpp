@@ -1,6 +1,8 @@
 // The winning-streak scoreboard: a streak entering with the typed name, a
 // tie settling below older equal scores, the offer at closing, scoring off,
 // and the Ctrl+Shift deletion of one board.
+#include <algorithm>
+
 #include "check.h"
 #include "dialogs.h"
 #include "scenario_support.h"
@@ -147,6 +149,8 @@ void TieSettlesBelowOlderScores() {
 }
 
 void ClosingOffersRunningStreak() {
+    // With a sound device the offer's cue plays before the name is asked.
+    PrefixSoundDevice device;
     Bytes prefs = ScoringPreferences(6);
     Program program;
     if (!Launch(program, &prefs)) return;
@@ -162,7 +166,19 @@ void ClosingOffersRunningStreak() {
     }
     Settle(program);
     ExpectText(Caption(program), "Wordloft - Category: Custom Words", "caption after emptying the list");
+    // A second close request (another program's, or the close box clicked
+    // again) while the offer's cue plays is ignored: one name is asked, once.
+    PostCommand(program, kCommandSoundOnOff);
     PostMessageA(program.Window, WM_CLOSE, 0, 0);
+    Sleep(200);
+    PostMessageA(program.Window, WM_CLOSE, 0, 0);
+    if (ExpectDialog(program, kStreakNameCaption, 20000)) {
+        // A second close would offer the streak again, after the cue.
+        int most = 1;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 4000; Sleep(50))
+            most = std::max(most, CountDialogs(program.Process.dwProcessId, kStreakNameCaption));
+        ExpectEqual(most, 1, "name dialogs open at once");
+    }
     if (EnterName(program, "Closer")) {
         if (HWND board = ExpectDialog(program, kScoreboardCaption, 5000)) {
             ExpectEqual(ButtonCheck(board, kFirstBoardButton + 1), BST_CHECKED,

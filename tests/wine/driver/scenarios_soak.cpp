@@ -263,12 +263,19 @@ bool Ended(const Program& program, const char* when) {
     return true;
 }
 
-// Handles dialogs until none is open; false when the program stopped.
+// Handles dialogs until none is open, always the one that has the input
+// (a dialog under another is disabled); false when the program stopped.
 bool AnswerDialogs(Program& program, Random& random, SoakCounts& counts, std::set<HWND>& seen) {
+    std::string answered;
     for (int round = 0; round < 50; ++round) {
         if (!Answers(program)) return false;
-        HWND dialog = FindAnyDialog(program.Process.dwProcessId);
-        if (dialog == nullptr) return true;
+        HWND dialog = FindInputDialog(program.Process.dwProcessId);
+        if (dialog == nullptr) {
+            if (FindAnyDialog(program.Process.dwProcessId) == nullptr) return true;
+            Sleep(50);  // a dialog between being shown and taking input
+            continue;
+        }
+        answered += (answered.empty() ? "\"" : ", \"") + WindowText(dialog) + "\"";
         DWORD_PTR result;
         SendMessageTimeoutA(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result);
         if (seen.insert(dialog).second) {
@@ -278,7 +285,8 @@ bool AnswerDialogs(Program& program, Random& random, SoakCounts& counts, std::se
         AnswerDialog(dialog, random);
         WaitForDialogGone(dialog, 300);
     }
-    Fail("dialogs kept opening: %s", DescribeDialog(FindAnyDialog(program.Process.dwProcessId)).c_str());
+    Fail("dialogs kept opening: answered %s; open now: %s", answered.c_str(),
+         DescribeWindows(program.Process.dwProcessId).c_str());
     return false;
 }
 

@@ -60,6 +60,24 @@ void ChangeFrameMetricsAndResolution(const Program& program) {
     GetWindowRect(program.Window, &frame);
     Expect(frame.left >= 0 && frame.right <= screenWidth, "the window lies off the screen after the resolution "
            "changed (%ld to %ld)", frame.left, frame.right);
+
+    // The same changes while the window is minimized: it stays where it
+    // is, and is fitted as it is restored.
+    SetWindowPos(program.Window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top - 20,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(program.Window, SW_MINIMIZE);
+    GetWindowRect(program.Window, &frame);
+    SendMessageTimeoutA(program.Window, WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS,
+                        reinterpret_cast<LPARAM>("WindowMetrics"), SMTO_ABORTIFHUNG, 5000, &result);
+    SendMessageTimeoutA(program.Window, WM_DISPLAYCHANGE, 24, MAKELPARAM(screenWidth, GetSystemMetrics(SM_CYSCREEN)),
+                        SMTO_ABORTIFHUNG, 5000, &result);
+    RECT minimized;
+    GetWindowRect(program.Window, &minimized);
+    Expect(IsIconic(program.Window) && EqualRect(&frame, &minimized),
+           "the minimized window was moved or restored by the changes");
+    ShowWindow(program.Window, SW_RESTORE);
+    Settle(program);
+    ExpectClientIsScene(program, "restored after changes while minimized");
 }
 
 // Exactly the given Words item carries the check mark.
