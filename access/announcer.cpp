@@ -13,7 +13,10 @@
 #include <uiautomationcore.h>
 
 #include "access/accessible_node.h"
+#include "platform/program_texts.h"
+#include "records/record_requests.h"
 #include "platform/system_library.h"
+#include "resource.h"
 
 namespace {
 
@@ -112,7 +115,7 @@ public:
             value->lVal = kTextControlType;
         } else if (property == kNameProperty) {
             value->vt = VT_BSTR;
-            value->bstrVal = SysAllocString(L"Announcements");
+            value->bstrVal = SysAllocString(ProgramWideText(IDS_SAY_ANNOUNCEMENTS).c_str());
         } else if (property == kIsControlElementProperty || property == kIsContentElementProperty) {
             value->vt = VT_BOOL;
             value->boolVal = VARIANT_FALSE;
@@ -144,7 +147,7 @@ protected:
     long ChildCount() override { return AnnouncementCount < kAnnouncementSlots ? AnnouncementCount : kAnnouncementSlots; }
 
     bool DescribeSelf(AccessibleItem& item) override {
-        item.Name = "Announcements";
+        item.Name = ProgramText(IDS_SAY_ANNOUNCEMENTS);
         item.Role = ROLE_SYSTEM_GROUPING;
         item.State = STATE_SYSTEM_READONLY;
         return true;

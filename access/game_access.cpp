@@ -14,10 +14,12 @@
 #include "game/game_state.h"
 #include "game/phrase.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
 #include "render/face_and_statistics.h"
 #include "render/phrase_display.h"
 #include "render/scene_buffer.h"
 #include "render/scene_layout.h"
+#include "resource.h"
 
 namespace {
 
@@ -33,7 +35,7 @@ bool PhraseHasLetter(int16_t letterIndex) {
 
 // The letter panel as its own object and as a child of the client.
 void DescribeLetterPanel(AccessibleItem& item) {
-    item.Name = "Letters";
+    item.Name = ProgramText(IDS_SAY_LETTERS);
     item.Value = LettersUsedText();
     item.Role = ROLE_SYSTEM_GROUPING;
     item.State = 0;
@@ -60,9 +62,9 @@ protected:
         item.Area = RectOf(LetterCells[i]);
         if (GameState.LettersUsed[i] == 1) {
             item.State = STATE_SYSTEM_UNAVAILABLE;
-            item.Value = PhraseHasLetter(i) ? "in the phrase" : "not in the phrase";
+            item.Value = ProgramText(PhraseHasLetter(i) ? IDS_SAY_IN_THE_PHRASE : IDS_SAY_NOT_IN_THE_PHRASE);
         } else {
-            item.DefaultAction = "Guess";
+            item.DefaultAction = ProgramText(IDS_SAY_GUESS);
         }
         return true;
     }
@@ -110,7 +112,7 @@ protected:
         item.State = STATE_SYSTEM_READONLY;
         switch (child) {
         case kAccessPhrase:
-            item.Name = "Phrase";
+            item.Name = ProgramText(IDS_SAY_PHRASE);
             item.Value = SpokenPhrase();
             item.Description = PhraseShape();
             item.State |= STATE_SYSTEM_FOCUSABLE | (GetFocus() == Window ? STATE_SYSTEM_FOCUSED : 0);
@@ -120,34 +122,34 @@ protected:
             DescribeLetterPanel(item);
             return true;
         case kAccessGuessesLeft:
-            item.Name = "Guesses left";
+            item.Name = ProgramText(IDS_SAY_GUESSES_LEFT_NAME);
             item.Value = GuessesLeftText();
             item.Area = RectOf(GuessMeter);
             return true;
         case kAccessStatistics:
-            item.Name = ShowCumulative ? "Cumulative statistics" : "Current statistics";
+            item.Name = ProgramText(ShowCumulative ? IDS_SAY_CUMULATIVE_NAME : IDS_SAY_CURRENT_NAME);
             item.Value = StatisticsText(ShowCumulative != 0);
-            item.DefaultAction = ShowCumulative ? "Show current statistics" : "Show cumulative statistics";
+            item.DefaultAction = ProgramText(ShowCumulative ? IDS_SAY_SHOW_CURRENT : IDS_SAY_SHOW_CUMULATIVE);
             item.Area = RectOf(StatisticsPanel);
             return true;
         case kAccessInformation:
-            item.Name = "Information";
+            item.Name = ProgramText(IDS_SAY_INFORMATION);
             item.Value = InformationLineText;
             item.Area = RectOf(InformationLine);
             return true;
         case kAccessFace:
-            item.Name = "Face";
+            item.Name = ProgramText(IDS_SAY_FACE_NAME);
             item.Value = FaceText(FaceColour);
             item.Role = ROLE_SYSTEM_GRAPHIC;
-            item.DefaultAction = "Change colour";
+            item.DefaultAction = ProgramText(IDS_SAY_CHANGE_COLOUR);
             item.Area = RectOf(FaceBox);
             return true;
         case kAccessCaseToggle:
-            item.Name = "Letter case";
+            item.Name = ProgramText(IDS_SAY_LETTER_CASE);
             item.Value = LetterCaseText();
             item.Role = ROLE_SYSTEM_PUSHBUTTON;
             item.State = 0;
-            item.DefaultAction = Preferences.UpperCaseLetters ? "Show small letters" : "Show capitals";
+            item.DefaultAction = ProgramText(Preferences.UpperCaseLetters ? IDS_SAY_SHOW_SMALL_LETTERS : IDS_SAY_SHOW_CAPITALS);
             item.Area = RectOf(CaseToggleBox);
             return true;
         default:

@@ -4,7 +4,10 @@
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "game/text_format.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
+#include "resource.h"
 
 namespace {
 
@@ -55,16 +58,26 @@ char SmallLetter(char c) {
 std::string CharacterName(char c) {
     static const struct {
         char Character;
-        const char* Name;
-    } kNames[] = {{'\'', "apostrophe"}, {'-', "hyphen"},      {'.', "period"},     {',', "comma"},
-                  {'!', "exclamation mark"}, {'?', "question mark"}, {'&', "ampersand"}, {':', "colon"},
-                  {';', "semicolon"}, {'"', "quote"},        {'(', "open bracket"}, {')', "close bracket"},
-                  {'/', "slash"},     {'\x92', "apostrophe"}};
+        int16_t Name;
+    } kNames[] = {{'\'', IDS_SAY_APOSTROPHE},
+                  {'-', IDS_SAY_HYPHEN},
+                  {'.', IDS_SAY_PERIOD},
+                  {',', IDS_SAY_COMMA},
+                  {'!', IDS_SAY_EXCLAMATION_MARK},
+                  {'?', IDS_SAY_QUESTION_MARK},
+                  {'&', IDS_SAY_AMPERSAND},
+                  {':', IDS_SAY_COLON},
+                  {';', IDS_SAY_SEMICOLON},
+                  {'"', IDS_SAY_QUOTE},
+                  {'(', IDS_SAY_OPEN_BRACKET},
+                  {')', IDS_SAY_CLOSE_BRACKET},
+                  {'/', IDS_SAY_SLASH},
+                  {'\x92', IDS_SAY_APOSTROPHE}};
     for (const auto& entry : kNames) {
-        if (entry.Character == c) return entry.Name;
+        if (entry.Character == c) return ProgramText(entry.Name);
     }
     if (c >= '0' && c <= '9') return std::string(1, c);
-    return "symbol";
+    return ProgramText(IDS_SAY_SYMBOL);
 }
 
 // The whole phrase in small letters, word by word, other characters named.
@@ -90,17 +103,15 @@ std::string WholePhrase() {
 }
 
 std::string GuessesLeftPhrase() {
-    if (GameState.GuessesLeft <= 0) return "no guesses left";
-    return CountOf(GameState.GuessesLeft, "guess", "guesses") + " left";
+    if (GameState.GuessesLeft <= 0) return ProgramText(IDS_SAY_NO_GUESSES_LEFT);
+    return FormatProgramText(IDS_SAY_GUESSES_LEFT, {std::to_string(GameState.GuessesLeft)});
 }
 
-std::string LetterName(int16_t letterIndex) { return std::string("Letter ") + static_cast<char>('A' + letterIndex); }
+std::string LetterName(int16_t letterIndex) {
+    return FormatProgramText(IDS_SAY_LETTER, {std::string(1, static_cast<char>('A' + letterIndex))});
+}
 
 }  // namespace
-
-std::string CountOf(long count, const char* singular, const char* plural) {
-    return std::to_string(count) + " " + (count == 1 ? singular : plural);
-}
 
 std::string SpokenPhrase() {
     if (IsPhraseShownWhole()) return WholePhrase();
@@ -117,60 +128,64 @@ std::string SpokenPhrase() {
         } else if (IsShown(c)) {
             spoken += UpperCasePhraseChar(c);
         } else {
-            spoken += "blank";
+            spoken += ProgramText(IDS_SAY_BLANK);
         }
     }
     return spoken;
 }
 
 std::string PhraseShape() {
-    return CountOf(CountPhraseLetters(), "letter", "letters") + " in " + CountOf(CountWords(), "word", "words");
+    return FormatProgramText(IDS_SAY_PHRASE_SHAPE, {std::to_string(CountPhraseLetters()), std::to_string(CountWords())});
 }
 
 std::string LettersUsedText() {
     std::string used;
     for (int i = 0; i < kLetterCount; ++i) {
         if (GameState.LettersUsed[i] != 1) continue;
-        used += used.empty() ? "Used: " : ", ";
+        if (!used.empty()) used += ", ";
         used += static_cast<char>('A' + i);
     }
-    return used.empty() ? "None used" : used;
+    return used.empty() ? ProgramText(IDS_SAY_NONE_USED) : FormatProgramText(IDS_SAY_LETTERS_USED, {used});
 }
 
 std::string GuessesLeftText() {
-    return std::to_string(GameState.GuessesLeft) + " of " + std::to_string(GameState.MaxGuesses);
+    return FormatProgramText(IDS_SAY_GUESSES_OF,
+                             {std::to_string(GameState.GuessesLeft), std::to_string(GameState.MaxGuesses)});
 }
 
 std::string StatisticsText(bool cumulative) {
     if (cumulative) {
-        return "Total Games " + std::to_string(Preferences.TotalGames) + ", Total Wins " +
-               std::to_string(Preferences.TotalWins) + ", Total Losses " + std::to_string(Preferences.TotalLosses) +
-               ", Program Starts " + std::to_string(Preferences.ProgramStarts);
+        return FormatProgramText(IDS_SAY_CUMULATIVE_STATISTICS,
+                                 {std::to_string(Preferences.TotalGames), std::to_string(Preferences.TotalWins),
+                                  std::to_string(Preferences.TotalLosses), std::to_string(Preferences.ProgramStarts)});
     }
     const long games = static_cast<long>(GameState.CurrentWins) + GameState.CurrentLosses;
-    const std::string streak = GameState.Streak < 0 ? "Losing Streak " + std::to_string(-GameState.Streak)
-                                                    : "Winning Streak " + std::to_string(GameState.Streak);
-    return "Games " + std::to_string(games) + ", Wins " + std::to_string(GameState.CurrentWins) + ", Losses " +
-           std::to_string(GameState.CurrentLosses) + ", " + streak;
+    const std::string streak = GameState.Streak < 0
+                                   ? FormatProgramText(IDS_SAY_LOSING_STREAK, {std::to_string(-GameState.Streak)})
+                                   : FormatProgramText(IDS_SAY_WINNING_STREAK, {std::to_string(GameState.Streak)});
+    return FormatProgramText(IDS_SAY_CURRENT_STATISTICS, {std::to_string(games), std::to_string(GameState.CurrentWins),
+                                                          std::to_string(GameState.CurrentLosses), streak});
 }
 
 std::string FaceText(uint16_t colour) {
-    static const char* const kMoods[] = {"happy", "sad", "neutral"};
-    static const char* const kColours[] = {"red", "green", "blue"};
-    const char* mood = GameState.FaceMood <= kFaceNeutral ? kMoods[GameState.FaceMood] : kMoods[kFaceNeutral];
-    return std::string(mood) + ", " + kColours[colour < 3 ? colour : 0];
+    static const int16_t kMoods[] = {IDS_SAY_HAPPY, IDS_SAY_SAD, IDS_SAY_NEUTRAL};
+    static const int16_t kColours[] = {IDS_SAY_RED, IDS_SAY_GREEN, IDS_SAY_BLUE};
+    const int16_t mood = GameState.FaceMood <= kFaceNeutral ? kMoods[GameState.FaceMood] : kMoods[kFaceNeutral];
+    return FormatProgramText(IDS_SAY_FACE, {ProgramText(mood), ProgramText(kColours[colour < 3 ? colour : 0])});
 }
 
-std::string LetterCaseText() { return Preferences.UpperCaseLetters != 0 ? "capitals" : "small letters"; }
+std::string LetterCaseText() {
+    return ProgramText(Preferences.UpperCaseLetters != 0 ? IDS_SAY_CAPITALS : IDS_SAY_SMALL_LETTERS);
+}
 
 std::string NewGameText() {
     std::string source = SourceLabelOf(Preferences.WordSource);
-    if (Preferences.WordSource == kSourceEnteredWord) source = "Entered Word";
+    if (Preferences.WordSource == kSourceEnteredWord) source = ProgramText(IDS_SAY_ENTERED_WORD);
     if (Preferences.WordSource >= kSourceFirstCategory && Preferences.WordSource <= kSourceLastCategory) {
-        source = "Category: " + source;
+        source = FormatProgramText(IDS_SAY_CATEGORY, {source});
     }
-    return "New game, " + source + ". " + PhraseShape() + ": " + SpokenPhrase() + ". " +
-           CountOf(GameState.GuessesLeft, "wrong guess", "wrong guesses") + " allowed.";
+    return FormatProgramText(IDS_SAY_NEW_GAME,
+                             {source, PhraseShape(), SpokenPhrase(), std::to_string(GameState.GuessesLeft)});
 }
 
 std::string GuessText(int16_t letterIndex, int16_t found) {
@@ -179,19 +194,18 @@ std::string GuessText(int16_t letterIndex, int16_t found) {
 }
 
 std::string LastGuessText(int16_t letterIndex, int16_t found) {
-    if (found > 0) return LetterName(letterIndex) + ": " + std::to_string(found) + " found.";
-    return LetterName(letterIndex) + ": not in the phrase.";
+    if (found > 0) return FormatProgramText(IDS_SAY_LETTER_FOUND, {LetterName(letterIndex), std::to_string(found)});
+    return FormatProgramText(IDS_SAY_LETTER_NOT_FOUND, {LetterName(letterIndex)});
 }
 
 std::string GameEndText(bool won, const char* information) {
-    std::string text = won ? "You won. " : "You lost. ";
-    text += "The phrase was " + WholePhrase() + ".";
+    std::string text = FormatProgramText(won ? IDS_SAY_YOU_WON : IDS_SAY_YOU_LOST, {WholePhrase()});
     if (information != nullptr && information[0] != '\0') text += std::string(" ") + information;
     return text;
 }
 
 std::string StreakOfferText() {
-    return "Your winning streak of " + std::to_string(GameState.EndedStreak) + " enters the scoreboard.";
+    return FormatProgramText(IDS_SAY_STREAK_OFFER, {std::to_string(GameState.EndedStreak)});
 }
 
 std::string GameStateText() {

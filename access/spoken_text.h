@@ -1,6 +1,8 @@
 // What the game says to a screen reader: the texts of the accessible
 // objects and of the announcements, built from GameState and Preferences
-// the way a sighted player reads the painted scene. Portable: texts only.
+// the way a sighted player reads the painted scene, in the language the
+// program speaks (its string table's patterns). Portable: texts only. The
+// examples below are the English texts.
 //
 // Every text is written to be spoken as it stands. A phrase whose letters
 // are all shown is given as its words in small letters (capitals would be
@@ -50,8 +52,5 @@ std::string GameEndText(bool won, const char* information);
 std::string StreakOfferText();
 // The whole game once more: phrase, shape, guesses left, letters used.
 std::string GameStateText();
-
-// "1 word", "2 words": a count with its noun.
-std::string CountOf(long count, const char* singular, const char* plural);
 
 #endif

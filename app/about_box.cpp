@@ -3,6 +3,7 @@
 // or the close box ends the dialog.
 #include "app/about_box.h"
 
+#include "platform/program_texts.h"
 #include "platform/program_handles.h"
 #include "resource.h"
 
@@ -38,5 +39,5 @@ INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 }  // namespace
 
 INT_PTR ShowAboutBox() {
-    return DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_ABOUT), MainWindow, AboutBoxProc, 0);
+    return ProgramDialogBox(IDD_ABOUT, MainWindow, AboutBoxProc, 0);
 }

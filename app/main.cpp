@@ -9,17 +9,21 @@
 #include "app/list_from_outside.h"
 #include "app/main_window.h"
 #include "app/menu_state.h"
+#include "game/categories.h"
 #include "game/engine.h"
 #include "game/first_game.h"
 #include "game/game_state.h"
 #include "game/phrase.h"
 #include "game/requests.h"
 #include "game/statistics.h"
+#include "game/text_format.h"
 #include "install/shortcuts.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "platform/system_library.h"
 #include "records/preferences.h"
+#include "records/word_language_file.h"
 #include "render/phrase_display.h"
 #include "render/scene_layout.h"
 #include "resource.h"
@@ -53,18 +57,18 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     windowClass.hIconSm = LoadIconAtSize(instance, IDI_WORDLOFT_SMALL, SM_CXSMICON, SM_CYSMICON);
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAINMENU);
+    windowClass.lpszMenuName = nullptr;  // the menu bar is the program language's (CreateMainWindow)
     windowClass.lpszClassName = WindowClassName;
     return RegisterClassExA(&windowClass) != 0;
 }
 
 // Start-up cannot go on without the window: say so rather than end
 // without a trace.
-void ReportStartFailure(const char* what) {
-    char text[200];
-    std::snprintf(text, sizeof text, "%s could not start: %s (error %lu).", ProductTitle, what,
-                  static_cast<unsigned long>(GetLastError()));
-    MessageBoxA(nullptr, text, ProductTitle, MB_OK | MB_ICONSTOP);
+void ReportStartFailure(int16_t what) {
+    const unsigned long error = GetLastError();
+    const std::string text =
+        FormatProgramText(IDS_START_FAILED, {ProductTitle, ProgramText(what), std::to_string(error)});
+    MessageBoxA(nullptr, text.c_str(), ProductTitle, MB_OK | MB_ICONSTOP);
 }
 
 // True when the command line, upper-cased, ends in "SETUP".
@@ -85,14 +89,18 @@ int16_t InitInstance(HINSTANCE instance, int showCommand) {
     GameState.FaceMood = kFaceNeutral;
     LoadResourceString(IDS_THANKS_FOR_PLAYING, InformationLineText, sizeof InformationLineText);
     HWND window = CreateWindowExA(kMainWindowExtendedStyle, WindowClassName, ProductTitle, kMainWindowStyle,
-                                  CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, nullptr, instance, nullptr);
+                                  CW_USEDEFAULT, 0, CW_USEDEFAULT, 0, nullptr, LoadProgramMenu(IDR_MAINMENU), instance,
+                                  nullptr);
     if (window == nullptr) {
-        ReportStartFailure("the main window could not be created");
+        ReportStartFailure(IDS_START_NO_WINDOW);
         return 0;
     }
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     FetchMainMenus(window);
+    ChangeWordLanguage(LoadWordLanguage(TextLanguage));
+    UpdateWordLanguageCheck();
+    ShowCategoryNames();
     UpdateSoundCheck();
     UpdateScoringCheck();
     SetMaxGuesses(Preferences.MaxGuesses);
@@ -120,6 +128,7 @@ int RunMessageLoop() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
     KeepCurrentFolderOutOfLibrarySearch();
     ProgramInstance = instance;
+    ChooseProgramLanguage();
     LoadResourceString(IDS_PRODUCT_TITLE, ProductTitle, sizeof ProductTitle);
     LoadResourceString(IDS_WINDOW_CLASS, WindowClassName, sizeof WindowClassName);
     const bool registered = RegisterMainWindowClass(instance);
@@ -131,7 +140,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     // A list file for a copy that is already running goes to that copy.
     if (HandListToRunningCopy()) return 0;
     if (!registered) {
-        ReportStartFailure("the window class could not be registered");
+        ReportStartFailure(IDS_START_NO_CLASS);
         return 0;
     }
     if (!InitInstance(instance, showCommand)) return 0;

@@ -12,12 +12,14 @@
 #include "app/menu_state.h"
 #include "app/scoreboard_commands.h"
 #include "app/word_list_commands.h"
+#include "game/categories.h"
 #include "game/engine.h"
 #include "game/game_state.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
+#include "records/word_language_file.h"
 #include "resource.h"
 
 static_assert(IDM_ENTER_WORD == kSourceEnteredWord, "Enter Word is a word source");
@@ -27,6 +29,7 @@ static_assert(IDM_CATEGORY_FIRST == kSourceFirstCategory && IDM_CATEGORY_LAST ==
               "the category commands are the category sources");
 static_assert(IDM_CATEGORY_AUTHORS == kSourceAuthors, "Authors is category 4");
 static_assert(IDM_GUESSES_12 - IDM_GUESSES_4 == 4, "one command per MaxGuesses value, 4 to 12");
+static_assert(IDM_WORD_LANGUAGE_LAST - IDM_WORD_LANGUAGE_FIRST == kLanguageCount - 1, "one command per language");
 
 namespace {
 
@@ -40,6 +43,16 @@ void ToggleSound() {
 void ToggleScoring() {
     Preferences.ScoringOn = Toggled(Preferences.ScoringOn);
     UpdateScoringCheck();
+}
+
+// The words are played in another language from the next game on; the
+// choice is kept for the next run.
+void ChooseWordLanguage(int command) {
+    const Language language = static_cast<Language>(command - IDM_WORD_LANGUAGE_FIRST);
+    ChangeWordLanguage(language);
+    SaveWordLanguage(language);
+    UpdateWordLanguageCheck();
+    ShowCategoryNames();
 }
 
 void VisitWebPage() {
@@ -62,6 +75,10 @@ bool RunMenuCommand(int command) {
     }
     if (IsMaxGuessesCommand(command)) {
         ChangeMaxGuesses(MaxGuessesOf(command));
+        return true;
+    }
+    if (command >= IDM_WORD_LANGUAGE_FIRST && command <= IDM_WORD_LANGUAGE_LAST) {
+        ChooseWordLanguage(command);
         return true;
     }
     switch (command) {

@@ -8,8 +8,10 @@
 
 #include "game/categories.h"
 #include "game/game_state.h"
+#include "game/text_format.h"
 #include "platform/program_handles.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
 #include "resource.h"
 
 namespace {
@@ -41,11 +43,11 @@ void SetGameMenusEnabled(bool on) {
 }
 
 // The caption's name of a word source: the scoreboard's label, but
-// "Entered Word" in the singular; nullptr for a source the program does
-// not know.
-const char* CaptionSourceName(uint32_t source, const char* label) {
-    if (source == kSourceEnteredWord) return "Entered Word";
-    return std::strcmp(label, kUnknownSourceLabel) == 0 ? nullptr : label;
+// "Entered Word" in the singular; empty for a source the program does not
+// know.
+std::string CaptionSourceName(uint32_t source, const char* label) {
+    if (source == kSourceEnteredWord) return ProgramText(IDS_CAPTION_ENTERED_WORD);
+    return std::strcmp(label, kUnknownSourceLabel) == 0 ? std::string() : label;
 }
 
 }  // namespace
@@ -57,6 +59,22 @@ void FetchMainMenus(HWND window) {
 }
 
 void UpdateSoundCheck() { SetCheck(MenuBar, IDM_SOUND, Preferences.SoundOn == 1); }
+
+void UpdateWordLanguageCheck() {
+    CheckMenuRadioItem(MenuBar, IDM_WORD_LANGUAGE_FIRST, IDM_WORD_LANGUAGE_LAST, IDM_WORD_LANGUAGE_FIRST + WordLanguage,
+                       MF_BYCOMMAND);
+}
+
+void ShowCategoryNames() {
+    for (int k = 0; k < kBuiltInCategoryCount; ++k) {
+        std::string name = CategoryName(WordLanguage, k);
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_STRING;
+        item.dwTypeData = &name[0];
+        SetMenuItemInfoA(WordsMenu, IDM_CATEGORY_FIRST + k, FALSE, &item);
+    }
+}
 
 void UpdateScoringCheck() { SetCheck(MenuBar, IDM_SCORING, Preferences.ScoringOn == 1); }
 
@@ -85,13 +103,9 @@ void CheckWordSourceItem(uint32_t command) {
 }
 
 void SetSourceTitle() {
-    char caption[sizeof ProductTitle + 16 + kCategoryMenuTextSize];
     SetSourceLabel(Preferences.WordSource);
-    const char* source = CaptionSourceName(Preferences.WordSource, SourceLabel);
-    if (source != nullptr) {
-        std::snprintf(caption, sizeof caption, "%s - Category: %s", ProductTitle, source);
-    } else {
-        std::snprintf(caption, sizeof caption, "%s", ProductTitle);
-    }
-    SetWindowTextA(MainWindow, caption);
+    const std::string source = CaptionSourceName(Preferences.WordSource, SourceLabel);
+    const std::string caption =
+        source.empty() ? std::string(ProductTitle) : FormatProgramText(IDS_CAPTION_WITH_SOURCE, {ProductTitle, source});
+    SetWindowTextA(MainWindow, caption.c_str());
 }

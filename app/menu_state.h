@@ -15,5 +15,10 @@ void FetchMainMenus(HWND window);
 
 void UpdateSoundCheck();
 void UpdateScoringCheck();
+// The check mark of the language the words are played in.
+void UpdateWordLanguageCheck();
+// The Words menu's categories named for the language the words are
+// played in (the Random Categories dialog takes their names from there).
+void ShowCategoryNames();
 
 #endif

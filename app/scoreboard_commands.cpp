@@ -11,27 +11,24 @@
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "game/statistics.h"
+#include "game/text_format.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
 #include "records/scoreboards.h"
+#include "resource.h"
 
 namespace {
 
 // A Yes/No/Cancel question with the exclamation icon, owned by the main
 // window; true only for Yes.
-bool ConfirmCommand(const char* question) {
-    return MessageBoxA(MainWindow, question, ProductTitle,
-                       MB_YESNOCANCEL | MB_ICONEXCLAMATION) == IDYES;
+bool ConfirmCommand(const std::string& question) {
+    return MessageBoxA(MainWindow, question.c_str(), ProductTitle, MB_YESNOCANCEL | MB_ICONEXCLAMATION) == IDYES;
 }
 
 void DeleteHighScores() {
-    char question[160];
-    std::snprintf(question, sizeof question,
-                  "Are you sure you want to delete the High Scores "
-                  "(associated with a MaxGuess of %d)?",
-                  static_cast<int>(GameState.MaxGuesses));
-    if (!ConfirmCommand(question)) return;
+    if (!ConfirmCommand(FormatProgramText(IDS_CONFIRM_DELETE_BOARD, {std::to_string(GameState.MaxGuesses)}))) return;
     ClearScoreboard(GameState.MaxGuessesIndex);
     SavePreferences();
 }
@@ -39,13 +36,13 @@ void DeleteHighScores() {
 }  // namespace
 
 void ResetCurrentStatisticsCommand() {
-    if (!ConfirmCommand("Are you sure you want to reset the current statistics?")) return;
+    if (!ConfirmCommand(ProgramText(IDS_CONFIRM_RESET_CURRENT))) return;
     ResetCurrentStatistics();
     InvalidateRegion(kRegionStatisticsPanel, -2);
 }
 
 void ResetCumulativeStatisticsCommand() {
-    if (!ConfirmCommand("Are you sure you want to reset the cumulative statistics?")) return;
+    if (!ConfirmCommand(ProgramText(IDS_CONFIRM_RESET_CUMULATIVE))) return;
     ResetCumulativeStatistics();
     SavePreferences();
     InvalidateRegion(kRegionStatisticsPanel, -2);

@@ -9,60 +9,70 @@
 #include "game/game_state.h"
 #include "game/random_choice.h"
 #include "game/requests.h"
+#include "records/record_requests.h"
+#include "resource.h"
 
 const CategoryInfo Categories[kBuiltInCategoryCount] = {
-    {"ANATOMY", "Anatomy", 58, false},
-    {"ANIMALS", "Animals", 78, false},
-    {"ARTISTS", "Artists", 31, false},
-    {"ASTRONOMY", "Astronomy", 45, false},
-    {"AUTHORS", "Authors", 63, true},
-    {"BASEBALLTEAMS", "Baseball Teams", 30, false},
-    {"BASKETBALLTEAMS", "Basketball Teams", 29, false},
-    {"BESTACTORS", "Best Actors", 65, true},
-    {"BESTACTRESSES", "Best Actresses", 59, true},
-    {"BESTPICTURES", "Best Pictures", 64, true},
-    {"BIRDS", "Birds", 62, false},
-    {"BOOKS", "Books", 43, true},
-    {"CANADA", "Canada", 35, false},
-    {"CARS", "Cars", 78, false},
-    {"CARTOONSANDCOMICS", "Cartoons and Comics", 49, false},
-    {"CHRISTMAS", "Christmas", 61, false},
-    {"CITIES", "Cities", 85, true},
-    {"COLORS", "Colors", 70, false},
-    {"COMPOSERS", "Composers", 56, true},
-    {"COMPUTERBUZZWORDS", "Computer Buzzwords", 82, false},
-    {"CONSTELLATIONS", "Constellations", 88, false},
-    {"COUNTRIES", "Countries", 208, true},
-    {"DESSERTS", "Desserts", 79, false},
-    {"DINOSAURS", "Dinosaurs", 77, false},
-    {"FOOTBALLTEAMS", "Football Teams", 31, false},
-    {"FRUITS", "Fruits", 47, false},
-    {"HARDWORDS", "Hard Words", 55, true},
-    {"HOCKEYTEAMS", "Hockey Teams", 30, false},
-    {"INSECTS", "Insects", 62, false},
-    {"ISLANDS", "Islands", 46, true},
-    {"MAGAZINES", "Magazines", 249, false},
-    {"MONSTERS", "Monsters", 23, false},
-    {"MUSICALINSTRUMENTS", "Musical Instruments", 37, false},
-    {"MYTHOLOGY", "Mythology", 71, true},
-    {"OPERAS", "Operas", 46, true},
-    {"PLANETS", "Planets", 10, true},
-    {"PRESIDENTS", "Presidents", 42, true},
-    {"RELIGION", "Religion", 67, false},
-    {"ROCKNROLL", "Rock 'n' Roll", 187, false},
-    {"ROCKSANDMINERALS", "Rocks and Minerals", 91, false},
-    {"SHAKESPEARE", "Shakespeare", 30, false},
-    {"STARTREK", "Star Trek", 78, false},
-    {"STATECAPITALS", "State Capitals", 50, true},
-    {"STATES", "States", 50, true},
-    {"STREETSIGNS", "Street Signs", 66, false},
-    {"TELEVISIONSHOWS", "Television Shows", 193, false},
-    {"TOOLS", "Tools", 61, false},
-    {"TREES", "Trees", 111, false},
-    {"VEGETABLES", "Vegetables", 43, false},
-    {"VICEPRESIDENTS", "Vice Presidents", 45, true},
-    {"WEATHER", "Weather", 64, false},
+    {"ANATOMY", 58, false},
+    {"ANIMALS", 78, false},
+    {"ARTISTS", 31, false},
+    {"ASTRONOMY", 45, false},
+    {"AUTHORS", 63, true},
+    {"BASEBALLTEAMS", 30, false},
+    {"BASKETBALLTEAMS", 29, false},
+    {"BESTACTORS", 65, true},
+    {"BESTACTRESSES", 59, true},
+    {"BESTPICTURES", 64, true},
+    {"BIRDS", 62, false},
+    {"BOOKS", 43, true},
+    {"CANADA", 35, false},
+    {"CARS", 78, false},
+    {"CARTOONSANDCOMICS", 49, false},
+    {"CHRISTMAS", 61, false},
+    {"CITIES", 85, true},
+    {"COLORS", 70, false},
+    {"COMPOSERS", 56, true},
+    {"COMPUTERBUZZWORDS", 82, false},
+    {"CONSTELLATIONS", 88, false},
+    {"COUNTRIES", 208, true},
+    {"DESSERTS", 79, false},
+    {"DINOSAURS", 77, false},
+    {"FOOTBALLTEAMS", 31, false},
+    {"FRUITS", 47, false},
+    {"HARDWORDS", 55, true},
+    {"HOCKEYTEAMS", 30, false},
+    {"INSECTS", 62, false},
+    {"ISLANDS", 46, true},
+    {"MAGAZINES", 249, false},
+    {"MONSTERS", 23, false},
+    {"MUSICALINSTRUMENTS", 37, false},
+    {"MYTHOLOGY", 71, true},
+    {"OPERAS", 46, true},
+    {"PLANETS", 10, true},
+    {"PRESIDENTS", 42, true},
+    {"RELIGION", 67, false},
+    {"ROCKNROLL", 187, false},
+    {"ROCKSANDMINERALS", 91, false},
+    {"SHAKESPEARE", 30, false},
+    {"STARTREK", 78, false},
+    {"STATECAPITALS", 50, true},
+    {"STATES", 50, true},
+    {"STREETSIGNS", 66, false},
+    {"TELEVISIONSHOWS", 193, false},
+    {"TOOLS", 61, false},
+    {"TREES", 111, false},
+    {"VEGETABLES", 43, false},
+    {"VICEPRESIDENTS", 45, true},
+    {"WEATHER", 64, false},
 };
+
+Language WordLanguage = kEnglish;
+
+void ChangeWordLanguage(Language language) {
+    if (language == WordLanguage) return;
+    WordLanguage = language;
+    ClearUsedPhrases(0, kBuiltInCategoryCount - 1);
+}
 
 namespace {
 
@@ -114,15 +124,19 @@ void DrawCategoryPhrase(const char* resourceName, int16_t listId) {
 char SourceLabel[kCategoryMenuTextSize] = "";
 
 void SetSourceLabel(uint32_t wordSource) {
-    std::snprintf(SourceLabel, sizeof SourceLabel, "%s", SourceLabelOf(wordSource));
+    std::snprintf(SourceLabel, sizeof SourceLabel, "%s", SourceLabelOf(wordSource).c_str());
 }
 
-const char* SourceLabelOf(uint32_t wordSource) {
-    if (wordSource == kSourceEnteredWord) return "Entered Words";
-    if (wordSource == kSourceCustomWords) return "Custom Words";
-    if (wordSource == kSourceRandomWords) return "Random Words";
+std::string CategoryName(Language words, int k) {
+    return ProgramText(static_cast<int16_t>(IDS_CATEGORY_NAME_FIRST + IDS_CATEGORY_NAMES_PER_LANGUAGE * words + k));
+}
+
+std::string SourceLabelOf(uint32_t wordSource) {
+    if (wordSource == kSourceEnteredWord) return ProgramText(IDS_SOURCE_ENTERED_WORDS);
+    if (wordSource == kSourceCustomWords) return ProgramText(IDS_SOURCE_CUSTOM_WORDS);
+    if (wordSource == kSourceRandomWords) return ProgramText(IDS_SOURCE_RANDOM_WORDS);
     if (wordSource >= kSourceFirstCategory && wordSource <= kSourceLastCategory)
-        return Categories[wordSource - kSourceFirstCategory].MenuText;
+        return CategoryName(WordLanguage, static_cast<int>(wordSource - kSourceFirstCategory));
     if (wordSource > kSourceLastCategory) return "?";
     return kUnknownSourceLabel;
 }

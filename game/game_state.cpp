@@ -1,14 +1,16 @@
 // The global GameState and the setting of its phrase.
 #include "game/game_state.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "game/phrase.h"
+#include "records/record_requests.h"
+#include "resource.h"
 
 GameStateRecord GameState = {};
 
 const char kDefaultPhrase[] = "WORD LOFT SQUARED";
-const char kDefaultInformation[] = "Thanks for playing Wordloft.";
 
 namespace {
 
@@ -24,7 +26,7 @@ bool HasPhraseLetter(const char* text) {
 void SetDefaultPhrase() {
     std::strcpy(GameState.Phrase, kDefaultPhrase);
     GameState.PhraseLength = static_cast<uint16_t>(std::strlen(kDefaultPhrase));
-    std::strcpy(GameState.Information, kDefaultInformation);
+    std::snprintf(GameState.Information, sizeof GameState.Information, "%s", ProgramText(IDS_THANKS_FOR_PLAYING).c_str());
 }
 
 void SetGamePhrase(const char* phrase, const char* information) {

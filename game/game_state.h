@@ -37,7 +37,6 @@ extern GameStateRecord GameState;
 
 // The phrase played whenever a word source yields none.
 extern const char kDefaultPhrase[];
-extern const char kDefaultInformation[];
 
 // Sets Phrase, PhraseLength and Information; both texts are cut to their
 // fields so that a phrase from any source is always terminated.

@@ -36,6 +36,12 @@ int16_t RandomInRange(int16_t low, int16_t high) {
 
 void ClearUsedPhrases() { std::memset(UsedPhrases, 0, sizeof UsedPhrases); }
 
+void ClearUsedPhrases(int16_t first, int16_t last) {
+    for (int16_t row = first; row <= last && row < kUsedPhraseRows; ++row) {
+        if (row >= 0) std::memset(UsedPhrases[row], 0, sizeof UsedPhrases[row]);
+    }
+}
+
 int16_t PickUnusedIndex(int16_t listId, int16_t count) {
     if (listId < 0 || listId >= kUsedPhraseRows) {
         BeepIfSoundOn();

@@ -28,5 +28,7 @@ int16_t PickUnusedIndex(int16_t listId, int16_t count);
 
 // Forgets every draw of every list.
 void ClearUsedPhrases();
+// Forgets the draws of lists first..last.
+void ClearUsedPhrases(int16_t first, int16_t last);
 
 #endif

@@ -9,4 +9,5 @@ list(APPEND WORDLOFT_CORE_SOURCES
     game/random_choice.cpp
     game/session_end.cpp
     game/sound_cues.cpp
-    game/statistics.cpp)
+    game/statistics.cpp
+    game/text_format.cpp)

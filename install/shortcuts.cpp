@@ -21,8 +21,11 @@
 #include <string>
 
 #include "game/requests.h"
+#include "game/text_format.h"
 #include "platform/help.h"
+#include "platform/program_texts.h"
 #include "platform/wide_paths.h"
+#include "resource.h"
 
 int16_t ShortcutErrorCount = 0;
 
@@ -31,8 +34,10 @@ namespace {
 constexpr int kTextSize = MAX_PATH + 1;
 constexpr wchar_t kProductName[] = L"Wordloft";
 constexpr wchar_t kProgramFileName[] = L"wordloft.exe";
-constexpr wchar_t kHelpFileName[] = L"wlthelp.hlp";
-constexpr wchar_t kWebHelpFileName[] = L"wlthelp.htm";
+
+// A text of the string table with the product's name in it, for the
+// wide-character calls.
+std::wstring NamingProduct(int16_t id) { return WideText(FormatProgramText(id, {"Wordloft"}).c_str()); }
 
 struct ShortcutTexts {
     wchar_t ProgramFolder[kTextSize];   // the links' working directory
@@ -75,11 +80,12 @@ bool BuildProgramTexts(ShortcutTexts& t) {
     std::wstring folder;
     if (!ReadDirectories(t, folder)) return false;
     // The help shortcut opens the help this system can show.
-    const std::wstring windowsHelp = folder + kHelpFileName;
-    const wchar_t* helpFile = HelpIsWebPage(windowsHelp.c_str(), folder) ? kWebHelpFileName : kHelpFileName;
+    const std::wstring windowsHelp = folder + ProgramWideText(IDS_HELP_FILE);
+    const std::wstring helpFile = ProgramWideText(HelpIsWebPage(windowsHelp.c_str(), folder) ? IDS_WEB_HELP_FILE
+                                                                                             : IDS_HELP_FILE);
     return Format(t.ProgramTarget, L"%ls%ls", folder.c_str(), kProgramFileName) &&
-           Format(t.Description, L"Shortcut to %ls", kProductName) &&
-           Format(t.HelpTarget, L"%ls%ls", folder.c_str(), helpFile);
+           Format(t.Description, L"%ls", NamingProduct(IDS_SETUP_DESCRIPTION).c_str()) &&
+           Format(t.HelpTarget, L"%ls%ls", folder.c_str(), helpFile.c_str());
 }
 
 // One of the current user's folders as the shell reports it, created when
@@ -102,14 +108,14 @@ bool BuildShortcutTexts(ShortcutTexts& t) {
          Format(t.ProgramsFolder, L"%ls\\Start Menu\\programs", t.WindowsDirectory));
     return desktop && programs &&
            Format(t.GroupFolder, L"%ls\\%ls", t.ProgramsFolder, kProductName) &&
-           Format(t.DesktopShortcut, L"%ls\\shortcut to %ls.lnk", t.DesktopFolder, kProductName) &&
+           Format(t.DesktopShortcut, L"%ls\\%ls.lnk", t.DesktopFolder, NamingProduct(IDS_SETUP_DESKTOP_SHORTCUT).c_str()) &&
            Format(t.ProgramShortcut, L"%ls\\%ls.lnk", t.GroupFolder, kProductName) &&
-           Format(t.HelpShortcut, L"%ls\\%ls Help.lnk", t.GroupFolder, kProductName);
+           Format(t.HelpShortcut, L"%ls\\%ls.lnk", t.GroupFolder, NamingProduct(IDS_SETUP_HELP_SHORTCUT).c_str());
 }
 
 // Reports a failed method call and counts it.
-void ReportShortcutError(const char* message) {
-    ShowInfoMessage(message);
+void ReportShortcutError(int16_t message) {
+    ShowInfoMessage(ProgramText(message).c_str());
     ++ShortcutErrorCount;
 }
 
@@ -132,13 +138,13 @@ HRESULT CreateShortcut(const wchar_t* target, const wchar_t* linkPath, const wch
         return result;
     }
     if (FAILED(link->SetPath(target)))
-        ReportShortcutError("Create Shortcut Error - (SetPath failed)");
+        ReportShortcutError(IDS_SETUP_SET_PATH_FAILED);
     if (FAILED(link->SetDescription(description)))
-        ReportShortcutError("Create Shortcut Error - (SetDescription failed)");
+        ReportShortcutError(IDS_SETUP_SET_DESCRIPTION_FAILED);
     if (workingDirectory[0] != L'\0' && FAILED(link->SetWorkingDirectory(workingDirectory)))
-        ReportShortcutError("Create Shortcut Error - (SetWorkingDirectory failed)");
+        ReportShortcutError(IDS_SETUP_SET_FOLDER_FAILED);
     result = file->Save(linkPath, TRUE);
-    if (FAILED(result)) ReportShortcutError("Create Shortcut Error - (Save shortcut failed)");
+    if (FAILED(result)) ReportShortcutError(IDS_SETUP_SAVE_FAILED);
     file->Release();
     link->Release();
     return result;
@@ -147,20 +153,16 @@ HRESULT CreateShortcut(const wchar_t* target, const wchar_t* linkPath, const wch
 int16_t InstallShortcuts() {
     static ShortcutTexts t;
     if (!BuildProgramTexts(t)) {
-        ShowInfoMessage(
-            "The name of the Windows directory or of the program's folder is too long "
-            "for the shortcuts. (Shortcuts not created.)");
+        ShowInfoMessage(ProgramText(IDS_SETUP_PROGRAM_FOLDER_TOO_LONG).c_str());
         return 0;
     }
     if (!BuildShortcutTexts(t)) {
-        ShowInfoMessage(
-            "The name of the Desktop or Start Menu folder is too long for the shortcuts. "
-            "(Shortcuts not created.)");
+        ShowInfoMessage(ProgramText(IDS_SETUP_SHORTCUT_FOLDER_TOO_LONG).c_str());
         return 0;
     }
     const HRESULT ole = OleInitialize(nullptr);
     if (ole != S_OK && ole != S_FALSE) {
-        ShowInfoMessage("Error initializing OLE (Shortcuts not created.)");
+        ShowInfoMessage(ProgramText(IDS_SETUP_OLE_FAILED).c_str());
         return 0;
     }
     // A new Windows directory may lack its folders; the link object cannot
@@ -174,7 +176,6 @@ int16_t InstallShortcuts() {
     CreateShortcut(t.HelpTarget, t.HelpShortcut, t.Description, t.ProgramFolder);
     OleUninitialize();
     if (ShortcutErrorCount == 0)
-        ShowInfoMessage(
-            "Thanks for installing Wordloft. Start Menu and Desktop Shortcuts are ready for use.");
+        ShowInfoMessage(ProgramText(IDS_SETUP_DONE).c_str());
     return 1;
 }

@@ -1,12 +1,15 @@
-// Reading a built-in category's text: a "WLTW" resource of the program.
+// Reading a built-in category's text: a "WLTW" resource of the program in
+// the language the player chose for the words.
 // The text's last byte (the final line feed) gives way to the terminating
 // zero, as every category text ends with CR LF.
 #include <windows.h>
 
 #include <cstring>
 
+#include "game/categories.h"
 #include "game/requests.h"
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 
 namespace {
 
@@ -24,7 +27,7 @@ int16_t ReportCategoryError(int16_t errorStringId) {
 int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size, int16_t errorStringId) {
     if (size == 0) return 0;
     buffer[0] = '\0';
-    HRSRC found = FindResourceA(ProgramInstance, resourceName, "WLTW");
+    HRSRC found = FindResourceExA(ProgramInstance, "WLTW", resourceName, ResourceLanguageOf(WordLanguage));
     HGLOBAL loaded = found != nullptr ? LoadResource(ProgramInstance, found) : nullptr;
     if (loaded == nullptr) return ReportCategoryError(errorStringId);
     const char* text = static_cast<const char*>(LockResource(loaded));

@@ -12,10 +12,12 @@
 
 #include <delayimp.h>
 
-#include <cstdio>
+#include <string>
 
+#include "game/text_format.h"
 #include "platform/program_handles.h"
 #include "platform/system_library.h"
+#include "resource.h"
 
 namespace {
 
@@ -30,18 +32,17 @@ FARPROC WINAPI ReportMissingSystemFunction(unsigned notification, PDelayLoadInfo
     if (reporting) ExitProcess(kMissingSystemFunction);
     reporting = true;
     const char* title = ProductTitle[0] != '\0' ? ProductTitle : "Wordloft";
-    char text[400];
+    std::string text;
     if (notification == dliFailLoadLib) {
-        std::snprintf(text, sizeof text, "%s cannot go on: the system library %s could not be loaded (error %lu).",
-                      title, info->szDll, static_cast<unsigned long>(info->dwLastError));
+        text = FormatProgramText(IDS_MISSING_LIBRARY,
+                                 {title, info->szDll, std::to_string(static_cast<unsigned long>(info->dwLastError))});
     } else if (info->dlp.fImportByName) {
-        std::snprintf(text, sizeof text, "%s cannot go on: the function %s is missing from the system library %s.",
-                      title, info->dlp.szProcName, info->szDll);
+        text = FormatProgramText(IDS_MISSING_FUNCTION, {title, info->dlp.szProcName, info->szDll});
     } else {
-        std::snprintf(text, sizeof text, "%s cannot go on: function %lu is missing from the system library %s.",
-                      title, static_cast<unsigned long>(info->dlp.dwOrdinal), info->szDll);
+        text = FormatProgramText(IDS_MISSING_ORDINAL,
+                                 {title, std::to_string(static_cast<unsigned long>(info->dlp.dwOrdinal)), info->szDll});
     }
-    MessageBoxA(MainWindow, text, title, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    MessageBoxA(MainWindow, text.c_str(), title, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
     ExitProcess(kMissingSystemFunction);
 }
 

@@ -26,15 +26,21 @@
 #include <cwchar>
 
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "platform/wide_paths.h"
 #include "platform/windows_version.h"
+#include "records/record_requests.h"
+#include "resource.h"
 
 wchar_t HelpFilePath[kHelpFilePathSize];
 
 namespace {
 
-constexpr wchar_t kHelpFileName[] = L"wlthelp.hlp";
-constexpr wchar_t kWebHelpFileName[] = L"wlthelp.htm";
+// The help files of the language the program speaks: "wlthelp.hlp",
+// "wlthelp.htm" and "wlthelp-N.htm" for English, the language's own names
+// in its string table for the others.
+std::wstring HelpFileName() { return ProgramWideText(IDS_HELP_FILE); }
+std::wstring WebHelpFileName() { return ProgramWideText(IDS_WEB_HELP_FILE); }
 constexpr DWORD kIndexContext = 100;
 constexpr DWORD kWordEntryContext = 104;
 
@@ -75,10 +81,9 @@ void StartComForShell() {
 void OpenWebHelpPage(const std::wstring& page) {
     std::wstring folder;
     const bool whole = ReadProgramFolder(folder);
-    for (const std::wstring& name : {std::wstring(kWebHelpFileName), page}) {
+    for (const std::wstring& name : {WebHelpFileName(), page}) {
         if (!whole || !FileExists(folder + name)) {
-            ShowErrorMessageNaming("The help file %s is missing. Keep it in the same folder as the game.",
-                                   whole ? folder + name : name);
+            ShowErrorMessageNaming(ProgramText(IDS_HELP_MISSING), whole ? folder + name : name);
             return;
         }
     }
@@ -93,14 +98,14 @@ void OpenWebHelpPage(const std::wstring& page) {
     open.lpDirectory = folder.c_str();
     open.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExW(&open))
-        ShowErrorMessageNaming("The help file %s could not be opened in a web browser.", path);
+        ShowErrorMessageNaming(ProgramText(IDS_HELP_NOT_OPENED), path);
 }
 
 // The web page that shows the topic of a context number: the contents are
 // the top of wlthelp.htm itself.
 std::wstring WebHelpPage(DWORD context) {
-    if (context == kIndexContext) return kWebHelpFileName;
-    return L"wlthelp-" + std::to_wstring(context) + L".htm";
+    if (context == kIndexContext) return WebHelpFileName();
+    return WideText(FormatProgramText(IDS_WEB_HELP_TOPIC_FILE, {std::to_string(context)}).c_str());
 }
 
 void ShowHelpTopic(DWORD context) {
@@ -112,7 +117,7 @@ void ShowHelpTopic(DWORD context) {
 
 bool HelpIsWebPage(const wchar_t* helpFile, const std::wstring& folder) {
     if (!SystemHasWinHelpViewer()) return true;
-    return !FileExists(helpFile) && !folder.empty() && FileExists(folder + kWebHelpFileName);
+    return !FileExists(helpFile) && !folder.empty() && FileExists(folder + WebHelpFileName());
 }
 
 void BuildHelpFilePath(wchar_t* buffer) {
@@ -121,9 +126,10 @@ void BuildHelpFilePath(wchar_t* buffer) {
     // folder (which would name another folder's help file).
     std::wstring folder;
     const int separator = ReadProgramFolder(folder) ? static_cast<int>(folder.size()) - 1 : kHelpFilePathSize;
-    if (separator + 13 < kHelpFilePathSize) {
+    const std::wstring name = HelpFileName();
+    if (separator + 2 + static_cast<int>(name.size()) < kHelpFilePathSize) {
         std::wmemcpy(buffer, folder.c_str(), folder.size());
-        std::wcscpy(buffer + folder.size(), kHelpFileName);
+        std::wcscpy(buffer + folder.size(), name.c_str());
         return;
     }
     // No room for the name: "?" names no file, so help requests do nothing.
@@ -141,7 +147,7 @@ void ShowWordEntryHelp() { ShowHelpTopic(kWordEntryContext); }
 // A browser needs no such help, so there it is the help's contents.
 void ShowHelpOnHelp() {
     if (ShowsWebHelp()) {
-        OpenWebHelpPage(kWebHelpFileName);
+        OpenWebHelpPage(WebHelpFileName());
         return;
     }
     HelpRequested = true;

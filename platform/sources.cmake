@@ -15,6 +15,7 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     platform/pauses.cpp
     platform/player_settings.cpp
     platform/program_handles.cpp
+    platform/program_texts.cpp
     platform/sound_playback.cpp
     platform/system_library.cpp
     platform/system_files.cpp

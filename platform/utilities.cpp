@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "records/preferences.h"
 #include "resource.h"
 
@@ -100,9 +101,9 @@ bool AskYesNoCancel(const char* text) {
 
 int LoadResourceString(int16_t id, char* buffer, size_t size) {
     if (size == 0) return 0;
-    buffer[0] = '\0';
-    const int limit = static_cast<int>(std::min(size, kStringLimit));
-    return LoadStringA(ProgramInstance, static_cast<uint16_t>(id), buffer, limit);
+    const std::string text = ProgramText(id).substr(0, std::min(size, kStringLimit) - 1);
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    return static_cast<int>(text.size());
 }
 
 void BeepIfSoundOn() {

@@ -55,10 +55,10 @@ bool ReadProgramFolder(std::wstring& folder) {
     return true;
 }
 
-int ShowErrorMessageNaming(const char* format, const std::wstring& name) {
-    std::wstring text = WideText(format);
-    const size_t at = text.find(L"%s");
-    if (at != std::wstring::npos) text.replace(at, 2, name);
+int ShowErrorMessageNaming(const std::string& format, const std::wstring& name) {
+    std::wstring text = WideText(format.c_str());
+    const size_t at = text.find(L"{0}");
+    if (at != std::wstring::npos) text.replace(at, 3, name);
     char caption[100];
     LoadResourceString(IDS_ERROR_CAPTION, caption, sizeof caption);
     SetArrowCursor();

@@ -30,8 +30,8 @@ bool ReadProgramFile(std::wstring& path);
 // above.
 bool ReadProgramFolder(std::wstring& folder);
 
-// An error box (caption "Error") whose text is the program's format with
-// a name of any language in place of its "%s".
-int ShowErrorMessageNaming(const char* format, const std::wstring& name);
+// An error box (caption "Error") whose text is the program's text with a
+// name of any language in place of its "{0}".
+int ShowErrorMessageNaming(const std::string& text, const std::wstring& name);
 
 #endif

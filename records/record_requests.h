@@ -11,9 +11,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 // Each group names the file that answers it; that file marks its answers
 // with the line "// ---- Requests answered here ----".
+
+// ---- The program's texts: platform/program_texts.cpp ----
+// A text of the program's string table (an IDS_ id of resource.h) in the
+// language the program speaks, whole; empty when there is none.
+std::string ProgramText(int16_t id);
 
 // ---- Messages: platform/utilities.cpp ----
 // A message box with the exclamation icon, captioned "Error".

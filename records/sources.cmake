@@ -4,4 +4,5 @@
 list(APPEND WORDLOFT_CORE_SOURCES
     records/preferences.cpp
     records/scoreboards.cpp
-    records/whole_file.cpp)
+    records/whole_file.cpp
+    records/word_language_file.cpp)

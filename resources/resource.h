@@ -121,6 +121,8 @@
 #define IDM_CATEGORY_LAST              32847
 #define IDM_VISIT_WEB_PAGE             33000
 #define IDM_SCORING                    33002
+#define IDM_WORD_LANGUAGE_FIRST        33010 /* 33010..33013: English, German, French, Spanish */
+#define IDM_WORD_LANGUAGE_LAST         33013
 
 /* About box. */
 #define IDD_ABOUT                      103
@@ -203,5 +205,120 @@
 #define IDS_CDERR_FN_SUBCLASSFAILURE   136
 #define IDS_CDERR_FN_INVALIDFILENAME   137
 #define IDS_CDERR_FN_BUFFERTOOSMALL    138
+
+/* Word sources and the caption: 300 and up. */
+#define IDS_SOURCE_ENTERED_WORDS       300
+#define IDS_SOURCE_CUSTOM_WORDS        301
+#define IDS_SOURCE_RANDOM_WORDS        302
+#define IDS_CAPTION_WITH_SOURCE        303
+#define IDS_CAPTION_ENTERED_WORD       304
+/* The categories' names: 1000 + 64 x the words' language + k, for the
+   English, German, French and Spanish categories in each language. */
+#define IDS_CATEGORY_NAME_FIRST        1000
+#define IDS_CATEGORY_NAMES_PER_LANGUAGE 64
+
+/* Questions and messages of the scoreboard, SETUP, the help and start-up:
+   310 and up. The help files' names are the language's own. */
+#define IDS_CONFIRM_DELETE_BOARD           310
+#define IDS_CONFIRM_RESET_CURRENT          311
+#define IDS_CONFIRM_RESET_CUMULATIVE       312
+#define IDS_NAME_REFUSED                   313
+#define IDS_SETUP_DESCRIPTION              320
+#define IDS_SETUP_DESKTOP_SHORTCUT         321
+#define IDS_SETUP_HELP_SHORTCUT            322
+#define IDS_SETUP_SET_PATH_FAILED          323
+#define IDS_SETUP_SET_DESCRIPTION_FAILED   324
+#define IDS_SETUP_SET_FOLDER_FAILED        325
+#define IDS_SETUP_SAVE_FAILED              326
+#define IDS_SETUP_PROGRAM_FOLDER_TOO_LONG  327
+#define IDS_SETUP_SHORTCUT_FOLDER_TOO_LONG 328
+#define IDS_SETUP_OLE_FAILED               329
+#define IDS_SETUP_DONE                     330
+#define IDS_HELP_MISSING                   340
+#define IDS_HELP_NOT_OPENED                341
+#define IDS_HELP_FILE                      342
+#define IDS_WEB_HELP_FILE                  343
+#define IDS_WEB_HELP_TOPIC_FILE            344
+#define IDS_MISSING_LIBRARY                350
+#define IDS_MISSING_FUNCTION               351
+#define IDS_MISSING_ORDINAL                352
+#define IDS_START_FAILED                   353
+#define IDS_START_NO_WINDOW                354
+#define IDS_START_NO_CLASS                 355
+
+/* The word dialogs' messages: 360 and up. */
+#define IDS_WORD_ERROR                     360
+#define IDS_CONFIRM_DELETE_ALL_WORDS       361
+#define IDS_SORTING                        362
+#define IDS_CONFIRM_OVERWRITE_WORDS        363
+#define IDS_NO_CATEGORY_SELECTED           364
+#define IDS_PLEASE_TRY_AGAIN               365
+
+/* What a screen reader hears: 200 and up. */
+#define IDS_SAY_APOSTROPHE             200
+#define IDS_SAY_HYPHEN                 201
+#define IDS_SAY_PERIOD                 202
+#define IDS_SAY_COMMA                  203
+#define IDS_SAY_EXCLAMATION_MARK       204
+#define IDS_SAY_QUESTION_MARK          205
+#define IDS_SAY_AMPERSAND              206
+#define IDS_SAY_COLON                  207
+#define IDS_SAY_SEMICOLON              208
+#define IDS_SAY_QUOTE                  209
+#define IDS_SAY_OPEN_BRACKET           210
+#define IDS_SAY_CLOSE_BRACKET          211
+#define IDS_SAY_SLASH                  212
+#define IDS_SAY_SYMBOL                 213
+#define IDS_SAY_BLANK                  214
+#define IDS_SAY_NO_GUESSES_LEFT        215
+#define IDS_SAY_GUESSES_LEFT           216
+#define IDS_SAY_LETTER                 217
+#define IDS_SAY_PHRASE_SHAPE           218
+#define IDS_SAY_LETTERS_USED           219
+#define IDS_SAY_NONE_USED              220
+#define IDS_SAY_GUESSES_OF             221
+#define IDS_SAY_CUMULATIVE_STATISTICS  222
+#define IDS_SAY_CURRENT_STATISTICS     223
+#define IDS_SAY_WINNING_STREAK         224
+#define IDS_SAY_LOSING_STREAK          225
+#define IDS_SAY_HAPPY                  226
+#define IDS_SAY_SAD                    227
+#define IDS_SAY_NEUTRAL                228
+#define IDS_SAY_RED                    229
+#define IDS_SAY_GREEN                  230
+#define IDS_SAY_BLUE                   231
+#define IDS_SAY_FACE                   232
+#define IDS_SAY_CAPITALS               233
+#define IDS_SAY_SMALL_LETTERS          234
+#define IDS_SAY_ENTERED_WORD           235
+#define IDS_SAY_CATEGORY               236
+#define IDS_SAY_NEW_GAME               237
+#define IDS_SAY_LETTER_FOUND           238
+#define IDS_SAY_LETTER_NOT_FOUND       239
+#define IDS_SAY_YOU_WON                240
+#define IDS_SAY_YOU_LOST               241
+#define IDS_SAY_STREAK_OFFER           242
+#define IDS_SAY_LETTERS                243
+#define IDS_SAY_IN_THE_PHRASE          244
+#define IDS_SAY_NOT_IN_THE_PHRASE      245
+#define IDS_SAY_GUESS                  246
+#define IDS_SAY_PHRASE                 247
+#define IDS_SAY_GUESSES_LEFT_NAME      248
+#define IDS_SAY_CUMULATIVE_NAME        249
+#define IDS_SAY_CURRENT_NAME           250
+#define IDS_SAY_SHOW_CURRENT           251
+#define IDS_SAY_SHOW_CUMULATIVE        252
+#define IDS_SAY_INFORMATION            253
+#define IDS_SAY_FACE_NAME              254
+#define IDS_SAY_CHANGE_COLOUR          255
+#define IDS_SAY_LETTER_CASE            256
+#define IDS_SAY_SHOW_SMALL_LETTERS     257
+#define IDS_SAY_SHOW_CAPITALS          258
+#define IDS_SAY_ANNOUNCEMENTS          259
+#define IDS_SAY_BOARD                  260
+#define IDS_SAY_RANK                   261
+#define IDS_SAY_EMPTY_RANK             262
+#define IDS_SAY_ENTRY                  263
+#define IDS_SAY_NEW_ENTRY              264
 
 #endif

@@ -5,7 +5,10 @@
 #include <string>
 
 #include "access/accessible_node.h"
+#include "game/text_format.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
+#include "resource.h"
 #include "scoreboard/scoreboard_board.h"
 
 namespace {
@@ -22,7 +25,7 @@ protected:
     long ChildCount() override { return kBoardRanks; }
 
     bool DescribeSelf(AccessibleItem& item) override {
-        item.Name = "Board for " + std::to_string(4 + 2 * ShownBoard) + " wrong guesses";
+        item.Name = FormatProgramText(IDS_SAY_BOARD, {std::to_string(4 + 2 * ShownBoard)});
         item.Role = ROLE_SYSTEM_LIST;
         item.State = STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE | (HasFocus() ? STATE_SYSTEM_FOCUSED : 0);
         GetClientRect(Window, &item.Area);
@@ -33,16 +36,17 @@ protected:
         if (child < 1 || child > kBoardRanks) return false;
         const int r = static_cast<int>(child - 1);
         const int16_t score = Preferences.ScoreboardScores[ShownBoard][r];
-        const std::string rank = "rank " + std::to_string(r + 1);
+        const std::string rank = FormatProgramText(IDS_SAY_RANK, {std::to_string(r + 1)});
         if (score == 0) {
-            item.Name = "Empty, " + rank;
+            item.Name = FormatProgramText(IDS_SAY_EMPTY_RANK, {rank});
         } else {
-            item.Name = FieldText(Preferences.ScoreboardNames[ShownBoard][r], kPlayerNameFieldSize) + ", " + rank +
-                        ", streak " + std::to_string(score) + ", " +
-                        FieldText(Preferences.ScoreboardCategories[ShownBoard][r], kBoardCategoryFieldSize);
+            item.Name = FormatProgramText(
+                IDS_SAY_ENTRY, {FieldText(Preferences.ScoreboardNames[ShownBoard][r], kPlayerNameFieldSize), rank,
+                                std::to_string(score),
+                                FieldText(Preferences.ScoreboardCategories[ShownBoard][r], kBoardCategoryFieldSize)});
         }
         const bool newest = HighlightedScoreboardRow() == r;
-        if (newest) item.Description = "your new entry";
+        if (newest) item.Description = ProgramText(IDS_SAY_NEW_ENTRY);
         item.Role = ROLE_SYSTEM_LISTITEM;
         item.State = STATE_SYSTEM_READONLY | STATE_SYSTEM_FOCUSABLE | (newest ? STATE_SYSTEM_SELECTED : 0) |
                      (HasFocus() && FocusedBoardRow == r ? STATE_SYSTEM_FOCUSED : 0);

@@ -16,6 +16,7 @@
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
 #include "records/scoreboards.h"
@@ -30,7 +31,6 @@ namespace {
 
 // What a screen reader is told when a name is refused; the dialog itself
 // shows nothing new.
-constexpr char kNameRefused[] = "Not accepted: a name needs 1 to 15 characters, not only spaces.";
 
 constexpr int kMaxNameLength = kPlayerNameFieldSize - 1;
 
@@ -52,7 +52,7 @@ void AcceptStreakName(HWND dialog) {
         BeepIfSoundOn();
         SetDlgItemTextA(dialog, IDC_STREAK_NAME, "");
         SetFocus(GetDlgItem(dialog, IDC_STREAK_NAME));
-        Announce(kNameRefused, kAnnounceGuess);
+        Announce(ProgramText(IDS_NAME_REFUSED), kAnnounceGuess);
         return;
     }
     char category[100];
@@ -139,7 +139,7 @@ INT_PTR CALLBACK ScoreboardDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 // ---- Requests answered here ----
 
 void AskStreakName() {
-    DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_STREAKNAME), GetActiveWindow(),
+    ProgramDialogBox(IDD_STREAKNAME, GetActiveWindow(),
                     StreakNameDialogProc, 0);
 }
 
@@ -149,6 +149,6 @@ void ShowScoreboard(int16_t afterStreakEntry) {
         BeepIfSoundOn();
         return;
     }
-    DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_SCOREBOARD), GetActiveWindow(),
+    ProgramDialogBox(IDD_SCOREBOARD, GetActiveWindow(),
                     ScoreboardDialogProc, 0);
 }

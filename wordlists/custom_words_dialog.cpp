@@ -10,11 +10,13 @@
 
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "platform/program_texts.h"
 #include "platform/help.h"
 #include "platform/pauses.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
 #include "resource.h"
 #include "wordlists/custom_word_list.h"
 #include "wordlists/list_file.h"
@@ -43,8 +45,8 @@ void FocusPhraseField(HWND dialog) {
 }
 
 // A Yes/No/Cancel question owned by the dialog; true only for Yes.
-bool Confirm(HWND dialog, const char* question) {
-    return MessageBoxA(dialog, question, ProductTitle, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
+bool Confirm(HWND dialog, int16_t question) {
+    return MessageBoxA(dialog, ProgramText(question).c_str(), ProductTitle, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
 }
 
 // Lets the list scroll sideways far enough to show the whole line.
@@ -103,7 +105,7 @@ void AddWord(HWND dialog) {
     UpperCasePhrase(phrase);
     if (!IsValidPhrase(phrase)) {
         BeepIfSoundOn();
-        ShowErrorMessage("Word Error: please re-enter.");
+        ShowErrorMessage(ProgramText(IDS_WORD_ERROR).c_str());
         return;
     }
     char information[kMaxInformationLength + 1] = "";
@@ -141,7 +143,7 @@ void DeleteWord(HWND dialog) {
 }
 
 void DeleteAllWords(HWND dialog) {
-    if (!Confirm(dialog, "Delete all words?")) return;
+    if (!Confirm(dialog, IDS_CONFIRM_DELETE_ALL_WORDS)) return;
     SendMessageA(ListOf(dialog), LB_RESETCONTENT, 0, 0);
     Preferences.CustomWordCount = 0;
     UpdateCustomWordButtons(dialog);
@@ -150,7 +152,7 @@ void DeleteAllWords(HWND dialog) {
 // "Sorting..." and the hourglass show for a moment, so that the player
 // sees the list being rebuilt.
 void SortList(HWND dialog) {
-    SetDlgItemTextA(dialog, IDC_SORT_STATUS, "Sorting...");
+    SetDlgItemTextA(dialog, IDC_SORT_STATUS, ProgramText(IDS_SORTING).c_str());
     UpdateWindow(GetDlgItem(dialog, IDC_SORT_STATUS));
     SetWaitCursor();
     DelayMilliseconds(kSortPauseMs);
@@ -169,7 +171,7 @@ void SortList(HWND dialog) {
 void LoadList(HWND dialog, int16_t append) {
     static char path[kFileDialogPathBytes];
     static char fileTitle[kFileDialogTitleBytes];
-    if (!append && Preferences.CustomWordCount > 0 && !Confirm(dialog, "Overwrite existing words?")) return;
+    if (!append && Preferences.CustomWordCount > 0 && !Confirm(dialog, IDS_CONFIRM_OVERWRITE_WORDS)) return;
     const int16_t titleId = append ? IDS_APPEND_LIST_TITLE : IDS_OPEN_LIST_TITLE;
     if (!AskOpenFileName(dialog, titleId, IDS_LIST_FILE_FILTERS, IDS_FILTER_ERROR, "WLT", "", fileTitle, path))
         return;
@@ -258,7 +260,7 @@ void UpdateCustomWordButtons(HWND dialog) {
 
 int16_t EditCustomWords(HWND owner) {
     const INT_PTR result =
-        DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_CUSTOM_WORDS), owner, CustomWordsDialogProc, 0);
+        ProgramDialogBox(IDD_CUSTOM_WORDS, owner, CustomWordsDialogProc, 0);
     PreferencesBeforeEdit = nullptr;
     return result == 1 ? 1 : 0;
 }

@@ -6,9 +6,11 @@
 
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "platform/program_texts.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
+#include "records/record_requests.h"
 #include "resource.h"
 
 namespace {
@@ -22,7 +24,7 @@ void FocusPhraseField(HWND dialog) { SetFocus(GetDlgItem(dialog, IDC_ENTERED_PHR
 
 void AskToTryAgain(HWND dialog) {
     BeepIfSoundOn();
-    SetDlgItemTextA(dialog, IDC_ENTERED_PHRASE, "Please Try Again");
+    SetDlgItemTextA(dialog, IDC_ENTERED_PHRASE, ProgramText(IDS_PLEASE_TRY_AGAIN).c_str());
     FocusPhraseField(dialog);
     SendDlgItemMessageA(dialog, IDC_ENTERED_PHRASE, EM_SETSEL, 0, -1);
 }
@@ -77,7 +79,7 @@ INT_PTR CALLBACK EnteredWordDialogProc(HWND dialog, UINT message, WPARAM wParam,
 // ---- Requests answered here ----
 
 int16_t AskEnteredWord() {
-    const INT_PTR result = DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_ENTER_WORD), MainWindow,
+    const INT_PTR result = ProgramDialogBox(IDD_ENTER_WORD, MainWindow,
                                            EnteredWordDialogProc, 0);
     return result == 1 ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 // dialog runs with the wide-character calls.
 #include "wordlists/open_list_dialog.h"
 
+#include "platform/program_texts.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "platform/wide_paths.h"
@@ -54,7 +55,7 @@ INT_PTR CALLBACK OpenListDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 OpenListChoice AskReplaceOrAdd(HWND owner, const std::string& fileName, int usable) {
     SetArrowCursor();
     const Question question = {fileName, usable};
-    const INT_PTR choice = DialogBoxParamW(ProgramInstance, MAKEINTRESOURCEW(IDD_OPEN_LIST_FILE), owner,
+    const INT_PTR choice = ProgramDialogBoxW(IDD_OPEN_LIST_FILE, owner,
                                            OpenListDialogProc, reinterpret_cast<LPARAM>(&question));
     if (choice == IDC_REPLACE_LIST) return OpenListChoice::Replace;
     if (choice == IDC_ADD_TO_LIST && Preferences.CustomWordCount < kCustomWordMax) return OpenListChoice::Add;

@@ -3,10 +3,12 @@
 // become the CategorySelected flags when OK is pressed.
 #include "wordlists/random_categories_dialog.h"
 
+#include "platform/program_texts.h"
 #include "platform/help.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
 #include "resource.h"
 
 static_assert(IDM_CATEGORY_LAST - IDM_CATEGORY_FIRST + 1 == kBuiltInCategoryCount, "one command per category");
@@ -39,7 +41,7 @@ void ShowSelection(HWND list) {
 void AcceptSelection(HWND dialog) {
     HWND list = ListOf(dialog);
     if (SendMessageA(list, LB_GETSELCOUNT, 0, 0) <= 0) {
-        ShowErrorMessage("Error: At least one category must be selected.");
+        ShowErrorMessage(ProgramText(IDS_NO_CATEGORY_SELECTED).c_str());
         return;
     }
     for (uint16_t& flag : Preferences.CategorySelected)
@@ -85,7 +87,7 @@ INT_PTR CALLBACK RandomCategoriesDialogProc(HWND dialog, UINT message, WPARAM wP
 }  // namespace
 
 int16_t EditRandomCategories(HWND owner) {
-    const INT_PTR result = DialogBoxParamA(ProgramInstance, MAKEINTRESOURCEA(IDD_RANDOM_CATEGORIES), owner,
+    const INT_PTR result = ProgramDialogBox(IDD_RANDOM_CATEGORIES, owner,
                                            RandomCategoriesDialogProc, 0);
     return result == 1 ? 1 : 0;
 }

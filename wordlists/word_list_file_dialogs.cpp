@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "platform/utilities.h"
 #include "platform/wide_paths.h"
 #include "records/preferences.h"
@@ -62,7 +63,9 @@ struct FileDialogSetup {
 // reporting a filter that cannot be loaded.
 int16_t LoadFilter(int16_t filterId, int16_t errorId, wchar_t* filter) {
     std::memset(filter, 0, kFilterSize * sizeof filter[0]);
-    const int length = LoadStringW(ProgramInstance, static_cast<uint16_t>(filterId), filter, kFilterSize - 1);
+    const std::wstring text = ProgramWideText(filterId).substr(0, kFilterSize - 1);
+    text.copy(filter, text.size());
+    const int length = static_cast<int>(text.size());
     if (length <= 0) {
         char message[kTitleSize];
         LoadResourceString(errorId, message, sizeof message);

@@ -142,17 +142,27 @@ def check_sounds(res, faults):
     return len(art_tables.SOUND_RATES)
 
 
+# The languages of the words: English (United States), then German, French
+# and Spanish with a neutral sublanguage.
+WORD_LANGUAGES = {0x0409: 'English', 0x0007: 'German', 0x000C: 'French', 0x000A: 'Spanish'}
+
+
 def check_categories(res, faults):
     texts = res.get('WLTW', {})
     for name in art_tables.CATEGORIES:
-        if name not in texts:
-            faults.append('category "%s" is missing' % name)
-        elif not texts[name].endswith(b'\r\n'):
-            faults.append('category "%s" does not end with CR LF' % name)
+        for language, language_name in WORD_LANGUAGES.items():
+            text = texts.get(name, {}).get(language)
+            if text is None:
+                faults.append('category "%s" is missing in %s' % (name, language_name))
+            elif not text.endswith(b'\r\n'):
+                faults.append('category "%s" in %s does not end with CR LF' % (name, language_name))
+        extra = set(texts.get(name, {})) - set(WORD_LANGUAGES)
+        if extra:
+            faults.append('category "%s" in unexpected languages: %s' % (name, sorted(extra)))
     extra = set(texts) - set(art_tables.CATEGORIES)
     if extra:
         faults.append('unexpected categories: %s' % ', '.join(sorted(map(str, extra))))
-    return len(art_tables.CATEGORIES)
+    return len(art_tables.CATEGORIES) * len(WORD_LANGUAGES)
 
 
 def check_imports(data, faults):
@@ -171,6 +181,7 @@ def main(argv):
         with open(argv[1], 'rb') as f:
             data = f.read()
         res = pe_resources.read_resources(data)
+        res['WLTW'] = pe_resources.read_resources(data, every_language=True).get('WLTW', {})
     except (OSError, pe_resources.PeError, struct.error) as e:
         print('check_resources: cannot read %s: %s' % (argv[1], e))
         return 1

@@ -1,6 +1,7 @@
 """Reads the resource directory of a Windows executable (PE32 or PE32+)
-into {type: {name: bytes}}. Types and names are numbers or upper-case
-strings; of several languages the first is taken. Also names the DLLs and
+into {type: {name: bytes}}, or {type: {name: {language: bytes}}}. Types
+and names are numbers or upper-case strings; where a resource has several
+languages and one is asked for, the first is taken. Also names the DLLs and
 functions the executable imports when it starts (its import directory)."""
 
 import struct
@@ -38,7 +39,7 @@ def _file_offset(sections, rva):
     raise PeError('address 0x%X lies in no section' % rva)
 
 
-def read_resources(data):
+def read_resources(data, every_language=False):
     if data[:2] != b'MZ':
         raise PeError('no MZ signature')
     pe = struct.unpack_from('<I', data, 0x3C)[0]
@@ -69,11 +70,14 @@ def read_resources(data):
         items = out.setdefault(rtype, {})
         for name, name_dir in entries(type_dir & 0x7FFFFFFF):
             langs = list(entries(name_dir & 0x7FFFFFFF))
-            if not langs or langs[0][1] & 0x80000000:
+            if not langs or any(entry & 0x80000000 for _, entry in langs):
                 raise PeError('resource %r/%r has no data entry' % (rtype, name))
-            rva, size = struct.unpack_from('<II', data, base + langs[0][1])
-            at = _file_offset(sections, rva)
-            items[name] = data[at:at + size]
+            found = {}
+            for lang, entry in langs:
+                rva, size = struct.unpack_from('<II', data, base + entry)
+                at = _file_offset(sections, rva)
+                found[lang] = data[at:at + size]
+            items[name] = found if every_language else found[langs[0][0]]
     return out
 
 

@@ -47,7 +47,7 @@ KERNEL32.update(_table('processthreadsapi', WINDOWS_XP,
                        'ExitProcess GetCurrentProcess GetCurrentThreadId TlsAlloc TlsFree TlsGetValue '
                        'TlsSetValue'))
 KERNEL32.update(_table('winbase', WINDOWS_XP,
-                       'FindResourceA GetStartupInfoA GlobalAlloc GlobalFree GlobalLock GlobalUnlock '
+                       'FindResourceA FindResourceExA GetStartupInfoA GlobalAlloc GlobalFree GlobalLock GlobalUnlock '
                        'LocalAlloc LocalFree MoveFileExW MulDiv'))
 KERNEL32.update(_table('winbase', WINDOWS_XP_SP1, 'SetDllDirectoryW'))
 KERNEL32.update(_table('libloaderapi', WINDOWS_XP,
@@ -59,7 +59,7 @@ KERNEL32.update(_table('errhandlingapi', WINDOWS_XP, 'GetLastError RaiseExceptio
                        'SetUnhandledExceptionFilter'))
 KERNEL32.update(_table('sysinfoapi', WINDOWS_2000, 'GetSystemDirectoryW GetTickCount GetWindowsDirectoryW'))
 KERNEL32.update(_table('sysinfoapi', WINDOWS_VISTA, 'GetTickCount64'))
-KERNEL32.update(_table('winnls', WINDOWS_2000, 'IsDBCSLeadByteEx'))
+KERNEL32.update(_table('winnls', WINDOWS_2000, 'GetUserDefaultUILanguage IsDBCSLeadByteEx'))
 KERNEL32.update(_table('stringapiset', WINDOWS_2000, 'MultiByteToWideChar WideCharToMultiByte'))
 KERNEL32.update(_table('memoryapi', WINDOWS_XP, 'VirtualProtect VirtualQuery'))
 # The 64-bit program's exception handling (x64 Windows only).
@@ -72,7 +72,8 @@ KERNEL32['__C_specific_handler'] = ('winnt', WINDOWS_XP)
 
 USER32 = _table('winuser', WINDOWS_2000, '''
     AdjustWindowRectEx AllowSetForegroundWindow BeginPaint CheckMenuItem CheckRadioButton ClientToScreen
-    CloseClipboard CreateWindowExA DefWindowProcA DestroyIcon DestroyWindow DialogBoxParamA DialogBoxParamW
+    CloseClipboard CreateWindowExA DefWindowProcA DestroyIcon DestroyWindow DialogBoxIndirectParamA
+    DialogBoxIndirectParamW DialogBoxParamA DialogBoxParamW
     DispatchMessageA DrawFocusRect DrawIconEx DrawMenuBar DrawTextA EmptyClipboard EnableMenuItem
     EnableWindow EndDialog EndPaint EnumThreadWindows FillRect FindWindowA FindWindowExA FrameRect
     GetActiveWindow GetAncestor GetAsyncKeyState GetClassInfoA GetClassNameA GetClientRect GetDC
@@ -80,7 +81,8 @@ USER32 = _table('winuser', WINDOWS_2000, '''
     GetMonitorInfoA GetParent GetPropA GetQueueStatus GetSubMenu GetSysColor GetSysColorBrush
     GetSystemMetrics GetWindowLongA
     GetWindowLongPtrA GetWindowRect GetWindowThreadProcessId InvalidateRect InvertRect IsIconic
-    IsRectEmpty IsWindow IsWindowEnabled LoadAcceleratorsA LoadBitmapA LoadCursorA LoadImageA LoadStringA
+    IsRectEmpty IsWindow IsWindowEnabled LoadAcceleratorsA LoadBitmapA LoadCursorA LoadImageA LoadMenuIndirectA
+    LoadStringA
     LoadStringW LookupIconIdFromDirectoryEx MapDialogRect MessageBeep MessageBoxA MessageBoxW
     MonitorFromWindow MsgWaitForMultipleObjectsEx NotifyWinEvent OpenClipboard PeekMessageA PostMessageA
     PostQuitMessage PostThreadMessageA PtInRect RedrawWindow RegisterClassA RegisterClassExA ReleaseCapture
@@ -123,7 +125,7 @@ MSVCRT = _table('msvcrt', WINDOWS_XP, '''
     _commode _errno _fileno _fmode _initterm _iob _onexit _read _time64 _wfopen abort atoi calloc exit
     fclose ferror fflush fprintf fputc fputs fputwc fread free fseek ftell fwprintf fwrite localeconv
     malloc memchr memcmp memcpy memmove memset qsort realloc setlocale signal strchr strcmp strcpy strcspn
-    strerror strlen strncmp strncpy strspn time vfprintf wcscpy wcslen''')
+    strerror strlen strncmp strncpy strspn strtol time vfprintf wcscpy wcslen''')
 
 FUNCTIONS = {
     'kernel32.dll': KERNEL32, 'user32.dll': USER32, 'gdi32.dll': GDI32, 'advapi32.dll': ADVAPI32,

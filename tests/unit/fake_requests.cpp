@@ -10,9 +10,11 @@
 #include "game/requests.h"
 #include "game/sound_cues.h"
 #include "game/statistics.h"
+#include "game/text_format.h"
 #include "records/preferences.h"
 #include "records/scoreboards.h"
 #include "resource.h"
+#include "tests/unit/string_tables.h"
 
 FakeShell Fake;
 
@@ -85,11 +87,15 @@ void BeepIfSoundOn() {
 }
 void DelayMilliseconds(int16_t ms) { Log("Delay(" + Number(ms) + ")"); }
 void BeginGameEnd() { Log("BeginGameEnd"); }
+// The program's texts in the language it speaks, from the resource scripts.
+std::string ProgramText(int16_t id) {
+    const std::map<int, std::string>& table = StringTable(TextLanguage);
+    const auto text = table.find(id);
+    return text != table.end() ? text->second : std::string();
+}
+// As the shell's: at most 99 characters.
 int LoadResourceString(int16_t id, char* buffer, size_t size) {
-    const char* text = id == IDS_CONFIRM_MAXGUESSES ? "Change the MaxGuesses now? (Thecurrent winning streak at this "
-                                   "difficulty level will end.)"
-                                 : "";
-    std::snprintf(buffer, size, "%s", text);
+    std::snprintf(buffer, std::min<size_t>(size, 100), "%s", ProgramText(id).c_str());
     return static_cast<int>(std::strlen(buffer));
 }
 void InvalidateRegion(SceneRegionId region, int16_t margin) {
