@@ -3,13 +3,14 @@
 #include "render/face_and_statistics.h"
 
 #include <cstdio>
-#include <cstring>
+#include <string>
 
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "render/contrast_look.h"
 #include "render/drawing.h"
+#include "resource.h"
 
 uint16_t FaceColour;
 uint16_t ShowCumulative;
@@ -26,10 +27,9 @@ constexpr int kNumberColumns[4] = {78, 211, 357, 483};
 // look: one or two lines each, ending this far left of their number.
 constexpr int kLabelGap = 9;
 constexpr int kLabelPoints = 80;
-const char* const kCurrentLabels[4][2] = {{"Games", nullptr}, {"Wins", nullptr}, {"Losses", nullptr},
-                                          {"Winning", "Streak"}};
-const char* const kCumulativeLabels[4][2] = {{"Total", "Games"}, {"Total", "Wins"}, {"Total", "Losses"},
-                                             {"Program", "Starts"}};
+constexpr int16_t kCurrentLabels[4] = {IDS_LABEL_GAMES, IDS_LABEL_WINS, IDS_LABEL_LOSSES, IDS_LABEL_WINNING_STREAK};
+constexpr int16_t kCumulativeLabels[4] = {IDS_LABEL_TOTAL_GAMES, IDS_LABEL_TOTAL_WINS, IDS_LABEL_TOTAL_LOSSES,
+                                          IDS_LABEL_PROGRAM_STARTS};
 constexpr int kFaceSize = 20;
 
 HBITMAP FacePicture() {
@@ -110,12 +110,14 @@ void DrawStatisticsLabels(HDC dc) {
     ThemeTextColours colours(dc, kRoleText);
     const int panelHeight = StatisticsPanel.bottom - StatisticsPanel.top;
     for (int column = 0; column < 4; ++column) {
-        const char* const* lines = ShowCumulative ? kCumulativeLabels[column] : kCurrentLabels[column];
-        const int count = lines[1] ? 2 : 1;
+        const std::string label = ProgramText(ShowCumulative ? kCumulativeLabels[column] : kCurrentLabels[column]);
+        const size_t lineBreak = label.find('\n');
+        const int count = lineBreak == std::string::npos ? 1 : 2;
+        const std::string lines[2] = {label.substr(0, lineBreak), count == 2 ? label.substr(lineBreak + 1) : ""};
         int y = StatisticsPanel.top + (panelHeight - count * metrics.tmHeight) / 2;
         const int right = StatisticsPanel.left + kNumberColumns[column] - kLabelGap;
         for (int line = 0; line < count; ++line, y += metrics.tmHeight)
-            TextOutA(dc, right, y, lines[line], static_cast<int>(std::strlen(lines[line])));
+            TextOutA(dc, right, y, lines[line].c_str(), static_cast<int>(lines[line].size()));
     }
     SetTextAlign(dc, align);
     if (previous) SelectObject(dc, previous);

@@ -254,6 +254,21 @@
 #define IDS_NO_CATEGORY_SELECTED           364
 #define IDS_PLEASE_TRY_AGAIN               365
 
+/* What the contrast look writes where the normal look shows pictures of
+   words, the statistics panel's labels and the scoreboard's headings: 370
+   and up. A label of two lines has them apart by a line break. */
+#define IDS_LABEL_GAMES                    370
+#define IDS_LABEL_WINS                     371
+#define IDS_LABEL_LOSSES                   372
+#define IDS_LABEL_WINNING_STREAK           373
+#define IDS_LABEL_TOTAL_GAMES              374
+#define IDS_LABEL_TOTAL_WINS               375
+#define IDS_LABEL_TOTAL_LOSSES             376
+#define IDS_LABEL_PROGRAM_STARTS           377
+#define IDS_HEADING_NAME                   378
+#define IDS_HEADING_SCORE                  379
+#define IDS_HEADING_CATEGORY               380
+
 /* What a screen reader hears: 200 and up. */
 #define IDS_SAY_APOSTROPHE             200
 #define IDS_SAY_HYPHEN                 201

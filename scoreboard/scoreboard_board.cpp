@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "game/game_state.h"
 #include "game/requests.h"
@@ -15,6 +16,7 @@
 #include "render/display_scale.h"
 #include "render/drawing.h"
 #include "scoreboard/scoreboard_access.h"
+#include "resource.h"
 
 uint16_t ShownBoard = 0;
 uint8_t AfterStreakEntry = 0;
@@ -122,10 +124,13 @@ void DrawContrastHeadings(HDC dc, int dpi) {
     const int y = Scaled(kHeadingsY + kHeadingsTextTop, dpi);
     {
         ThemeTextColours colours(dc, kRoleText);
-        DrawLeftAligned(dc, Scaled(kNameLeft, dpi), y, "Name", 4);
+        const std::string name = ProgramText(IDS_HEADING_NAME);
+        const std::string score = ProgramText(IDS_HEADING_SCORE);
+        const std::string category = ProgramText(IDS_HEADING_CATEGORY);
+        DrawLeftAligned(dc, Scaled(kNameLeft, dpi), y, name.c_str(), name.size());
         SetTextAlign(dc, TA_RIGHT | TA_TOP);
-        TextOutA(dc, Scaled(kScoreRight, dpi), y, "Score", 5);
-        DrawLeftAligned(dc, Scaled(kCategoryLeft, dpi), y, "Category", 8);
+        TextOutA(dc, Scaled(kScoreRight, dpi), y, score.c_str(), static_cast<int>(score.size()));
+        DrawLeftAligned(dc, Scaled(kCategoryLeft, dpi), y, category.c_str(), category.size());
     }
     const int ruleTop = Scaled(kHeadingsY + kHeadingsRuleTop, dpi);
     const RECT rule = {Scaled(kHeadingsX, dpi), ruleTop, Scaled(kHeadingsX + kHeadingsWidth, dpi), ruleTop + 2};
