@@ -23,11 +23,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 started=$(date +%s)
 
-# Every scenario, in the driver's order, with the screen it runs on: the
-# one list that the driver is built from (driver/scenario_list.h).
+# Every scenario, in the driver's order, with the screen it runs on and,
+# for a scenario of another language, the locale the programs start in
+# ("1024x768 de_DE.UTF-8"): the one list that the driver is built from
+# (driver/scenario_list.h).
 declare -a all_names=()
 declare -A screen_of=()
-entry='^WORDLOFT_SCENARIO\("([a-z0-9-]+)", *[A-Za-z0-9_]+, *"([0-9]+x[0-9]+)"\)$'
+entry='^WORDLOFT_SCENARIO\("([a-z0-9-]+)", *[A-Za-z0-9_]+, *"([0-9]+x[0-9]+( [a-z]{2}_[A-Z]{2}\.UTF-8)?)"\)$'
 malformed=()
 while IFS= read -r line; do
     if [[ $line =~ $entry ]]; then
@@ -119,13 +121,18 @@ windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 # the other scenarios' time, which on a machine busy with both programs'
 # runs at once comes to nearly 300 s. Wine's own processes are ended while
 # the display is still there. Each run of the driver has one screen: the
-# scenarios of each screen run together, in the driver's order.
+# scenarios of each screen run together, in the driver's order. A program
+# speaks the language of the locale its starter runs in (Wine takes the
+# user interface language from the Unix side, LC_ALL): the scenarios of a
+# locale run in a driver of their own.
 export limit=$((400 + 60 * ${WORDLOFT_SOAK_MINUTES:-1}))
-run_driver() {  # SCREEN SCENARIO...
-    local screen=$1
+run_driver() {  # "SCREEN[ LOCALE]" SCENARIO...
+    local screen=${1%% *} locale=
+    [[ $1 == *" "* ]] && locale=${1#* }
     shift
-    WORDLOFT_SCREEN=$screen "$root/scripts/with-display.sh" bash -c \
-        'timeout "$limit" wine "$@"; status=$?; wineserver -k; exit $status' driver \
+    WORDLOFT_SCREEN=$screen WORDLOFT_LOCALE=$locale "$root/scripts/with-display.sh" bash -c \
+        '[ -n "$WORDLOFT_LOCALE" ] && export LC_ALL=$WORDLOFT_LOCALE
+         timeout "$limit" wine "$@"; status=$?; wineserver -k; exit $status' driver \
         "$driver" "$(windows_path "$program")" \
         "$(windows_path "$probe")" "$(windows_path "$out/screenshots")" "$@" \
         2>>"$out/wine.log" | tr -d '\r' | tee -a "$out/driver.out"
@@ -146,8 +153,10 @@ for name in "${scenarios[@]}"; do
 done
 status=0
 screens=()
+declare -A listed=()
 for name in "${all_names[@]}"; do
-    [[ " ${screens[*]} " == *" ${screen_of[$name]} "* ]] || screens+=("${screen_of[$name]}")
+    [ -n "${listed[${screen_of[$name]}]:-}" ] || screens+=("${screen_of[$name]}")
+    listed[${screen_of[$name]}]=1
 done
 for screen in "${screens[@]}"; do
     chosen=()

@@ -342,6 +342,20 @@ bool CapturePrinted(const Program& program, Image& image) {
     return true;
 }
 
+std::wstring MenuText(const Program& program, int command) {
+    if (!AskProbe(program, kProbeMenuText, command)) return std::wstring();
+    return reinterpret_cast<const wchar_t*>(SharedBlock + 1);
+}
+
+int TextsThatDoNotFit(const Program& program, HWND dialog, std::wstring& first) {
+    if (!AskProbeThrough(program, dialog, kProbeTextsThatDoNotFit, 0)) {
+        Fail("the probe could not measure the texts of a dialog");
+        return -1;
+    }
+    first = reinterpret_cast<const wchar_t*>(SharedBlock + 1);
+    return SharedBlock->Value;
+}
+
 bool RepaintNow(const Program& program) {
     return Expect(AskProbe(program, kProbeRepaint, 0), "the probe could not repaint the window");
 }

@@ -86,6 +86,11 @@ bool CaptureWindowOf(const Program& program, HWND window, Image& image);
 bool CapturePrinted(const Program& program, Image& image);
 // Invalidates the whole window and has it painted at once.
 bool RepaintNow(const Program& program);
+// The text of a menu item of the main window, as the program shows it.
+std::wstring MenuText(const Program& program, int command);
+// How many controls of a dialog of the program show a text that does not
+// fit them, and the first one's text.
+int TextsThatDoNotFit(const Program& program, HWND dialog, std::wstring& first);
 // A measuring request of probe_protocol.h (the bench's); on an answer,
 // the memory after the probe's block that holds it, with the block's Value
 // in *value. nullptr when the probe did not answer.

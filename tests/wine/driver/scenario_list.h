@@ -4,9 +4,11 @@
 // Registering a scenario is one line here. The driver declares and lists
 // the functions from this file (scenarios.h, main.cpp); tests/wine/run.sh
 // reads the names and screens from it, so each entry stays on one line in
-// exactly this form.
+// exactly this form. A scenario whose programs speak another language
+// names the locale they start in after the screen.
 //
 // WORDLOFT_SCENARIO("name", Function, "WIDTHxHEIGHT")
+// WORDLOFT_SCENARIO("name", Function, "WIDTHxHEIGHT de_DE.UTF-8")
 
 // Start-up.
 WORDLOFT_SCENARIO("first-start-writes-defaults", FirstStartWritesDefaults, "1024x768")

@@ -10,6 +10,7 @@
 
 #include "probe_older_windows.h"
 #include "probe_protocol.h"
+#include "probe_texts.h"
 #include "probe_timing.h"
 #include "capture_format.h"
 
@@ -108,6 +109,10 @@ int32_t Answer(HWND window, ProbeBlock* block) {
         return ReadProcessTime(block);
     case kProbeHideWindowDpi:
         return HideWindowDpi();
+    case kProbeMenuText:
+        return AnswerMenuText(window, block);
+    case kProbeTextsThatDoNotFit:
+        return AnswerTextsThatDoNotFit(window, block);
     case kProbeAnswerHighContrast:
         return AnswerHighContrast(block->Argument != 0);
     default:

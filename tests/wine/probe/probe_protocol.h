@@ -41,12 +41,18 @@ enum ProbeRequest : int32_t {
     // on Windows before 10: the program then asks shcore.dll (8.1) or the
     // screen for the scale.
     kProbeHideWindowDpi = 10,
+    // The text of a menu item by command id, as UTF-16 after the block.
+    kProbeMenuText = 11,  // argument: command id
+    // The controls of the window the request is sent to (a dialog) whose
+    // text does not fit them in their own font: Value is how many, and the
+    // first one's text follows the block as UTF-16.
+    kProbeTextsThatDoNotFit = 12,
     // Has the program's SystemParametersInfoA answer SPI_GETHIGHCONTRAST
     // with a contrast theme on (argument 1) or off (0), as Windows does
     // when the player switches one on or off; Wine 8 always answers
     // "off". The theme's colours are the prefix's (HKCU\Control
     // Panel\Colors). Announcing the change is the driver's part.
-    kProbeAnswerHighContrast = 11,
+    kProbeAnswerHighContrast = 13,
 };
 
 // kProbeTimePainting: each round times four steps, each ended by GdiFlush:
