@@ -71,7 +71,7 @@ KERNEL32.update(_table('winnt', WINDOWS_XP,
 KERNEL32['__C_specific_handler'] = ('winnt', WINDOWS_XP)
 
 USER32 = _table('winuser', WINDOWS_2000, '''
-    AdjustWindowRectEx AllowSetForegroundWindow BeginPaint CheckMenuItem CheckRadioButton ClientToScreen
+    AdjustWindowRectEx AllowSetForegroundWindow BeginPaint CheckMenuItem CheckMenuRadioItem CheckRadioButton ClientToScreen
     CloseClipboard CreateWindowExA DefWindowProcA DestroyIcon DestroyWindow DialogBoxIndirectParamA
     DialogBoxIndirectParamW DialogBoxParamA DialogBoxParamW
     DispatchMessageA DrawFocusRect DrawIconEx DrawMenuBar DrawTextA EmptyClipboard EnableMenuItem
@@ -88,7 +88,7 @@ USER32 = _table('winuser', WINDOWS_2000, '''
     PostQuitMessage PostThreadMessageA PtInRect RedrawWindow RegisterClassA RegisterClassExA ReleaseCapture
     ReleaseDC
     RemovePropA ScreenToClient SendDlgItemMessageA SendMessageA SendMessageTimeoutW SetCapture
-    SetClipboardData SetCursor SetDlgItemTextA SetDlgItemTextW SetFocus SetForegroundWindow SetPropA
+    SetClipboardData SetCursor SetDlgItemTextA SetMenuItemInfoA SetDlgItemTextW SetFocus SetForegroundWindow SetPropA
     SetRect SetRectEmpty SetWindowLongA SetWindowLongPtrA SetWindowPos SetWindowTextA ShowWindow
     SystemParametersInfoA TranslateAcceleratorA TranslateMessage UnionRect UpdateWindow WinHelpW''')
 
