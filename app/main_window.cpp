@@ -1,10 +1,10 @@
 // The main window procedure: window creation and destruction, painting,
 // typed letters, the press-and-release of letter cells, the clicks on the
 // case toggle, statistics panel, guess meter and face, the menu commands,
-// the monitor's scale and the system's settings, and the requests of
-// screen readers. Each case
-// forwards to one operation. Mouse positions arrive in the window's
-// pixels and are taken back to the scene's before anything looks at them.
+// the monitor's scale, the system's settings and colours, and the requests
+// of screen readers. Each case forwards to one operation. Mouse positions
+// arrive in the window's pixels and are taken back to the scene's before
+// anything looks at them.
 #include "app/main_window.h"
 
 #include <windowsx.h>
@@ -22,10 +22,12 @@
 #include "platform/held_messages.h"
 #include "platform/help.h"
 #include "platform/pauses.h"
+#include "platform/player_settings.h"
 #include "platform/program_handles.h"
 #include "platform/utilities.h"
 #include "records/preferences.h"
 #include "game/session_end.h"
+#include "render/contrast_look.h"
 #include "render/drawing_resources.h"
 #include "render/face_and_statistics.h"
 #include "render/guess_meter.h"
@@ -100,15 +102,18 @@ bool HoldForLater(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return true;
 }
 
-// The scene's buffer is made first: the window's size follows its scale.
+// The scene's buffer is made first: the window's size follows its scale,
+// and the scale the player's text scale.
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
+    FollowPlayerSettings();
     CreateDrawingResources(ProgramInstance, window);
     FitWindowToScene(window, WindowDpi(window), true);
     return 0;
 }
 
 LRESULT OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (FollowPlayerSettings() & kContrastThemeChanged) ShowNewLook();
     FollowNewDpi(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     return 0;
 }
@@ -162,8 +167,19 @@ LRESULT OnSize(HWND window, WPARAM kind) {
     return 0;
 }
 
+// The player's settings are read again at every announcement of a change:
+// a contrast theme switched on or off is drawn at once, and a new text
+// scale refits the window. A change of the system's colours
+// (WM_SYSCOLORCHANGE) redraws the scene whenever a theme is on, since its
+// colours are what the scene is drawn in.
+void FollowSettingsChange(HWND window, bool coloursChanged, bool refit) {
+    const unsigned changed = FollowPlayerSettings();
+    if ((changed & kContrastThemeChanged) || (coloursChanged && ContrastThemeOn())) ShowNewLook();
+    if (refit || (changed & kTextScaleChanged)) RefitWindow(window);
+}
+
 LRESULT OnSettingChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DISPLAYCHANGE || wParam == SPI_SETNONCLIENTMETRICS) RefitWindow(window);
+    FollowSettingsChange(window, false, message == WM_DISPLAYCHANGE || wParam == SPI_SETNONCLIENTMETRICS);
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -303,6 +319,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_GETMINMAXINFO: KeepOwnSizeWhenMaximized(window, *reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
         case WM_SETTINGCHANGE:
         case WM_DISPLAYCHANGE: return OnSettingChange(window, message, wParam, lParam);
+        case WM_SYSCOLORCHANGE: FollowSettingsChange(window, true, false); return 0;
         case WM_DPICHANGED: return OnDpiChanged(window, wParam, lParam);
         case WM_GETDPISCALEDSIZE: return OnGetDpiScaledSize(window, wParam, lParam);
         case WM_GETOBJECT: return AnswerGameObject(window, wParam, lParam);

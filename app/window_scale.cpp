@@ -2,6 +2,7 @@
 #include "app/window_scale.h"
 
 #include "platform/display_dpi.h"
+#include "platform/player_settings.h"
 #include "platform/program_handles.h"
 #include "render/scene_buffer.h"
 #include "resource.h"
@@ -17,15 +18,20 @@ bool WorkAreaOf(HWND window, RECT& area) {
     return true;
 }
 
-// The largest scale, from the monitor's own down to 100 %, at which the
-// whole window fits the work area of its monitor: a scene enlarged beyond
-// the screen would be cut off.
-int DpiThatFits(HWND window, int dpi) {
+// The scene's scale on a monitor of the given resolution: the monitor's
+// own, times the player's "Make text bigger" factor, since every word of
+// the game is painted into the scene.
+int SceneDpiAt(int dpi) { return TextScaledDpi(dpi, TextScalePercent()); }
+
+// The largest scale, from the one wanted down to 100 %, at which the whole
+// window, with the frame of the monitor's resolution (frameDpi), fits the
+// work area of its monitor: a scene enlarged beyond the screen would be
+// cut off.
+int DpiThatFits(HWND window, int frameDpi, int dpi) {
     RECT work;
     if (!WorkAreaOf(window, work)) return dpi;
     const long width = work.right - work.left;
     const long height = work.bottom - work.top;
-    const int frameDpi = dpi;
     for (; dpi > kSceneDpi; dpi -= kSceneDpi / 4) {
         const SIZE size = WindowSizeForClient(window, ScaledLength(kSceneWidth, dpi),
                                               ScaledLength(kSceneHeight, dpi), frameDpi);
@@ -90,7 +96,7 @@ void ShowIconsForDpi(HWND window, int dpi) {
 // A menu bar that wraps onto a second line shows only once the window has
 // its size, so the client area is measured and the size corrected once.
 void FitWindowToScene(HWND window, int dpi, bool centre) {
-    ChangeSceneScale(DpiThatFits(window, dpi));
+    ChangeSceneScale(DpiThatFits(window, dpi, SceneDpiAt(dpi)));
     const DisplayScale& scale = SceneDisplayScale();
     const int width = scale.X.ClientSize;
     const int height = scale.Y.ClientSize;
@@ -136,5 +142,6 @@ void KeepOwnSizeWhenMaximized(HWND window, MINMAXINFO& limits) {
 }
 
 SIZE WindowSizeAtDpi(HWND window, int dpi) {
-    return WindowSizeForClient(window, ScaledLength(kSceneWidth, dpi), ScaledLength(kSceneHeight, dpi), dpi);
+    const int sceneDpi = SceneDpiAt(dpi);
+    return WindowSizeForClient(window, ScaledLength(kSceneWidth, sceneDpi), ScaledLength(kSceneHeight, sceneDpi), dpi);
 }

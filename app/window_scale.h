@@ -6,16 +6,18 @@
 
 #include <windows.h>
 
-// Gives the scene the scale of the window's monitor (dpi), or the largest
-// that fits there, and sizes the window so that its client area shows it,
+// Gives the scene the scale of the window's monitor (dpi) times the
+// player's text scale (platform/player_settings.h), or the largest that
+// fits there, and sizes the window so that its client area shows it,
 // whatever the frame, caption and menu bar measure; centred on the desktop
 // when asked, in the same move.
 void FitWindowToScene(HWND window, int dpi, bool centre);
 
-// The system's frame metrics or the screen's resolution changed: the
-// window is fitted again, and centred on its monitor when it no longer
-// lies inside the monitor's work area. A minimized window is fitted when
-// it is restored (RefitWhenRestored): its minimized place is not its own.
+// The system's frame metrics, the screen's resolution or the player's text
+// scale changed: the window is fitted again, and centred on its monitor
+// when it no longer lies inside the monitor's work area. A minimized window
+// is fitted when it is restored (RefitWhenRestored): its minimized place is
+// not its own.
 void RefitWindow(HWND window);
 void RefitWhenRestored(HWND window);
 

@@ -13,6 +13,7 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     platform/held_messages.cpp
     platform/help.cpp
     platform/pauses.cpp
+    platform/player_settings.cpp
     platform/program_handles.cpp
     platform/program_texts.cpp
     platform/sound_playback.cpp

@@ -2,6 +2,14 @@
 // many rounds, the pause after each frame (DelayMilliseconds), and the
 // frame that stays at the end. The panels that play them read their
 // pacing here and nowhere else.
+//
+// With "Show animations in Windows" switched off (AnimationsOn() of
+// platform/player_settings.h) each of them shows its final frame at once,
+// without its pauses: the sun stands at the top, the figure in its last
+// pose, the meter and the case toggle are simply drawn anew. The flash of
+// the phrase band at a game's end keeps its clicks and their spacing, but
+// the band keeps its colours; every other sound, the reveal of the missing
+// letters with its pauses, and the order of every step stay as they are.
 #ifndef WORDLOFT_RENDER_ANIMATIONS_H
 #define WORDLOFT_RENDER_ANIMATIONS_H
 

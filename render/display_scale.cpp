@@ -78,6 +78,14 @@ int ScaledLength(int sceneLength, int dpi) {
     return static_cast<int>((static_cast<long>(sceneLength) * ClampDpi(dpi) + kSceneDpi / 2) / kSceneDpi);
 }
 
+int TextScaledDpi(int dpi, int textScalePercent) {
+    constexpr int kNormalText = 100;
+    constexpr int kLargestText = 225;
+    if (textScalePercent < kNormalText || textScalePercent > kLargestText) textScalePercent = kNormalText;
+    const long scaled = (static_cast<long>(dpi) * textScalePercent + kNormalText / 2) / kNormalText;
+    return static_cast<int>(std::min(scaled, static_cast<long>(kLargestDpi)));
+}
+
 void SetDisplayScale(DisplayScale& scale, int dpi) { SetPictureScale(scale, kSceneWidth, kSceneHeight, dpi); }
 
 void SetPictureScale(DisplayScale& scale, int width, int height, int dpi) {

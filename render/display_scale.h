@@ -53,6 +53,13 @@ struct DisplayScale {
 // to the nearest pixel. A dpi outside 96..768 counts as the nearer end.
 int ScaledLength(int sceneLength, int dpi);
 
+// The resolution the scene is drawn at on a monitor of the given one when
+// the player has made text bigger by textScalePercent (100 to 225): every
+// word of the game is painted into the scene, so the whole scene grows by
+// that factor. A factor outside 100..225 counts as 100; the result is
+// rounded to the nearest whole resolution and held to 768.
+int TextScaledDpi(int dpi, int textScalePercent);
+
 // Fills the mapping of the scene onto a monitor of the given resolution.
 void SetDisplayScale(DisplayScale& scale, int dpi);
 // The same for another picture of the program's art, width x height

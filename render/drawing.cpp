@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/requests.h"
+#include "render/contrast_look.h"
 #include "render/scene_buffer.h"
 
 namespace {
@@ -76,14 +77,19 @@ void DrawSceneIcon(HDC dc, HICON icon, int x, int y) {
     if (dc && icon) DrawIconEx(dc, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL);
 }
 
+// In the contrast look every frame, fill and border is drawn in the
+// theme's colours: plain window colour inside a border of its text colour
+// as wide as the pen the normal look borders it with.
 void FrameRegion(HDC dc, const RegionRect& r) {
-    if (!dc || !DrawingResources.FramePen) return;
+    const HPEN pen = ContrastLook() ? ThemePen(kRoleShape, 2) : DrawingResources.FramePen;
+    if (!dc || !pen) return;
     SelectObject(dc, GetStockObject(NULL_BRUSH));
-    SelectObject(dc, DrawingResources.FramePen);
+    SelectObject(dc, pen);
     Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
 void FillWithPattern(HDC dc, const RegionRect& r, int n) {
+    if (ContrastLook()) return FillPlain(dc, r, 1);
     if (!dc || n < 0 || n >= kWeaveCount || !DrawingResources.WeaveBrushes[n]) return;
     SelectObject(dc, DrawingResources.WeaveBrushes[n]);
     SelectObject(dc, GetStockObject(BLACK_PEN));
@@ -91,6 +97,7 @@ void FillWithPattern(HDC dc, const RegionRect& r, int n) {
 }
 
 void FillWithTexture(HDC dc, const RegionRect& r) {
+    if (ContrastLook()) return FillPlain(dc, r, 1);
     if (!dc || !DrawingResources.TextureBrush) return;
     SelectObject(dc, DrawingResources.TextureBrush);
     SelectObject(dc, GetStockObject(BLACK_PEN));
@@ -98,6 +105,7 @@ void FillWithTexture(HDC dc, const RegionRect& r) {
 }
 
 void FillWhite(HDC dc, const RegionRect& r, HPEN pen) {
+    if (ContrastLook() && pen) return FillPlain(dc, r, pen == DrawingResources.FramePen ? 2 : 1);
     const HGDIOBJ white = GetStockObject(WHITE_BRUSH);
     if (!dc || !pen || !white) return;
     SelectObject(dc, white);

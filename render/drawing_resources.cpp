@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/display_dpi.h"
+#include "render/contrast_look.h"
 #include "render/scene_buffer.h"
 #include "resource.h"
 
@@ -124,6 +125,7 @@ void DeleteDrawingResources() {
     for (const NamedPicture& picture : r.ScenePictures) DeleteHandle(picture.Bitmap);
     for (const SizedFont& font : r.SceneFonts) DeleteHandle(font.Font);
     if (r.CopySource) DeleteDC(r.CopySource);
+    DeleteContrastPens();
     std::memset(&DrawingResources, 0, sizeof DrawingResources);
 }
 

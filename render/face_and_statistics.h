@@ -25,6 +25,10 @@ void CycleFaceColour();
 // The four numbers of the panel over its picture.
 void DrawStatisticsNumbers(HDC dc);
 
+// The labels of the four numbers written as text, for the contrast look,
+// which shows no picture behind them.
+void DrawStatisticsLabels(HDC dc);
+
 // Draws value with "%ld" at (x, y).
 void DrawNumber(HDC dc, long value, int x, int y);
 

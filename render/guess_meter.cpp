@@ -5,7 +5,9 @@
 
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "platform/player_settings.h"
 #include "render/animations.h"
+#include "render/contrast_look.h"
 #include "render/drawing.h"
 #include "render/stage_table.h"
 
@@ -21,12 +23,17 @@ void ClearMeter(HDC dc) {
     else FillWhite(dc, GuessMeter, DrawingResources.FramePen);
 }
 
+// In the contrast look a block is the theme's selection colour outlined
+// in its text colour, whatever weave it would have.
 void DrawBlock(HDC dc, int k) {
-    const HBRUSH weave = DrawingResources.WeaveBrushes[MeterPatternIndex];
-    if (!DrawingResources.FramePen || !weave) return;
+    const bool contrast = ContrastLook();
+    const HBRUSH fill =
+        contrast ? GetSysColorBrush(kColourHighlight) : DrawingResources.WeaveBrushes[MeterPatternIndex];
+    const HPEN outline = contrast ? ThemePen(kRoleShape, 2) : DrawingResources.FramePen;
+    if (!outline || !fill) return;
     const RegionRect block = MeterBlockRect(GuessMeter, GameState.MaxGuesses, k);
-    SelectObject(dc, DrawingResources.FramePen);
-    SelectObject(dc, weave);
+    SelectObject(dc, outline);
+    SelectObject(dc, fill);
     Rectangle(dc, block.left, block.top, block.right, block.bottom);
 }
 
@@ -70,20 +77,25 @@ void RecolourGuessMeter() {
 void DrawGuessMeter() { DrawGuessMeterOn(nullptr, true, true); }
 
 // Red frames close in on the middle of the meter, then white ones open
-// out again (kMeterWipe).
+// out again (kMeterWipe); in the contrast look the theme's text colour
+// closes in and its window colour opens out. With animations switched off
+// there is no wipe: the meter is redrawn right after it anyway.
 void WipeGuessMeter() {
     const HDC dc = BeginBufferDrawing(nullptr);
     if (!dc) return;
-    const HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    if (DrawingResources.RedBrush && white) {
+    const bool contrast = ContrastLook();
+    const HBRUSH closing = contrast ? GetSysColorBrush(kColourWindowText) : DrawingResources.RedBrush;
+    const HBRUSH opening =
+        contrast ? GetSysColorBrush(kColourWindow) : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    if (AnimationsOn() && closing && opening) {
         RegionRect r = InflateRegion(GuessMeter, -2);
         for (int i = 0; i < kMeterWipe.Frames; ++i) {
             r = InflateRegion(r, -1);
-            FrameStep(dc, r, DrawingResources.RedBrush);
+            FrameStep(dc, r, closing);
         }
         for (int i = 0; i < kMeterWipe.Frames; ++i) {
             r = InflateRegion(r, 1);
-            FrameStep(dc, r, white);
+            FrameStep(dc, r, opening);
         }
     }
     ShowBufferDrawing(nullptr, dc);

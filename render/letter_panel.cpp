@@ -4,8 +4,10 @@
 
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "platform/player_settings.h"
 #include "records/preferences.h"
 #include "render/animations.h"
+#include "render/contrast_look.h"
 #include "render/drawing.h"
 
 namespace {
@@ -81,10 +83,83 @@ void InvertRegion(HDC dc, const RegionRect& r) {
     InvertRect(dc, &rect);
 }
 
+// ---- The contrast look ----
+// Each cell is its letter written in the theme's text colour on the
+// window colour; a letter already guessed is written in the theme's grey
+// and struck through, so that it is told apart by its shape as well; a
+// pressed cell takes the theme's selection colours instead of inverting.
+
+constexpr int kContrastLetterPoints = 140;
+// The stroke through a used letter, from the cell's lower left to its
+// upper right, this far inside the cell.
+constexpr int kStrokeInset = 6;
+// The cell shown pressed in the contrast look, or -1.
+int16_t PressedLookCell = -1;
+
+void DrawContrastCell(HDC dc, int i) {
+    const RegionRect& cell = LetterCells[i];
+    const bool used = GameState.LettersUsed[i] != 0;
+    const bool pressed = PressedLookCell == i;
+    const ContrastRole role = pressed ? kRoleSelectedText : used ? kRoleUsedLetter : kRoleText;
+    FillPlain(dc, cell, 1);
+    if (pressed) FillRoleBackground(dc, InflateRegion(cell, -2), kRoleSelectedText);
+    const HFONT font = SceneFont(dc, kContrastLetterPoints, kFontBold);
+    const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    const char letter[2] = {static_cast<char>((Preferences.UpperCaseLetters != 0 ? 'A' : 'a') + i), '\0'};
+    RECT box = WindowRectOf(cell);
+    {
+        ThemeTextColours colours(dc, role);
+        DrawTextA(dc, letter, 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if (previous) SelectObject(dc, previous);
+    const HPEN stroke = used ? ThemePen(role, 2) : nullptr;
+    if (!stroke) return;
+    SelectObject(dc, stroke);
+    MoveToEx(dc, cell.left + kStrokeInset, cell.bottom - kStrokeInset, nullptr);
+    LineTo(dc, cell.right - kStrokeInset, cell.top + kStrokeInset);
+}
+
+void DrawContrastPanel(HDC dc) {
+    FillWithPattern(dc, LetterPanel, kLetterPanelWeave);
+    for (int i = 0; i < kLetterCount; ++i) DrawContrastCell(dc, i);
+    FrameRegion(dc, LetterPanel);
+}
+
+// The case toggle's double arrow as a shape, in the scene's coordinates
+// from the toggle box's corner: the 13 x 26 arrow of the normal look.
+constexpr POINT kArrowOutline[] = {{14, 10}, {20, 16}, {16, 16}, {16, 29}, {20, 29}, {14, 35},
+                                   {8, 29},  {12, 29}, {12, 16}, {8, 16}};
+
+void DrawContrastArrow(HDC dc, ContrastRole role) {
+    const HPEN pen = ThemePen(role, 1);
+    const HBRUSH brush = GetSysColorBrush(ContrastPairs[role].Foreground);
+    if (!dc || !pen || !brush) return;
+    POINT outline[sizeof kArrowOutline / sizeof kArrowOutline[0]];
+    int n = 0;
+    for (const POINT& p : kArrowOutline) outline[n++] = {CaseToggleBox.left + p.x, CaseToggleBox.top + p.y};
+    SelectObject(dc, pen);
+    SelectObject(dc, brush);
+    Polygon(dc, outline, n);
+}
+
+// The case toggle's flash: the box inside its frame inverted, or in the
+// contrast look shown in the theme's selection colours, and back.
+void FlashCaseToggle(HDC dc, bool shown) {
+    const RegionRect inside = InflateRegion(CaseToggleBox, -2);
+    if (!ContrastLook()) return InvertRegion(dc, inside);
+    const ContrastRole role = shown ? kRoleSelectedText : kRoleShape;
+    FillRoleBackground(dc, inside, role);
+    DrawContrastArrow(dc, role);
+}
+
 }  // namespace
 
 void DrawLetterPanel(HDC dc) {
     if (!dc) return;
+    if (ContrastLook()) {
+        DrawContrastPanel(dc);
+        return;
+    }
     const HBITMAP fresh = FreshPanelPicture();
     if (!fresh) {
         DrawWholePanel(dc, false);
@@ -102,7 +177,12 @@ void InvertLetterCell(int16_t i) {
     if (i < 0 || i >= kLetterCount) return;
     const HDC dc = BeginBufferDrawing(nullptr);
     if (!dc) return;
-    InvertRegion(dc, InflateRegion(LetterCells[i], -2));
+    if (ContrastLook()) {
+        PressedLookCell = PressedLookCell == i ? -1 : i;
+        DrawContrastCell(dc, i);
+    } else {
+        InvertRegion(dc, InflateRegion(LetterCells[i], -2));
+    }
     ShowBufferDrawing(nullptr, dc);
 }
 
@@ -110,6 +190,7 @@ int16_t HitTestLetterCell(POINT point) { return LetterCellAt(point.x, point.y); 
 
 void DrawCaseToggle(HDC dc) {
     FillWithTexture(dc, CaseToggleBox);
+    if (ContrastLook()) return DrawContrastArrow(dc, kRoleShape);
     DrawBitmap(dc, DrawingResources.Arrow, CaseToggleBox.left + kArrowIndentX,
                CaseToggleBox.top + kArrowIndentY, SRCAND);
 }
@@ -122,13 +203,14 @@ void ToggleLetterCase() {
         PlaySoundCue(kSoundDown);
         Preferences.UpperCaseLetters = 0;
     }
-    const HDC dc = BeginBufferDrawing(nullptr);
+    // The flash is an animation: with animations switched off the box
+    // keeps its look and there is no pause.
+    const HDC dc = AnimationsOn() ? BeginBufferDrawing(nullptr) : nullptr;
     if (dc) {
-        const RegionRect flash = InflateRegion(CaseToggleBox, -2);
-        InvertRegion(dc, flash);
+        FlashCaseToggle(dc, true);
         ShowSceneChanges();
         DelayMilliseconds(kCaseToggleFlash.FrameMs);
-        InvertRegion(dc, flash);
+        FlashCaseToggle(dc, false);
         ShowBufferDrawing(nullptr, dc);
     }
     InvalidateRegion(kRegionPhraseBand, -2);
@@ -142,8 +224,12 @@ void DrawLetterCellUsed(int16_t letterIndex) {
     if (letterIndex < 0 || letterIndex >= kLetterCount) return;
     const HDC dc = BeginBufferDrawing(nullptr);
     if (!dc) return;
-    SelectObject(dc, GetStockObject(WHITE_BRUSH));
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    DrawCellIcon(dc, letterIndex, DrawingResources.UsedLetterIcon);
+    if (ContrastLook()) {
+        DrawContrastCell(dc, letterIndex);
+    } else {
+        SelectObject(dc, GetStockObject(WHITE_BRUSH));
+        SelectObject(dc, GetStockObject(BLACK_PEN));
+        DrawCellIcon(dc, letterIndex, DrawingResources.UsedLetterIcon);
+    }
     ShowBufferDrawing(nullptr, dc);
 }

@@ -37,6 +37,23 @@ GlyphCell GlyphCellOf(char ch, bool upperCase) {
     return cell;
 }
 
+char PhraseCharInCase(char ch, bool upperCase) {
+    if (!IsPhraseLetter(ch)) return ch;
+    const unsigned char capital = static_cast<unsigned char>(UpperCasePhraseChar(ch));
+    if (upperCase) return static_cast<char>(capital);
+    // Windows-1252 keeps each small letter 0x20 above its capital, but for
+    // the three capitals of the 0x80 row, whose small letters lie 0x10
+    // above them, and the capital Y with diaeresis.
+    switch (capital) {
+        case 0x8A:
+        case 0x8C:
+        case 0x8E: return static_cast<char>(capital + 0x10);
+        case 0x9F: return static_cast<char>(0xFF);
+        case 0xDF: return static_cast<char>(capital);
+        default: return static_cast<char>(capital + 0x20);
+    }
+}
+
 int GlyphSourceX(GlyphCell cell) { return (kGlyphWidth + 1) * cell.column + 1; }
 
 int GlyphSourceY(GlyphCell cell) { return (kGlyphHeight + 1) * cell.row + 1; }

@@ -34,6 +34,12 @@ struct GlyphCell {
 // is on no row falls back to column 0 of the accented rows.
 GlyphCell GlyphCellOf(char ch, bool upperCase);
 
+// The character a slot writes where the phrase is drawn as text (the
+// contrast look): a phrase letter as its capital, or as its small letter
+// when upperCase is not set (the sharp s, which has no capital, as it
+// is); any other character unchanged.
+char PhraseCharInCase(char ch, bool upperCase);
+
 // Top-left corner of a cell in the sheet.
 int GlyphSourceX(GlyphCell cell);
 int GlyphSourceY(GlyphCell cell);

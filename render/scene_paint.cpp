@@ -3,6 +3,7 @@
 // only drawing code that knows every panel.
 #include "render/scene_paint.h"
 
+#include "render/contrast_look.h"
 #include "render/drawing.h"
 #include "render/face_and_statistics.h"
 #include "render/guess_meter.h"
@@ -17,7 +18,8 @@ void PaintStatisticsPanel(HDC dc) {
     FillWhite(dc, StatisticsPanel, static_cast<HPEN>(GetStockObject(BLACK_PEN)));
     const HBITMAP picture =
         ShowCumulative ? DrawingResources.CumulativePanel : DrawingResources.CurrentPanel;
-    DrawBitmap(dc, picture, StatisticsPanel.left + 1, StatisticsPanel.top + 1, kOntoWhite);
+    if (ContrastLook()) DrawStatisticsLabels(dc);
+    else DrawBitmap(dc, picture, StatisticsPanel.left + 1, StatisticsPanel.top + 1, kOntoWhite);
     DrawStatisticsNumbers(dc);
     FrameRegion(dc, StatisticsPanel);
 }

@@ -8,6 +8,7 @@
 
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "platform/player_settings.h"
 #include "render/drawing.h"
 #include "render/stage_table.h"
 #include "resource.h"
@@ -62,24 +63,27 @@ void DrawFrameOverPatch(HDC dc, HBITMAP patch, int patchX, int patchY, HICON ico
 }
 
 // The sun climbs from its low place to the top in small steps, the sky
-// strip behind it restored for each step.
+// strip behind it restored for each step. With animations switched off
+// only its last step is drawn, at once.
 void ClimbSun(HDC dc) {
     const HBITMAP sky = LoadSceneBitmap("scene2bit");
     const int skyX = SceneBox.left + 2;
     const int skyY = SceneBox.top + 2;
-    for (int step = 1; step <= kSunClimb.Frames; ++step) {
+    const bool moving = AnimationsOn();
+    for (int step = moving ? 1 : kSunClimb.Frames; step <= kSunClimb.Frames; ++step) {
         const StagePoint sun = SunClimbPosition(step);
         DrawFrameOverPatch(dc, sky, skyX, skyY, DrawingResources.SunIcon, sun.x, sun.y);
-        DelayMilliseconds(kSunClimb.FrameMs);
+        if (moving) DelayMilliseconds(kSunClimb.FrameMs);
     }
     if (sky) DeleteObject(sky);
 }
 
 // The dance over the patch of sky behind the figure (kDance); a composed
-// scene shows only the pose it ends in.
+// scene, and the last miss with animations switched off, show only the
+// pose it ends in.
 void Dance(HDC dc, int x, int y, bool animate) {
     const HBITMAP sky = LoadSceneBitmap("skybit");
-    for (int round = 0; animate && round < kDance.Rounds; ++round) {
+    for (int round = 0; animate && AnimationsOn() && round < kDance.Rounds; ++round) {
         for (int frame = 0; frame < kDance.Frames; ++frame) {
             DrawFrameOverPatch(dc, sky, x, y, DanceIcon(frame), x, y);
             DelayMilliseconds(kDance.FrameMs);

@@ -4,9 +4,11 @@ list(APPEND WORDLOFT_CORE_SOURCES
     render/scene_layout.cpp
     render/display_scale.cpp
     render/phrase_layout.cpp
-    render/stage_table.cpp)
+    render/stage_table.cpp
+    render/contrast_pairs.cpp)
 list(APPEND WORDLOFT_SHELL_SOURCES
     render/drawing_resources.cpp
+    render/contrast_look.cpp
     render/drawing.cpp
     render/scene_paint.cpp
     render/scene_buffer.cpp

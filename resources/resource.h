@@ -254,19 +254,34 @@
 #define IDS_NO_CATEGORY_SELECTED           364
 #define IDS_PLEASE_TRY_AGAIN               365
 
-/* List files and lists from outside the game: 380 and up ({0}: a file's
+/* What the contrast look writes where the normal look shows pictures of
+   words, the statistics panel's labels and the scoreboard's headings: 370
+   and up. A label of two lines has them apart by a line break. */
+#define IDS_LABEL_GAMES                    370
+#define IDS_LABEL_WINS                     371
+#define IDS_LABEL_LOSSES                   372
+#define IDS_LABEL_WINNING_STREAK           373
+#define IDS_LABEL_TOTAL_GAMES              374
+#define IDS_LABEL_TOTAL_WINS               375
+#define IDS_LABEL_TOTAL_LOSSES             376
+#define IDS_LABEL_PROGRAM_STARTS           377
+#define IDS_HEADING_NAME                   378
+#define IDS_HEADING_SCORE                  379
+#define IDS_HEADING_CATEGORY               380
+
+/* List files and lists from outside the game: 390 and up ({0}: a file's
    name, or the names of the lists that wait, {1} how many). */
-#define IDS_LISTS_WAIT_FOR_GAME            380
-#define IDS_LISTS_WAIT_FOR_WINDOW          381
-#define IDS_LIST_NOT_TAKEN                 382
-#define IDS_RUNNING_GAME_NOT_FOUND         383
-#define IDS_LIST_NOT_FOUND                 384
-#define IDS_LIST_IS_FOLDER                 385
-#define IDS_LIST_IS_DEVICE                 386
-#define IDS_LIST_HELD                      387
-#define IDS_LIST_REFUSED                   388
-#define IDS_LIST_TOO_LARGE                 389
-#define IDS_LIST_NOT_TEXT                  390
+#define IDS_LISTS_WAIT_FOR_GAME            390
+#define IDS_LISTS_WAIT_FOR_WINDOW          391
+#define IDS_LIST_NOT_TAKEN                 392
+#define IDS_RUNNING_GAME_NOT_FOUND         393
+#define IDS_LIST_NOT_FOUND                 394
+#define IDS_LIST_IS_FOLDER                 395
+#define IDS_LIST_IS_DEVICE                 396
+#define IDS_LIST_HELD                      397
+#define IDS_LIST_REFUSED                   398
+#define IDS_LIST_TOO_LARGE                 399
+#define IDS_LIST_NOT_TEXT                  400
 
 /* What a screen reader hears: 200 and up. */
 #define IDS_SAY_APOSTROPHE             200

@@ -6,14 +6,17 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
 #include "records/scoreboards.h"
+#include "render/contrast_look.h"
 #include "render/display_scale.h"
 #include "render/drawing.h"
 #include "scoreboard/scoreboard_access.h"
+#include "resource.h"
 
 uint16_t ShownBoard = 0;
 uint8_t AfterStreakEntry = 0;
@@ -26,6 +29,11 @@ namespace {
 // dialog around the board and the font on it do.
 constexpr int kHeadingsX = 45;
 constexpr int kHeadingsY = 13;
+// The headings' picture: its width, and where its words and its rule lie
+// below its top.
+constexpr int kHeadingsWidth = 420;
+constexpr int kHeadingsTextTop = 1;
+constexpr int kHeadingsRuleTop = 14;
 constexpr int kFirstRowY = 30;
 constexpr int kRowHeight = 16;
 constexpr int kRankRight = 27;
@@ -82,30 +90,70 @@ void DrawLeftAligned(HDC dc, int left, int y, const char* text, size_t width) {
     TextOutA(dc, left, y, text, static_cast<int>(strnlen(text, width)));
 }
 
-void DrawBoardRow(HDC dc, int r, int areaWidth, int dpi, bool highlighted) {
-    RECT band = RowBand(r, areaWidth, dpi);
-    const int y = band.top;
+// The rank of row r and, when it holds a score, its name, score and word
+// source, on the line from y down.
+void DrawRowTexts(HDC dc, int r, int y, int dpi) {
     DrawRightAligned(dc, Scaled(kRankRight, dpi), y, r + 1);
     const int16_t score = Preferences.ScoreboardScores[ShownBoard][r];
-    if (score != 0) {
-        DrawLeftAligned(dc, Scaled(kNameLeft, dpi), y, Preferences.ScoreboardNames[ShownBoard][r],
-                        kPlayerNameFieldSize);
-        DrawRightAligned(dc, Scaled(kScoreRight, dpi), y, score);
-        DrawLeftAligned(dc, Scaled(kCategoryLeft, dpi), y, Preferences.ScoreboardCategories[ShownBoard][r],
-                        kBoardCategoryFieldSize);
+    if (score == 0) return;
+    DrawLeftAligned(dc, Scaled(kNameLeft, dpi), y, Preferences.ScoreboardNames[ShownBoard][r],
+                    kPlayerNameFieldSize);
+    DrawRightAligned(dc, Scaled(kScoreRight, dpi), y, score);
+    DrawLeftAligned(dc, Scaled(kCategoryLeft, dpi), y, Preferences.ScoreboardCategories[ShownBoard][r],
+                    kBoardCategoryFieldSize);
+}
+
+// In the contrast look the newest entry's row takes the theme's selection
+// colours instead of being inverted; every other text is the theme's text
+// colour on its window colour.
+void DrawBoardRow(HDC dc, int r, int areaWidth, int dpi, bool highlighted) {
+    RECT band = RowBand(r, areaWidth, dpi);
+    if (!ContrastLook()) {
+        DrawRowTexts(dc, r, band.top, dpi);
+        if (highlighted) InvertRect(dc, &band);
+        return;
     }
-    if (highlighted) InvertRect(dc, &band);
+    if (highlighted) FillRoleBackground(dc, {band.left, band.top, band.right, band.bottom}, kRoleSelectedText);
+    ThemeTextColours colours(dc, highlighted ? kRoleSelectedText : kRoleText);
+    DrawRowTexts(dc, r, band.top, dpi);
+}
+
+// The column headings written as text over a rule, for the contrast look,
+// where the headings' picture would stand.
+void DrawContrastHeadings(HDC dc, int dpi) {
+    const int y = Scaled(kHeadingsY + kHeadingsTextTop, dpi);
+    {
+        ThemeTextColours colours(dc, kRoleText);
+        const std::string name = ProgramText(IDS_HEADING_NAME);
+        const std::string score = ProgramText(IDS_HEADING_SCORE);
+        const std::string category = ProgramText(IDS_HEADING_CATEGORY);
+        DrawLeftAligned(dc, Scaled(kNameLeft, dpi), y, name.c_str(), name.size());
+        SetTextAlign(dc, TA_RIGHT | TA_TOP);
+        TextOutA(dc, Scaled(kScoreRight, dpi), y, score.c_str(), static_cast<int>(score.size()));
+        DrawLeftAligned(dc, Scaled(kCategoryLeft, dpi), y, category.c_str(), category.size());
+    }
+    const int ruleTop = Scaled(kHeadingsY + kHeadingsRuleTop, dpi);
+    const RECT rule = {Scaled(kHeadingsX, dpi), ruleTop, Scaled(kHeadingsX + kHeadingsWidth, dpi), ruleTop + 2};
+    const HBRUSH ink = GetSysColorBrush(ContrastPairs[kRoleShape].Foreground);
+    if (ink) FillRect(dc, &rule, ink);
 }
 
 void DrawBoard(HDC dc, const RECT& client, int dpi) {
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(WHITE_BRUSH));
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    Rectangle(dc, client.left, client.top, client.right, client.bottom);
+    // In the contrast look FillWhite fills with the theme's window colour.
+    FillWhite(dc, {client.left, client.top, client.right, client.bottom},
+              static_cast<HPEN>(GetStockObject(BLACK_PEN)));
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     // A source name too long for the board stops short of its frame.
     IntersectClipRect(dc, client.left + 1, client.top + 1, client.right - 1, client.bottom - 1);
-    DrawBitmapAtDpi(dc, DrawingResources.ScoreboardHeadings, Scaled(kHeadingsX, dpi), Scaled(kHeadingsY, dpi), dpi);
+    if (ContrastLook()) {
+        DrawContrastHeadings(dc, dpi);
+    } else {
+        DrawBitmapAtDpi(dc, DrawingResources.ScoreboardHeadings, Scaled(kHeadingsX, dpi), Scaled(kHeadingsY, dpi),
+                        dpi);
+    }
     const int highlight = HighlightedRow();
     for (int r = 0; r < kBoardRanks; ++r) DrawBoardRow(dc, r, client.right, dpi, r == highlight);
 }

@@ -71,36 +71,39 @@ KERNEL32.update(_table('winnt', WINDOWS_XP,
 KERNEL32['__C_specific_handler'] = ('winnt', WINDOWS_XP)
 
 USER32 = _table('winuser', WINDOWS_2000, '''
-    AdjustWindowRectEx AllowSetForegroundWindow BeginPaint CheckMenuItem CheckRadioButton ClientToScreen
+    AdjustWindowRectEx AllowSetForegroundWindow BeginPaint CheckMenuItem CheckMenuRadioItem CheckRadioButton ClientToScreen
     CloseClipboard CreateWindowExA DefWindowProcA DestroyIcon DestroyWindow DialogBoxIndirectParamA
     DialogBoxIndirectParamW DialogBoxParamA DialogBoxParamW
     DispatchMessageA DrawFocusRect DrawIconEx DrawMenuBar DrawTextA EmptyClipboard EnableMenuItem
     EnableWindow EndDialog EndPaint EnumThreadWindows FillRect FindWindowA FindWindowExA FrameRect
     GetActiveWindow GetAncestor GetAsyncKeyState GetClassInfoA GetClassNameA GetClientRect GetDC
     GetDesktopWindow GetDlgItem GetDlgItemTextA GetFocus GetLastActivePopup GetMenu GetMenuStringA GetMessageA
-    GetMonitorInfoA GetParent GetPropA GetQueueStatus GetSubMenu GetSystemMetrics GetWindowLongA
+    GetMonitorInfoA GetParent GetPropA GetQueueStatus GetSubMenu GetSysColor GetSysColorBrush
+    GetSystemMetrics GetWindowLongA
     GetWindowLongPtrA GetWindowRect GetWindowThreadProcessId InvalidateRect InvertRect IsIconic
     IsRectEmpty IsWindow IsWindowEnabled LoadAcceleratorsA LoadBitmapA LoadCursorA LoadImageA LoadMenuIndirectA
     LoadStringA
     LoadStringW LookupIconIdFromDirectoryEx MapDialogRect MessageBeep MessageBoxA MessageBoxW
     MonitorFromWindow MsgWaitForMultipleObjectsEx NotifyWinEvent OpenClipboard PeekMessageA PostMessageA
-    PostQuitMessage PostThreadMessageA PtInRect RegisterClassA RegisterClassExA ReleaseCapture ReleaseDC
+    PostQuitMessage PostThreadMessageA PtInRect RedrawWindow RegisterClassA RegisterClassExA ReleaseCapture
+    ReleaseDC
     RemovePropA ScreenToClient SendDlgItemMessageA SendMessageA SendMessageTimeoutW SetCapture
-    SetClipboardData SetCursor SetDlgItemTextA SetDlgItemTextW SetFocus SetForegroundWindow SetPropA
+    SetClipboardData SetCursor SetDlgItemTextA SetMenuItemInfoA SetDlgItemTextW SetFocus SetForegroundWindow SetPropA
     SetRect SetRectEmpty SetWindowLongA SetWindowLongPtrA SetWindowPos SetWindowTextA ShowWindow
-    TranslateAcceleratorA TranslateMessage UnionRect UpdateWindow WinHelpW''')
+    SystemParametersInfoA TranslateAcceleratorA TranslateMessage UnionRect UpdateWindow WinHelpW''')
 
 GDI32 = _table('wingdi', WINDOWS_2000, '''
     BitBlt CreateCompatibleBitmap CreateCompatibleDC CreateDIBSection CreateFontIndirectA CreatePatternBrush
     CreatePen CreateSolidBrush DPtoLP DeleteDC DeleteObject GdiFlush GetBoundsRect GetDIBits GetDeviceCaps
     GetMapMode GetObjectA GetStockObject GetTextExtentPoint32A GetTextMetricsA IntersectClipRect LineTo
-    ModifyWorldTransform MoveToEx Rectangle RestoreDC SaveDC SelectObject SetBkMode SetBoundsRect
-    SetBrushOrgEx SetDIBitsToDevice SetGraphicsMode SetMapMode SetTextAlign SetViewportOrgEx SetWindowOrgEx
-    StretchDIBits TextOutA''')
+    ModifyWorldTransform MoveToEx Polygon Rectangle RestoreDC SaveDC SelectObject SetBkMode SetBoundsRect
+    SetBrushOrgEx SetDIBitsToDevice SetGraphicsMode SetMapMode SetTextAlign SetTextColor SetViewportOrgEx
+    SetWindowOrgEx StretchDIBits TextOutA''')
 
 ADVAPI32 = {}
 ADVAPI32.update(_table('securitybaseapi', WINDOWS_XP, 'GetTokenInformation'))
 ADVAPI32.update(_table('processthreadsapi', WINDOWS_XP, 'OpenProcessToken'))
+ADVAPI32.update(_table('winreg', WINDOWS_2000, 'RegCloseKey RegOpenKeyExA RegQueryValueExA'))
 
 # The DLLs loaded at their first call (cmake/delay-load/*.def).
 COMDLG32 = _table('commdlg', WINDOWS_2000, 'CommDlgExtendedError GetOpenFileNameW GetSaveFileNameW')

@@ -51,6 +51,13 @@ TEST(DisplayScale, ClientSizeFollowsTheResolution) {
     EXPECT_EQ(ScaledLength(593, 100000), 593 * 8);
 }
 
+TEST(DisplayScale, BiggerTextScalesTheWholeScene) {
+    struct Row { int dpi, percent, scaled; };
+    const Row rows[] = {{96, 100, 96},  {96, 150, 144},  {96, 225, 216}, {144, 150, 216}, {120, 110, 132},
+                        {96, 99, 96},   {96, 226, 96},   {96, 0, 96},    {384, 225, 768}};
+    for (const Row& r : rows) EXPECT_EQ(TextScaledDpi(r.dpi, r.percent), r.scaled) << r.dpi << " " << r.percent;
+}
+
 TEST(DisplayScale, WholeScalesCopyEveryPixelIntoAnExactBlock) {
     const std::vector<uint32_t> scene = RandomScene();
     for (int n : {1, 2, 3}) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "render/animations.h"
+#include "render/contrast_pairs.h"
 #include "render/phrase_layout.h"
 #include "render/stage_table.h"
 
@@ -105,6 +106,59 @@ TEST(GlyphSheet, AccentedLettersFollowTheSheetOrder) {
     EXPECT_EQ(GlyphCellOf('?', true).column, 0);
     EXPECT_EQ(std::strlen(AccentedGlyphOrder), 30u);
     EXPECT_EQ(GlyphSourceX(GlyphCellOf(B(0x9F), true)) + kGlyphWidth, 600);
+}
+
+TEST(GlyphSheet, TextOfTheContrastLookInEitherCase) {
+    struct Row { unsigned ch, upper, lower; };
+    const Row rows[] = {{'Q', 'Q', 'q'},    {'q', 'Q', 'q'},    {0xC9, 0xC9, 0xE9}, {0xE9, 0xC9, 0xE9},
+                        {0x8C, 0x8C, 0x9C}, {0x9F, 0x9F, 0xFF}, {0xDF, 0xDF, 0xDF}, {0xD1, 0xD1, 0xF1},
+                        {'-', '-', '-'},    {'1', '1', '1'}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(PhraseCharInCase(B(row.ch), true), B(row.upper)) << row.ch;
+        EXPECT_EQ(PhraseCharInCase(B(row.ch), false), B(row.lower)) << row.ch;
+    }
+}
+
+// Every pair the contrast look draws in keeps the contrast its role needs
+// in each contrast theme of Windows 10 (High Contrast Black, White, #1,
+// #2) and Windows 11 (Aquatic, Desert, Dusk, Night sky): the themes'
+// window, window text, grey text, highlight and highlight text colours.
+TEST(ContrastPairs, EveryPairIsReadableInEveryTheme) {
+    struct Theme { const char* name; uint32_t window, text, gray, highlight, highlightText; };
+    const Theme themes[] = {
+        {"High Contrast Black", 0x000000, 0xFFFFFF, 0x3FF23F, 0x1AEBFF, 0x000000},
+        {"High Contrast White", 0xFFFFFF, 0x000000, 0x600000, 0x37006E, 0xFFFFFF},
+        {"High Contrast #1", 0x000000, 0xFFFF00, 0x00FF00, 0x008000, 0xFFFFFF},
+        {"High Contrast #2", 0x000000, 0x00FF00, 0xFFFFFF, 0x0000FF, 0xFFFFFF},
+        {"Aquatic", 0x202020, 0xFFFFFF, 0xA6A6A6, 0x8EE3F0, 0x263B50},
+        {"Desert", 0xFFFAEF, 0x3D3D3D, 0x676767, 0x903909, 0xFFF5E3},
+        {"Dusk", 0x2D3236, 0xFFFFFF, 0xA6A6A6, 0xA1BFDE, 0x212D3B},
+        {"Night sky", 0x000000, 0xFFFFFF, 0xA6A6A6, 0xD6B4FD, 0x2B2B2B},
+    };
+    for (const Theme& t : themes) {
+        const auto colour = [&t](SystemColour c) {
+            switch (c) {
+                case kColourWindow: return t.window;
+                case kColourWindowText: return t.text;
+                case kColourGrayText: return t.gray;
+                case kColourHighlight: return t.highlight;
+                case kColourHighlightText: return t.highlightText;
+            }
+            return 0xDEADu;
+        };
+        for (int role = 0; role < kContrastRoleCount; ++role) {
+            const ContrastPair& pair = ContrastPairs[role];
+            EXPECT_GE(ContrastRatio(colour(pair.Foreground), colour(pair.Background)), pair.LeastRatio)
+                << t.name << ", role " << role;
+        }
+    }
+    for (int role = 0; role < kContrastRoleCount; ++role)
+        EXPECT_GE(ContrastPairs[role].LeastRatio, role == kRoleShape ? 3.0 : 4.5) << role;
+    // The guidelines' own landmarks: black on white, and the grey that just
+    // reaches 4.5:1 on white.
+    EXPECT_NEAR(ContrastRatio(0x000000, 0xFFFFFF), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(0xFFFFFF, 0x767676), 4.54, 0.01);
+    EXPECT_NEAR(ContrastRatio(0x3D3D3D, 0x3D3D3D), 1.0, 1e-9);
 }
 
 TEST(InformationText, ShortTextsStayWholeLongOnesLoseThreeCharactersAtATime) {

@@ -118,13 +118,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 windows_path() { local p; p=$(realpath -m "$1"); echo "Z:${p//\//\\}"; }
 
 # The soak scenario plays for WORDLOFT_SOAK_MINUTES (default 1) on top of
-# the other scenarios' time. Wine's own processes are ended while the
-# display is still there. Each run of the driver has one screen: the
+# the other scenarios' time, which on a machine busy with both programs'
+# runs at once comes to nearly 300 s. Wine's own processes are ended while
+# the display is still there. Each run of the driver has one screen: the
 # scenarios of each screen run together, in the driver's order. A program
 # speaks the language of the locale its starter runs in (Wine takes the
 # user interface language from the Unix side, LC_ALL): the scenarios of a
 # locale run in a driver of their own.
-export limit=$((270 + 60 * ${WORDLOFT_SOAK_MINUTES:-1}))
+export limit=$((400 + 60 * ${WORDLOFT_SOAK_MINUTES:-1}))
 run_driver() {  # "SCREEN[ LOCALE]" SCENARIO...
     local screen=${1%% *} locale=
     [[ $1 == *" "* ]] && locale=${1#* }

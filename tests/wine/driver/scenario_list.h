@@ -50,6 +50,8 @@ WORDLOFT_SCENARIO("cyrillic-folder", FolderNamedInCyrillicWorks, "1024x768")
 WORDLOFT_SCENARIO("repaint-matches-drawing", RepaintMatchesAnimatedDrawing, "1024x768")
 WORDLOFT_SCENARIO("screenshots-for-review", ScreenshotsForReview, "1024x768")
 WORDLOFT_SCENARIO("display-scales", DisplayScalesKeepTheSceneWhole, "1600x1200")
+// The player's contrast theme, text scale and animation setting.
+WORDLOFT_SCENARIO("player-settings-followed", PlayerSettingsAreFollowed, "1024x768")
 // What a screen reader reads and hears.
 WORDLOFT_SCENARIO("screen-reader-follows-the-game", ScreenReaderFollowsTheGame, "1024x768")
 // Random play for WORDLOFT_SOAK_MINUTES minutes.

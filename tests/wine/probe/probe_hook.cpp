@@ -113,6 +113,8 @@ int32_t Answer(HWND window, ProbeBlock* block) {
         return AnswerMenuText(window, block);
     case kProbeTextsThatDoNotFit:
         return AnswerTextsThatDoNotFit(window, block);
+    case kProbeAnswerHighContrast:
+        return AnswerHighContrast(block->Argument != 0);
     default:
         return 0;
     }

@@ -13,11 +13,14 @@ constexpr UINT kLaterQueueFlags = 0x0800 | 0x1000;  // QS_TOUCH, QS_POINTER
 using MsgWaitFunction = DWORD(WINAPI*)(DWORD, const HANDLE*, DWORD, DWORD, DWORD);
 using QueueStatusFunction = DWORD(WINAPI*)(UINT);
 using GetProcAddressFunction = FARPROC(WINAPI*)(HMODULE, LPCSTR);
+using SystemParametersFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT);
 
 ProbeBlock* Block = nullptr;
 MsgWaitFunction RealMsgWait = nullptr;
 QueueStatusFunction RealQueueStatus = nullptr;
 GetProcAddressFunction RealGetProcAddress = nullptr;
+SystemParametersFunction RealSystemParameters = nullptr;
+bool ContrastThemeOn = false;
 
 DWORD WINAPI StrictMsgWait(DWORD count, const HANDLE* handles, DWORD ms, DWORD wake, DWORD flags) {
     if (RefuseLaterQueueFlags(wake)) return WAIT_FAILED;
@@ -35,6 +38,20 @@ FARPROC WINAPI GetProcAddressWithoutWindowDpi(HMODULE module, LPCSTR name) {
         return nullptr;
     }
     return RealGetProcAddress(module, name);
+}
+
+// SPI_GETHIGHCONTRAST as Windows answers it with a theme on: the flags of
+// a theme the player can switch, and no scheme name.
+BOOL WINAPI SystemParametersWithContrast(UINT action, UINT size, PVOID value, UINT flags) {
+    if (action != SPI_GETHIGHCONTRAST || value == nullptr) return RealSystemParameters(action, size, value, flags);
+    HIGHCONTRASTA* contrast = static_cast<HIGHCONTRASTA*>(value);
+    if (contrast->cbSize != sizeof *contrast) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    contrast->dwFlags = HCF_AVAILABLE | HCF_HOTKEYAVAILABLE | (ContrastThemeOn ? HCF_HIGHCONTRASTON : 0);
+    contrast->lpszDefaultScheme = nullptr;
+    return TRUE;
 }
 
 // Redirects an import slot of the program; keeps the real function.
@@ -74,6 +91,14 @@ bool RefuseLaterQueueFlags(UINT flags) {
     ++Block->RefusedQueueCalls;
     SetLastError(ERROR_INVALID_PARAMETER);
     return true;
+}
+
+int32_t AnswerHighContrast(bool on) {
+    ContrastThemeOn = on;
+    if (RealSystemParameters == nullptr)
+        Redirect<SystemParametersFunction>("user32.dll", "SystemParametersInfoA", SystemParametersWithContrast,
+                                           RealSystemParameters);
+    return RealSystemParameters != nullptr ? 1 : 0;
 }
 
 int32_t HideWindowDpi() {

@@ -1,6 +1,8 @@
-// Where Wine is more lenient than the Windows it plays, the probe answers
-// as that Windows would: the queue flags of Windows 8 refused on Windows 7
-// and older, and the DPI function of Windows 10 hidden on request.
+// Where Wine is more lenient than the Windows it plays, or keeps no
+// setting that Windows keeps, the probe answers as that Windows would: the
+// queue flags of Windows 8 refused on Windows 7 and older, the DPI
+// function of Windows 10 hidden on request, and a contrast theme reported
+// on request.
 #ifndef WORDLOFT_TESTS_PROBE_OLDER_WINDOWS_H
 #define WORDLOFT_TESTS_PROBE_OLDER_WINDOWS_H
 
@@ -18,5 +20,8 @@ bool RefuseLaterQueueFlags(UINT flags);
 
 // kProbeHideWindowDpi.
 int32_t HideWindowDpi();
+
+// kProbeAnswerHighContrast.
+int32_t AnswerHighContrast(bool on);
 
 #endif

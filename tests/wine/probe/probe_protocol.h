@@ -47,6 +47,12 @@ enum ProbeRequest : int32_t {
     // text does not fit them in their own font: Value is how many, and the
     // first one's text follows the block as UTF-16.
     kProbeTextsThatDoNotFit = 12,
+    // Has the program's SystemParametersInfoA answer SPI_GETHIGHCONTRAST
+    // with a contrast theme on (argument 1) or off (0), as Windows does
+    // when the player switches one on or off; Wine 8 always answers
+    // "off". The theme's colours are the prefix's (HKCU\Control
+    // Panel\Colors). Announcing the change is the driver's part.
+    kProbeAnswerHighContrast = 13,
 };
 
 // kProbeTimePainting: each round times four steps, each ended by GdiFlush:
