@@ -269,6 +269,18 @@
 #define IDS_HEADING_SCORE                  379
 #define IDS_HEADING_CATEGORY               380
 
+/* The words painted into the pictures (the scoreboard's banner, the
+   welcome picture, the About picture), which the art generator reads from
+   each language's string table: 390 and up. The program does not load
+   them. */
+#define IDS_PICTURE_BANNER_HEAD            390
+#define IDS_PICTURE_BANNER_TITLE           391
+#define IDS_PICTURE_OPENING_MOTTO          392
+#define IDS_PICTURE_OPENING_WELCOME        393
+#define IDS_PICTURE_ABOUT_LINE_1           394
+#define IDS_PICTURE_ABOUT_LINE_2           395
+#define IDS_PICTURE_ABOUT_LINE_3           396
+
 /* What a screen reader hears: 200 and up. */
 #define IDS_SAY_APOSTROPHE             200
 #define IDS_SAY_HYPHEN                 201
