@@ -19,6 +19,7 @@ help generator, tools/helpgen/helpgen.py.
 
 import argparse
 import calendar
+import glob
 import hashlib
 import os
 import re
@@ -36,9 +37,19 @@ RELEASE_EPOCH = calendar.timegm((2026, 12, 8, 12, 0, 0))
 
 STRIP = 'i686-w64-mingw32-strip'
 
+# Each language's help source and the stem of its files: wordloft-help.txt
+# gives wlthelp.hlp, wlthelp.htm and wlthelp-104.htm; wordloft-help-de.txt
+# the same as wlthelp-de.*.
+HELP_SOURCES = sorted(glob.glob(os.path.join(ROOT, 'resources', 'help', 'wordloft-help*.txt')))
+
+
+def help_stem(source):
+    return os.path.basename(source)[:-len('.txt')].replace('wordloft-help', 'wlthelp')
+
+
 # The files of a release, in the order of the zip (sorted by name).
-RELEASE_FILES = ['LICENSE.txt', 'README.txt', 'wlthelp-104.htm', 'wlthelp.hlp', 'wlthelp.htm',
-                 'wordloft.exe']
+RELEASE_FILES = sorted(['LICENSE.txt', 'README.txt', 'wordloft.exe'] +
+                       [help_stem(s) + suffix for s in HELP_SOURCES for suffix in ('-104.htm', '.hlp', '.htm')])
 
 
 class DistError(Exception):
@@ -93,9 +104,11 @@ def stage_files(program, stage, short, epoch):
     helpgen = os.path.join(ROOT, 'tools', 'helpgen', 'helpgen.py')
     if not os.path.exists(helpgen):
         raise DistError('the help generator %s is missing' % helpgen)
-    run([sys.executable, helpgen, os.path.join(ROOT, 'resources', 'help', 'wordloft-help.txt'),
-         '--hlp', os.path.join(stage, 'wlthelp.hlp'),
-         '--htm', os.path.join(stage, 'wlthelp.htm')])
+    for source in HELP_SOURCES:
+        stem = help_stem(source)
+        run([sys.executable, helpgen, source,
+             '--hlp', os.path.join(stage, stem + '.hlp'),
+             '--htm', os.path.join(stage, stem + '.htm')])
     with open(os.path.join(stage, 'README.txt'), 'wb') as f:
         f.write(windows_text(os.path.join(HERE, 'README.txt'), short))
     with open(os.path.join(stage, 'LICENSE.txt'), 'wb') as f:

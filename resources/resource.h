@@ -269,19 +269,31 @@
 #define IDS_HEADING_SCORE                  379
 #define IDS_HEADING_CATEGORY               380
 
-/* List files and lists from outside the game: 390 and up ({0}: a file's
+/* The words painted into the pictures (the scoreboard's banner, the
+   welcome picture, the About picture), which the art generator reads from
+   each language's string table: 390 and up. The program does not load
+   them. */
+#define IDS_PICTURE_BANNER_HEAD            390
+#define IDS_PICTURE_BANNER_TITLE           391
+#define IDS_PICTURE_OPENING_MOTTO          392
+#define IDS_PICTURE_OPENING_WELCOME        393
+#define IDS_PICTURE_ABOUT_LINE_1           394
+#define IDS_PICTURE_ABOUT_LINE_2           395
+#define IDS_PICTURE_ABOUT_LINE_3           396
+
+/* List files and lists from outside the game: 600 and up ({0}: a file's
    name, or the names of the lists that wait, {1} how many). */
-#define IDS_LISTS_WAIT_FOR_GAME            390
-#define IDS_LISTS_WAIT_FOR_WINDOW          391
-#define IDS_LIST_NOT_TAKEN                 392
-#define IDS_RUNNING_GAME_NOT_FOUND         393
-#define IDS_LIST_NOT_FOUND                 394
-#define IDS_LIST_IS_FOLDER                 395
-#define IDS_LIST_IS_DEVICE                 396
-#define IDS_LIST_HELD                      397
-#define IDS_LIST_REFUSED                   398
-#define IDS_LIST_TOO_LARGE                 399
-#define IDS_LIST_NOT_TEXT                  400
+#define IDS_LISTS_WAIT_FOR_GAME            600
+#define IDS_LISTS_WAIT_FOR_WINDOW          601
+#define IDS_LIST_NOT_TAKEN                 602
+#define IDS_RUNNING_GAME_NOT_FOUND         603
+#define IDS_LIST_NOT_FOUND                 604
+#define IDS_LIST_IS_FOLDER                 605
+#define IDS_LIST_IS_DEVICE                 606
+#define IDS_LIST_HELD                      607
+#define IDS_LIST_REFUSED                   608
+#define IDS_LIST_TOO_LARGE                 609
+#define IDS_LIST_NOT_TEXT                  610
 
 /* What a screen reader hears: 200 and up. */
 #define IDS_SAY_APOSTROPHE             200

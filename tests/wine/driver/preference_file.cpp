@@ -104,3 +104,8 @@ bool ReadPreferenceFile(Bytes& b) {
 }
 
 void RemovePreferenceFile() { DeleteFileA(PreferenceFilePath().c_str()); }
+
+void RemoveWordLanguageFile() {
+    const std::string record = PreferenceFilePath();
+    DeleteFileA((record.substr(0, record.find_last_of('\\') + 1) + "WWLTLANG.DAT").c_str());
+}

@@ -79,5 +79,7 @@ std::string PreferenceFilePath();
 bool WritePreferenceFile(const Bytes& b);
 bool ReadPreferenceFile(Bytes& b);
 void RemovePreferenceFile();
+// The file beside the record that keeps the language of the words.
+void RemoveWordLanguageFile();
 
 #endif

@@ -54,5 +54,8 @@ WORDLOFT_SCENARIO("display-scales", DisplayScalesKeepTheSceneWhole, "1600x1200")
 WORDLOFT_SCENARIO("player-settings-followed", PlayerSettingsAreFollowed, "1024x768")
 // What a screen reader reads and hears.
 WORDLOFT_SCENARIO("screen-reader-follows-the-game", ScreenReaderFollowsTheGame, "1024x768")
+// The program in the player's language (English for any language it does
+// not speak): each in a locale, and so a driver, of its own.
+WORDLOFT_SCENARIO("language-other-is-english", ProgramSpeaksTheUsersLanguage, "1024x768 it_IT.UTF-8")
 // Random play for WORDLOFT_SOAK_MINUTES minutes.
 WORDLOFT_SCENARIO("soak", SoakWithRandomInput, "1024x768")
