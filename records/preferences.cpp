@@ -10,6 +10,7 @@
 #include "records/record_requests.h"
 #include "records/scoreboards.h"
 #include "records/whole_file.h"
+#include "resource.h"
 
 PreferencesRecord Preferences;
 const PreferencesRecord* PreferencesBeforeEdit = nullptr;
@@ -38,7 +39,7 @@ int16_t PathInDirectory(DirectoryQuery query, const char* name, char* path, bool
     const bool hasSlash = length > 0 && length < kPathBufferSize && directory[length - 1] == '\\';
     if (length == 0 || length > kPathBufferSize - 1 ||
         length + (hasSlash ? 0 : 1) + std::strlen(name) > kPathBufferSize - 1) {
-        if (report) ShowErrorMessage("Error getting Windows directory.");
+        if (report) ShowErrorMessage(ProgramText(IDS_ERROR_WINDOWS_DIRECTORY).c_str());
         return 0;
     }
     std::snprintf(path, kPathBufferSize, "%s%s%s", directory, hasSlash ? "" : "\\", name);
@@ -104,8 +105,8 @@ int16_t SaveRecord(const PreferencesRecord& record, bool report, bool* held = nu
         !PathInDirectory(QueryPreferenceDirectory, kTemporaryFileName, temporary, report))
         return 0;
     return WriteWholeFile(path, temporary, &record, kPreferencesSize,
-                          report ? "Error creating Preference file." : nullptr,
-                          report ? "Error writing Preference file." : nullptr, held);
+                          report ? ProgramText(IDS_ERROR_CREATING_PREFERENCES).c_str() : nullptr,
+                          report ? ProgramText(IDS_ERROR_WRITING_PREFERENCES).c_str() : nullptr, held);
 }
 
 }  // namespace
@@ -221,7 +222,7 @@ int16_t LoadPreferences() {
     const int16_t state = OpenPreferenceFile(path, file, own);
     if (state == kFileNotFound) return 0;
     if (state != kFileReadable) {
-        ShowErrorMessage("Error reading Preference file.");
+        ShowErrorMessage(ProgramText(IDS_ERROR_READING_PREFERENCES).c_str());
         return kPreferenceFileOutOfReach;
     }
 
@@ -235,7 +236,7 @@ int16_t LoadPreferences() {
         return 1;
     }
     const bool kept = !own || KeepUnreadableRecord(path);
-    if (!complete || !kept) ShowErrorMessage("Error reading Preference file.");
+    if (!complete || !kept) ShowErrorMessage(ProgramText(IDS_ERROR_READING_PREFERENCES).c_str());
     return kept ? 0 : kPreferenceFileOutOfReach;
 }
 

@@ -362,4 +362,62 @@
 #define IDS_SAY_ENTRY                  263
 #define IDS_SAY_NEW_ENTRY              264
 
+/* The list report's lines and reasons, the question when a list comes
+   from outside, and the record's and the list files' errors: 620 and up. */
+#define IDS_REPORT_LINE                          620
+#define IDS_REPORT_LINE_QUOTED                   621
+#define IDS_REPORT_ENTRY                         622
+#define IDS_REPORT_ENTRY_QUOTED                  623
+#define IDS_REASON_HYPHEN                        624
+#define IDS_REASON_APOSTROPHE                    625
+#define IDS_REASON_DIGIT                         626
+#define IDS_REASON_FULL_STOP                     627
+#define IDS_REASON_COMMA                         628
+#define IDS_REASON_TAB                           629
+#define IDS_REASON_CONTROL                       630
+#define IDS_REASON_NO_CHARACTER                  631
+#define IDS_REASON_NO_CHARACTER_IN_INFORMATION   632
+#define IDS_REASON_CANNOT_SHOW                   633
+#define IDS_REASON_CANNOT_SHOW_IN_INFORMATION    634
+#define IDS_REASON_ONLY_INFORMATION              635
+#define IDS_REASON_TOO_LONG                      636
+#define IDS_REASON_COLUMN_HEADING                637
+#define IDS_REASON_QUOTE_NOT_CLOSED              638
+#define IDS_REASON_ALREADY_IN_LIST               639
+#define IDS_REASON_INFORMATION_CUT               640
+#define IDS_REASON_NO_PHRASE                     641
+#define IDS_REASON_NOT_A_LETTER                  642
+#define IDS_REASON_NOT_A_GAME_LETTER             643
+#define IDS_REASON_STARTS_WITH_SPACE             644
+#define IDS_REASON_TWO_SPACES                    645
+#define IDS_REASON_NO_LETTER                     646
+#define IDS_ODD_PLAYED_INSTEAD                   647
+#define IDS_ODD_FIRST_PLAYED                     648
+#define IDS_ODD_GAP                              649
+#define IDS_ODD_WIDE_GAP                         650
+#define IDS_ODD_SHOWN                            651
+#define IDS_REPORT_NO_ENTRIES                    652
+#define IDS_REPORT_NO_LINE_USED                  653
+#define IDS_REPORT_NO_ENTRY_USED                 654
+#define IDS_REPORT_ADDED_LINES                   655
+#define IDS_REPORT_ADDED_ENTRIES                 656
+#define IDS_REPORT_MORE                          657
+#define IDS_REPORT_FULL_LINE                     658
+#define IDS_REPORT_FULL_LINES                    659
+#define IDS_REPORT_FULL_ENTRY                    660
+#define IDS_REPORT_FULL_ENTRIES                  661
+#define IDS_QUESTION_HOLDS                       662
+#define IDS_QUESTION_FULL                        663
+#define IDS_QUESTION_REPLACE_OR_ADD              664
+#define IDS_ERROR_WINDOWS_DIRECTORY              670
+#define IDS_ERROR_CREATING_PREFERENCES           671
+#define IDS_ERROR_WRITING_PREFERENCES            672
+#define IDS_ERROR_READING_PREFERENCES            673
+#define IDS_WORD_FILE_SIZE_ERROR                 674
+#define IDS_ERROR_OPENING_WORD_LIST              675
+#define IDS_ERROR_READING_WORD_LIST              676
+#define IDS_WORD_LIST_VERSION_ERROR              677
+#define IDS_ERROR_WRITING_WORD_FILE              678
+#define IDS_OFFICE_FILE_HINT                     679
+
 #endif

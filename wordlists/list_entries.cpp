@@ -8,6 +8,9 @@
 
 #include "game/game_state.h"
 #include "game/phrase.h"
+#include "game/text_format.h"
+#include "records/record_requests.h"
+#include "resource.h"
 #include "wordlists/list_lines.h"
 #include "wordlists/list_text.h"
 
@@ -93,13 +96,13 @@ std::string Quote(const std::u32string& text) {
 // A character the phrase rules refuse, named as a reader would name it.
 std::string NameOf(char c) {
     const unsigned char b = static_cast<unsigned char>(c);
-    if (c == '-') return "a hyphen";
-    if (c == '\'' || b == 0x91 || b == 0x92) return "an apostrophe";
-    if (c >= '0' && c <= '9') return "a digit";
-    if (c == '.') return "a full stop";
-    if (c == ',') return "a comma";
-    if (c == '\t') return "a tab";
-    if (b < 0x20 || b == 0x7F) return "a control character";
+    if (c == '-') return ProgramText(IDS_REASON_HYPHEN);
+    if (c == '\'' || b == 0x91 || b == 0x92) return ProgramText(IDS_REASON_APOSTROPHE);
+    if (c >= '0' && c <= '9') return ProgramText(IDS_REASON_DIGIT);
+    if (c == '.') return ProgramText(IDS_REASON_FULL_STOP);
+    if (c == ',') return ProgramText(IDS_REASON_COMMA);
+    if (c == '\t') return ProgramText(IDS_REASON_TAB);
+    if (b < 0x20 || b == 0x7F) return ProgramText(IDS_REASON_CONTROL);
     return "\"" + Utf8OfWindows1252(std::string(1, c)) + "\"";
 }
 
@@ -137,11 +140,12 @@ bool ToWindows1252(const std::u32string& characters, std::string& text, char32_t
     return true;
 }
 
-std::string CannotShow(char32_t c, const char* where) {
-    if (c == 0xFFFD) return std::string("bytes that form no character") + where;
+std::string CannotShow(char32_t c, bool inInformation) {
+    if (c == 0xFFFD) return ProgramText(inInformation ? IDS_REASON_NO_CHARACTER_IN_INFORMATION : IDS_REASON_NO_CHARACTER);
     std::string character;
     AppendUtf8(character, c);
-    return "\"" + character + "\"" + where + " is a character the game cannot show";
+    return FormatProgramText(inInformation ? IDS_REASON_CANNOT_SHOW_IN_INFORMATION : IDS_REASON_CANNOT_SHOW,
+                             {"\"" + character + "\""});
 }
 
 // Why a line cannot be used, when asked for (reason is not null): a line
@@ -183,17 +187,18 @@ bool MakeEntry(const ListLine& line, ListEntry& made, std::string* reason) {
     const size_t length = line.PhraseLength > kKeptFieldLength ? line.PhraseLength : phrase.size();
     const bool quoted = !phrase.empty() && length <= kMaxPhraseLength;
     if (reason != nullptr && quoted) made.Quote = Quote(phrase);
-    if (phrase.empty()) return Refuse(reason, "no phrase, only information");
+    if (phrase.empty()) return Refuse(reason, ProgramText(IDS_REASON_ONLY_INFORMATION));
     if (length > kMaxPhraseLength)
-        return Refuse(reason, std::to_string(length) + " characters, at most " + std::to_string(kMaxPhraseLength));
+        return Refuse(reason, FormatProgramText(IDS_REASON_TOO_LONG,
+                                                {std::to_string(length), std::to_string(kMaxPhraseLength)}));
     std::string phraseText;
     std::string information;
     char32_t refused = 0;
-    if (!ToWindows1252(phrase, phraseText, refused)) return Refuse(reason, CannotShow(refused, ""));
+    if (!ToWindows1252(phrase, phraseText, refused)) return Refuse(reason, CannotShow(refused, false));
     std::u32string joined = Joined(line.Information, IsControl);
     made.Cut = joined.size() > kMaxInformationLength;
     if (made.Cut) joined.resize(kMaxInformationLength);
-    if (!ToWindows1252(joined, information, refused)) return Refuse(reason, CannotShow(refused, " in the information"));
+    if (!ToWindows1252(joined, information, refused)) return Refuse(reason, CannotShow(refused, true));
     UpperCasePhrase(&phraseText[0]);
     if (phraseText.find('\0') != std::string::npos || !IsValidPhrase(phraseText.c_str()))
         return Refuse(reason, reason != nullptr ? PhraseRuleFault(phraseText) : std::string());
@@ -205,7 +210,7 @@ bool MakeEntry(const ListLine& line, ListEntry& made, std::string* reason) {
 }
 
 void NoteLine(ListReport& report, int number, const std::string& quote, const std::string& reason) {
-    NoteReportedItem(report, number, ReportNamesMore(report) ? ReportItem("line", number, quote, reason) : "");
+    NoteReportedItem(report, number, ReportNamesMore(report) ? ReportItem(ReportedKind::Line, number, quote, reason) : "");
 }
 
 }  // namespace
@@ -229,7 +234,8 @@ void GatherListEntries(const std::u32string& text, bool csv, std::vector<ListEnt
         if (line.NotClosed || heading) {
             const std::u32string phrase = Trimmed(Joined(line.Phrase, IsLineBreakOrTab));
             const std::string quote = phrase.empty() || phrase.size() > kMaxPhraseLength ? "" : Quote(phrase);
-            NoteLine(report, line.Number, quote, heading ? "a column heading, not a phrase" : "a quote is not closed");
+            NoteLine(report, line.Number, quote,
+                     ProgramText(heading ? IDS_REASON_COLUMN_HEADING : IDS_REASON_QUOTE_NOT_CLOSED));
             continue;
         }
         std::string reason;
@@ -237,7 +243,7 @@ void GatherListEntries(const std::u32string& text, bool csv, std::vector<ListEnt
         if (!MakeEntry(line, entry, named ? &reason : nullptr)) {
             NoteLine(report, line.Number, entry.Quote, reason);
         } else if (!phrases.insert(entry.Entry.Phrase).second) {
-            NoteLine(report, line.Number, entry.Quote, "already in the list");
+            NoteLine(report, line.Number, entry.Quote, ProgramText(IDS_REASON_ALREADY_IN_LIST));
         } else {
             entry.Number = line.Number;
             entries.push_back(entry);
@@ -254,15 +260,16 @@ void TakeListEntries(const std::vector<ListEntry>& entries, const ListReport& ga
         if (count >= kCustomWordMax) {
             NoteListFull(report, entry.Number);
         } else if (!phrases.insert(entry.Entry.Phrase).second) {
-            items.push_back({entry.Number, ReportItem("line", entry.Number, entry.Quote, "already in the list")});
+            items.push_back({entry.Number, ReportItem(ReportedKind::Line, entry.Number, entry.Quote,
+                                                      ProgramText(IDS_REASON_ALREADY_IN_LIST))});
         } else {
             list[count++] = entry.Entry;
             ++report.Added;
             if (entry.Cut)
-                items.push_back({entry.Number, ReportItem("line", entry.Number, entry.Quote,
-                                                          "information cut to " +
-                                                              std::to_string(kMaxInformationLength) +
-                                                              " characters")});
+                items.push_back({entry.Number,
+                                 ReportItem(ReportedKind::Line, entry.Number, entry.Quote,
+                                            FormatProgramText(IDS_REASON_INFORMATION_CUT,
+                                                              {std::to_string(kMaxInformationLength)}))});
         }
     }
     MergeReportedItems(report, std::move(items));
@@ -270,16 +277,17 @@ void TakeListEntries(const std::vector<ListEntry>& entries, const ListReport& ga
 
 std::string PhraseRuleFault(const std::string& phrase) {
     if (phrase.find('\0') == std::string::npos && IsValidPhrase(phrase.c_str())) return std::string();
-    if (phrase.empty()) return "no phrase";
+    if (phrase.empty()) return ProgramText(IDS_REASON_NO_PHRASE);
     if (phrase.size() > kMaxPhraseLength)
-        return std::to_string(phrase.size()) + " characters, at most " + std::to_string(kMaxPhraseLength);
+        return FormatProgramText(IDS_REASON_TOO_LONG, {std::to_string(phrase.size()), std::to_string(kMaxPhraseLength)});
     for (char c : phrase) {
         if (c == ' ' || IsPhraseLetter(c)) continue;
-        return NameOf(c) + " is not " +
-               (static_cast<unsigned char>(c) < 0x80 ? "a letter" : "one of the game's letters");
+        return FormatProgramText(static_cast<unsigned char>(c) < 0x80 ? IDS_REASON_NOT_A_LETTER
+                                                                      : IDS_REASON_NOT_A_GAME_LETTER,
+                                 {NameOf(c)});
     }
-    if (phrase[0] == ' ') return "it starts with a space";
-    return "two spaces in a row";
+    if (phrase[0] == ' ') return ProgramText(IDS_REASON_STARTS_WITH_SPACE);
+    return ProgramText(IDS_REASON_TWO_SPACES);
 }
 
 std::string OddInPlay(const char* stored) {
@@ -288,11 +296,12 @@ std::string OddInPlay(const char* stored) {
     const std::string fault = PhraseRuleFault(phrase);
     if (fault.empty()) return fault;
     if (!HasLetter(phrase.substr(0, kMaxPhraseLength)))
-        return (phrase.empty() ? std::string("no phrase") : "no letter to guess") + "; \"" + kDefaultPhrase +
-               "\" is played instead";
+        return FormatProgramText(IDS_ODD_PLAYED_INSTEAD,
+                                 {ProgramText(phrase.empty() ? IDS_REASON_NO_PHRASE : IDS_REASON_NO_LETTER),
+                                  kDefaultPhrase});
     if (phrase.size() > kMaxPhraseLength)
-        return fault + "; only the first " + std::to_string(kMaxPhraseLength) + " are played";
-    if (fault == "it starts with a space") return fault + ", which shows as a gap";
-    if (fault == "two spaces in a row") return fault + ", which show as a wide gap";
-    return fault + "; it is shown from the start";
+        return FormatProgramText(IDS_ODD_FIRST_PLAYED, {fault, std::to_string(kMaxPhraseLength)});
+    if (fault == ProgramText(IDS_REASON_STARTS_WITH_SPACE)) return FormatProgramText(IDS_ODD_GAP, {fault});
+    if (fault == ProgramText(IDS_REASON_TWO_SPACES)) return FormatProgramText(IDS_ODD_WIDE_GAP, {fault});
+    return FormatProgramText(IDS_ODD_SHOWN, {fault});
 }

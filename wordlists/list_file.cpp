@@ -15,10 +15,6 @@
 
 namespace {
 
-const char kOfficeHint[] =
-    "Wordloft cannot read Word or Excel files. Save the list from Word or Excel as a text file "
-    "(*.txt) or a CSV file (*.csv) first, then open that file.";
-
 // Why a file cannot be read as a list, naming it.
 std::string ProblemOf(const std::string& name, int16_t state) {
     switch (state) {
@@ -172,7 +168,7 @@ bool LoadListFile(const char* path, ListFile& file) {
         return true;
     }
     if (IsOfficeFile(extension)) {
-        ShowInfoMessage(kOfficeHint);
+        ShowInfoMessage(ProgramText(IDS_OFFICE_FILE_HINT).c_str());
         return false;
     }
     if (text) return LoadTextList(bytes, read, tooLarge, file, extension == ".csv");
@@ -214,8 +210,8 @@ int16_t WriteListFile(const char* path, ListFormat format) {
     if (format == ListFormat::WordList) return WriteWordListFile(path);
     const std::string text = ListText(format);
     const std::string temporary = std::string(path) + ".tmp";
-    return WriteWholeFile(path, temporary.c_str(), text.data(), text.size(), "Error creating file.",
-                          "Error writing Wordloft Word File.");
+    return WriteWholeFile(path, temporary.c_str(), text.data(), text.size(), ProgramText(IDS_ERROR_CREATING_FILE).c_str(),
+                          ProgramText(IDS_ERROR_WRITING_WORD_FILE).c_str());
 }
 
 ListFormat SaveFormatOf(const char* path, int filterIndex) {

@@ -3,12 +3,16 @@
 
 #include <algorithm>
 
+#include "game/text_format.h"
 #include "records/preferences.h"
+#include "resource.h"
 
-std::string ReportItem(const char* kind, int number, const std::string& quote, const std::string& reason) {
-    std::string item = std::string(kind) + " " + std::to_string(number);
-    if (!quote.empty()) item += ", " + quote;
-    return item + ": " + reason;
+std::string ReportItem(ReportedKind kind, int number, const std::string& quote, const std::string& reason) {
+    const bool entry = kind == ReportedKind::Entry;
+    if (quote.empty())
+        return FormatProgramText(entry ? IDS_REPORT_ENTRY : IDS_REPORT_LINE, {std::to_string(number), reason});
+    return FormatProgramText(entry ? IDS_REPORT_ENTRY_QUOTED : IDS_REPORT_LINE_QUOTED,
+                             {std::to_string(number), quote, reason});
 }
 
 bool ReportNamesMore(const ListReport& report) { return report.Items.size() < kReportedItemLimit; }
@@ -37,28 +41,26 @@ std::string FormatListReport(const ListReport& report, const std::string& fileNa
     std::string text;
     if (report.Unchanged) {
         if (report.ItemCount == 0 && report.FullCount == 0)
-            return fileName + " holds no entries, so the list is unchanged.";
-        text = std::string("No ") + (lines ? "line" : "entry") + " of " + fileName +
-               " could be used, so the list is unchanged:";
+            return FormatProgramText(IDS_REPORT_NO_ENTRIES, {fileName});
+        text = FormatProgramText(lines ? IDS_REPORT_NO_LINE_USED : IDS_REPORT_NO_ENTRY_USED, {fileName});
     } else {
         if (report.ItemCount == 0 && report.FullCount == 0) return text;
-        text = std::to_string(report.Added) + (report.Added == 1 ? " entry was" : " entries were") +
-               " added from " + fileName + ". " +
-               (lines ? "These lines were left out or changed:"
-                      : "These entries were left out or will look odd in play:");
+        text = FormatProgramText(lines ? IDS_REPORT_ADDED_LINES : IDS_REPORT_ADDED_ENTRIES,
+                                 {std::to_string(report.Added), fileName});
     }
     text += "\n";
     for (const ReportedItem& item : report.Items) text += "\n" + item.Text;
     if (report.ItemCount > static_cast<int>(report.Items.size()))
-        text += "\nand " + std::to_string(report.ItemCount - static_cast<int>(report.Items.size())) + " more";
+        text += "\n" + FormatProgramText(IDS_REPORT_MORE,
+                                         {std::to_string(report.ItemCount - static_cast<int>(report.Items.size()))});
     if (report.FullCount > 0) {
-        const char* kind = lines ? "line" : "entry";
-        const char* kinds = lines ? "lines" : "entries";
+        const std::string first = std::to_string(report.FullFirst);
+        const std::string most = std::to_string(kCustomWordMax);
         text += "\n";
-        text += report.FullCount == 1 ? std::string(kind) + " " + std::to_string(report.FullFirst)
-                                      : std::string(kinds) + " " + std::to_string(report.FullFirst) + " to " +
-                                            std::to_string(report.FullLast);
-        text += ": the list was full (" + std::to_string(kCustomWordMax) + " entries)";
+        text += report.FullCount == 1
+                    ? FormatProgramText(lines ? IDS_REPORT_FULL_LINE : IDS_REPORT_FULL_ENTRY, {first, most})
+                    : FormatProgramText(lines ? IDS_REPORT_FULL_LINES : IDS_REPORT_FULL_ENTRIES,
+                                        {first, std::to_string(report.FullLast), most});
     }
     return text;
 }

@@ -37,8 +37,10 @@ struct ListReport {
 };
 
 // One named line of the report: "line 4, \"x-ray\": a hyphen is not a
-// letter" (kind "line" or "entry"; no quote where it is empty).
-std::string ReportItem(const char* kind, int number, const std::string& quote, const std::string& reason);
+// letter" (of a line or of an entry; no quote where it is empty), in the
+// language the program speaks.
+enum class ReportedKind { Line, Entry };
+std::string ReportItem(ReportedKind kind, int number, const std::string& quote, const std::string& reason);
 
 // True while the report still names lines in words: a line noted after
 // that is only counted, so its reason need not be worked out.

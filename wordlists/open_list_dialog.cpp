@@ -4,8 +4,9 @@
 // dialog runs with the wide-character calls.
 #include "wordlists/open_list_dialog.h"
 
-#include "platform/program_texts.h"
+#include "game/text_format.h"
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "platform/utilities.h"
 #include "platform/wide_paths.h"
 #include "records/preferences.h"
@@ -18,15 +19,12 @@ struct Question {
     int Usable;
 };
 
-std::string Entries(int count) { return std::to_string(count) + (count == 1 ? " entry" : " entries"); }
-
 std::string QuestionText(const Question& question) {
-    std::string text = question.FileName + " holds " + Entries(question.Usable) + " that can be played.\n\n";
+    const std::string text =
+        FormatProgramText(IDS_QUESTION_HOLDS, {question.FileName, std::to_string(question.Usable)}) + "\n\n";
     if (Preferences.CustomWordCount >= kCustomWordMax)
-        return text + "Your Custom Words list is full (" + Entries(kCustomWordMax) +
-               "): the file's entries can replace it, not be added to it.";
-    return text + "Your Custom Words list holds " + Entries(Preferences.CustomWordCount) +
-           ". Replace it with the file's entries, or add them to it?";
+        return text + FormatProgramText(IDS_QUESTION_FULL, {std::to_string(kCustomWordMax)});
+    return text + FormatProgramText(IDS_QUESTION_REPLACE_OR_ADD, {std::to_string(Preferences.CustomWordCount)});
 }
 
 // The default button is the choice that loses nothing: "Add to list", or

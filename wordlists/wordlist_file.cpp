@@ -10,7 +10,9 @@
 #include "game/game_state.h"
 #include "game/requests.h"
 #include "records/preferences.h"
+#include "records/record_requests.h"
 #include "records/whole_file.h"
+#include "resource.h"
 #include "wordlists/list_entries.h"
 #include "wordlists/list_report.h"
 #include "wordlists/list_text.h"
@@ -43,22 +45,22 @@ bool IsWordListImage(const uint8_t* bytes, size_t size) {
 
 bool LoadWordListImage(const char* path, uint8_t* image) {
     if (QueryFileSize(path) != kWordListFileSize) {
-        ShowInfoMessage("Error: Wordloft Word File Size Error.");
+        ShowInfoMessage(ProgramText(IDS_WORD_FILE_SIZE_ERROR).c_str());
         return false;
     }
     std::FILE* file = OpenFileForReading(path);
     if (file == nullptr) {
-        ShowInfoMessage("Error opening Wordloft Word List file.");
+        ShowInfoMessage(ProgramText(IDS_ERROR_OPENING_WORD_LIST).c_str());
         return false;
     }
     const size_t got = std::fread(image, 1, kWordListFileSize, file);
     std::fclose(file);
     if (got < kWordListFileSize) {
-        ShowErrorMessage("Error reading Wordloft Word List file.");
+        ShowErrorMessage(ProgramText(IDS_ERROR_READING_WORD_LIST).c_str());
         return false;
     }
     if (ReadU16(image) != kWordListVersion) {
-        ShowErrorMessage("Version# Error in Wordloft Word List file.");
+        ShowErrorMessage(ProgramText(IDS_WORD_LIST_VERSION_ERROR).c_str());
         return false;
     }
     return true;
@@ -81,7 +83,7 @@ int16_t TakeWordListImage(const uint8_t* image, int16_t append, ListReport* repo
         if (odd.empty()) continue;
         const std::string phrase = Utf8OfWindows1252(entry.Phrase);
         const bool quoted = !phrase.empty() && std::strlen(entry.Phrase) <= kMaxPhraseLength;
-        NoteReportedItem(*report, i + 1, ReportItem("entry", i + 1, quoted ? "\"" + phrase + "\"" : "", odd));
+        NoteReportedItem(*report, i + 1, ReportItem(ReportedKind::Entry, i + 1, quoted ? "\"" + phrase + "\"" : "", odd));
     }
     if (report != nullptr) report->Entries = true;
     return Preferences.CustomWordCount;
@@ -105,6 +107,6 @@ int16_t WriteWordListFile(const char* path) {
     BuildWordListImage(image);
 
     const std::string temporary = std::string(path) + ".tmp";
-    return WriteWholeFile(path, temporary.c_str(), image, sizeof image, "Error creating file.",
-                          "Error writing Wordloft Word File.");
+    return WriteWholeFile(path, temporary.c_str(), image, sizeof image, ProgramText(IDS_ERROR_CREATING_FILE).c_str(),
+                          ProgramText(IDS_ERROR_WRITING_WORD_FILE).c_str());
 }
