@@ -93,7 +93,7 @@ USER32 = _table('winuser', WINDOWS_2000, '''
     SystemParametersInfoA TranslateAcceleratorA TranslateMessage UnionRect UpdateWindow WinHelpW''')
 
 GDI32 = _table('wingdi', WINDOWS_2000, '''
-    BitBlt CreateCompatibleBitmap CreateCompatibleDC CreateDIBSection CreateFontIndirectA CreatePatternBrush
+    BitBlt CreateCompatibleBitmap CreateCompatibleDC CreateDIBitmap CreateDIBSection CreateFontIndirectA CreatePatternBrush
     CreatePen CreateSolidBrush DPtoLP DeleteDC DeleteObject GdiFlush GetBoundsRect GetDIBits GetDeviceCaps
     GetMapMode GetObjectA GetStockObject GetTextExtentPoint32A GetTextMetricsA IntersectClipRect LineTo
     ModifyWorldTransform MoveToEx Polygon Rectangle RestoreDC SaveDC SelectObject SetBkMode SetBoundsRect
@@ -124,7 +124,7 @@ MSVCRT = _table('msvcrt', WINDOWS_XP, '''
     __p__commode __p__fmode __set_app_type __setusermatherr _acmdln _amsg_exit _cexit _close _commit
     _commode _errno _fileno _fmode _get_osfhandle _initterm _iob _onexit _read _time64 _wfopen abort atoi calloc exit
     fclose ferror fflush fprintf fputc fputs fputwc fread free fseek ftell fwprintf fwrite localeconv
-    malloc memchr memcmp memcpy memmove memset qsort realloc setlocale signal strchr strcmp strcpy strcspn
+    malloc memchr memcmp memcpy memmove memset qsort realloc setlocale signal strcat strchr strcmp strcpy strcspn
     strerror strlen strncmp strncpy strspn strtol time vfprintf wcscpy wcslen''')
 
 FUNCTIONS = {
