@@ -19,7 +19,7 @@ STRING = r'"((?:[^"]|"")*)"'
 CONTROL_WITH_TEXT = re.compile(r'^\s*(?:[A-Z]+TEXT|[A-Z]*PUSHBUTTON|GROUPBOX|CONTROL|[A-Z]*RADIOBUTTON|'
                                r'[A-Z]*CHECKBOX)\s+' + STRING + r'\s*,\s*([A-Za-z_][\w ]*?(?:\s*\+\s*\d+)?|-?\d+)\s*,',
                                re.M)
-CATEGORY_NAMES = range(1000, 1000 + 4 * 64)
+CATEGORY_NAMES = [1000 + 64 * words + k for words in range(4) for k in range(51)]
 
 
 def read(code):
