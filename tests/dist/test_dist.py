@@ -6,8 +6,8 @@
 - version: the program's version information and About menu texts agree
   with resources/version.h;
 - zip: the release zip of BUILD/win32/wordloft.exe holds the stripped
-  program with a fixed PE date, the help and its HTML twin, a Windows-1252
-  CR LF read-me and the licence; the checksums match;
+  program with a fixed PE date, each language's help and its HTML twin,
+  a Windows-1252 CR LF read-me and the licence; the checksums match;
 - reproducible: a second build of the release gives the same bytes;
 - installer: the players' 32-bit installer is built;
 - install ... uninstall: that installer, installed silently in a throw-away
@@ -25,6 +25,7 @@ K skipped". Where this machine cannot run 32-bit programs the checks under
 Wine are each reported "SKIP name".
 """
 
+import glob
 import hashlib
 import os
 import re
@@ -49,10 +50,13 @@ INSTALL_DIR = r'C:\Program Files (x86)\Wordloft'
 UNINSTALL_KEY = r'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Wordloft'
 LIST_EXTENSION_KEY = r'HKLM\Software\Classes\.wlt'
 LIST_CLASS_KEY = r'HKLM\Software\Classes\Wordloft.WordList'
-ZIPPED = ['LICENSE.txt', 'README.txt', 'wlthelp-104.htm', 'wlthelp.hlp', 'wlthelp.htm',
-          'wordloft.exe']
-INSTALLED = ['LICENSE.txt', 'README.txt', 'uninstall.exe', 'wlthelp-104.htm', 'wlthelp.hlp',
-             'wlthelp.htm', 'wordloft.exe']
+# Each language's help source resources/help/wordloft-help[-CODE].txt gives
+# wlthelp[-CODE].hlp, .htm and -104.htm.
+HELP_FILES = [os.path.basename(source)[:-len('.txt')].replace('wordloft-help', 'wlthelp') + suffix
+              for source in glob.glob(os.path.join(ROOT, 'resources', 'help', 'wordloft-help*.txt'))
+              for suffix in ('-104.htm', '.hlp', '.htm')]
+ZIPPED = sorted(['LICENSE.txt', 'README.txt', 'wordloft.exe'] + HELP_FILES)
+INSTALLED = sorted(ZIPPED + ['uninstall.exe'])
 WINE_TIMEOUT = 120
 
 
@@ -100,7 +104,7 @@ def check_version(ctx):
     for key, want in (('FileVersion', full), ('ProductVersion', short)):
         if strings.get(key) != want:
             faults.append('%s is %r, expected %r' % (key, strings.get(key), want))
-    menu = res[4][109]
+    menu = pe_resources.read_resources(ctx['program32'], every_language=True)[4][109][0x0409]
     for item in ('&About Wordloft v%s...' % short, '&About Wordloft v%s..' % short):
         if (item + '\0').encode('utf-16-le') not in menu:
             faults.append('menu 109 lacks the item "%s"' % item)
