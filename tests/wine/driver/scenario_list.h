@@ -57,5 +57,6 @@ WORDLOFT_SCENARIO("screen-reader-follows-the-game", ScreenReaderFollowsTheGame, 
 // The program in the player's language (English for any language it does
 // not speak): each in a locale, and so a driver, of its own.
 WORDLOFT_SCENARIO("language-other-is-english", ProgramSpeaksTheUsersLanguage, "1024x768 it_IT.UTF-8")
+WORDLOFT_SCENARIO("language-spanish", ProgramSpeaksTheUsersLanguage, "1024x768 es_MX.UTF-8")
 // Random play for WORDLOFT_SOAK_MINUTES minutes.
 WORDLOFT_SCENARIO("soak", SoakWithRandomInput, "1024x768")
