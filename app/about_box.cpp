@@ -3,8 +3,9 @@
 // or the close box ends the dialog.
 #include "app/about_box.h"
 
-#include "platform/program_texts.h"
+#include "platform/language_pictures.h"
 #include "platform/program_handles.h"
+#include "platform/program_texts.h"
 #include "resource.h"
 
 namespace {
@@ -25,8 +26,12 @@ void CentrePicture(HWND dialog) {
 INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
+            ShowLanguagePicture(dialog, IDC_ABOUT_PICTURE, IDB_ABOUT);
             CentrePicture(dialog);
             return TRUE;
+        case WM_DESTROY:
+            ForgetLanguagePicture(dialog, IDC_ABOUT_PICTURE, IDB_ABOUT);
+            return FALSE;
         case WM_COMMAND:
             if (LOWORD(wParam) != IDC_ABOUT_PICTURE && LOWORD(wParam) != IDCANCEL) return FALSE;
             EndDialog(dialog, LOWORD(wParam));

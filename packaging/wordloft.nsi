@@ -2,12 +2,14 @@
 ; defines on the makensis command line:
 ;   VERSION       the version players see ("1.2")
 ;   VERSION_FULL  the four-part version ("1.2.0.0")
-;   STAGE         the folder holding wordloft.exe, wlthelp.hlp, wlthelp.htm,
-;                 wlthelp-104.htm, README.txt and LICENSE.txt
+;   STAGE         the folder holding wordloft.exe, every language's help
+;                 (wlthelp.hlp, wlthelp.htm, wlthelp-104.htm, wlthelp-de.*...),
+;                 README.txt and LICENSE.txt
 ;   ICON          the program's icon
 ;   OUTFILE       the installer to write
 ;
-; It installs the 32-bit program for all users into Program Files\Wordloft
+; It speaks English, German, French or Spanish, as the game does, and
+; installs the 32-bit program for all users into Program Files\Wordloft
 ; (Program Files (x86) on 64-bit Windows), adds a Start Menu folder with the
 ; game and its HTML help, optionally a Desktop shortcut, registers an
 ; uninstaller in Add/Remove Programs (in the 32-bit view of the registry),
@@ -55,7 +57,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
 ; would write its preference file as the administrator, outside the
 ; player's VirtualStore. The shell starts it as the signed-in player.
 !define MUI_FINISHPAGE_RUN
-!define MUI_FINISHPAGE_RUN_TEXT "Play Wordloft now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(PLAY_NOW)"
 !define MUI_FINISHPAGE_RUN_FUNCTION PlayAsPlayer
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\README.txt"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
@@ -68,7 +70,17 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The installer speaks the player's language where it is one the game
+; speaks (Windows' user interface language decides), English otherwise:
+; NSIS's own translations of its pages, and the few texts of packaging/lang.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!include "${__FILEDIR__}\lang\en.nsh"
+!include /NONFATAL "${__FILEDIR__}\lang\de.nsh"
+!include /NONFATAL "${__FILEDIR__}\lang\fr.nsh"
+!include /NONFATAL "${__FILEDIR__}\lang\es.nsh"
 
 ; A running game holds its program file: installing over it or removing it
 ; would fail half-way. Wait until the player closes it (the main window's
@@ -80,7 +92,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
             ${Break}
         ${EndIf}
         MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-            "Wordloft is running. Close it, then choose Retry." /SD IDCANCEL IDRETRY +2
+            "$(RUNNING)" /SD IDCANCEL IDRETRY +2
         Abort
     ${Loop}
 !macroend
@@ -93,13 +105,13 @@ Function un.onInit
     !insertmacro WaitUntilGameClosed
 FunctionEnd
 
-Section "Wordloft (game, help and read-me)" SecGame
+Section "$(SECTION_GAME)" SecGame
     SectionIn RO
     SetOutPath "$INSTDIR"
     File "${STAGE}\wordloft.exe"
-    File "${STAGE}\wlthelp.hlp"
-    File "${STAGE}\wlthelp.htm"
-    File "${STAGE}\wlthelp-104.htm"
+    ; Every language's help: wlthelp.* and wlthelp-de.*, wlthelp-fr.*, ...
+    File "${STAGE}\wlthelp*.hlp"
+    File "${STAGE}\wlthelp*.htm"
     File "${STAGE}\README.txt"
     File "${STAGE}\LICENSE.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -108,11 +120,12 @@ Section "Wordloft (game, help and read-me)" SecGame
     SetShellVarContext all
     CreateDirectory "$SMPROGRAMS\Wordloft"
     CreateShortcut "$SMPROGRAMS\Wordloft\Wordloft.lnk" "$INSTDIR\wordloft.exe" "" \
-        "$INSTDIR\wordloft.exe" 0 SW_SHOWNORMAL "" "Play Wordloft"
-    CreateShortcut "$SMPROGRAMS\Wordloft\Wordloft Help.lnk" "$INSTDIR\wlthelp.htm" "" \
-        "" 0 SW_SHOWNORMAL "" "Wordloft Help"
+        "$INSTDIR\wordloft.exe" 0 SW_SHOWNORMAL "" "$(SHORTCUT_PLAY_DESCRIPTION)"
+    CreateShortcut "$SMPROGRAMS\Wordloft\$(SHORTCUT_HELP).lnk" "$INSTDIR\$(HELP_PAGE)" "" \
+        "" 0 SW_SHOWNORMAL "" "$(SHORTCUT_HELP)"
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Wordloft"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "HelpShortcut" "$(SHORTCUT_HELP).lnk"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION_FULL}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\wordloft.exe,0"
@@ -130,18 +143,18 @@ Section "Wordloft (game, help and read-me)" SecGame
     ; number of files (Player), not one window per file (Document, at most
     ; 15), and every copy Explorer starts hands its file to the first.
     WriteRegStr HKLM "${LIST_EXTENSION_KEY}" "" "${LIST_CLASS}"
-    WriteRegStr HKLM "${LIST_CLASS_KEY}" "" "Wordloft word list"
+    WriteRegStr HKLM "${LIST_CLASS_KEY}" "" "$(LIST_TYPE)"
     WriteRegStr HKLM "${LIST_CLASS_KEY}\DefaultIcon" "" "$INSTDIR\wordloft.exe,0"
     WriteRegStr HKLM "${LIST_CLASS_KEY}\shell\open" "MultiSelectModel" "Player"
     WriteRegStr HKLM "${LIST_CLASS_KEY}\shell\open\command" "" '${LIST_OPEN_COMMAND}'
     ${NotifyShell_AssocChanged}
 SectionEnd
 
-Section "Desktop shortcut" SecDesktop
+Section "$(SECTION_DESKTOP)" SecDesktop
     SetShellVarContext all
     SetOutPath "$INSTDIR"
     CreateShortcut "$DESKTOP\Wordloft.lnk" "$INSTDIR\wordloft.exe" "" \
-        "$INSTDIR\wordloft.exe" 0 SW_SHOWNORMAL "" "Play Wordloft"
+        "$INSTDIR\wordloft.exe" 0 SW_SHOWNORMAL "" "$(SHORTCUT_PLAY_DESCRIPTION)"
 SectionEnd
 
 Function PlayAsPlayer
@@ -155,19 +168,22 @@ Section "Uninstall"
     SetShellVarContext all
     Delete "$DESKTOP\Wordloft.lnk"
     Delete "$SMPROGRAMS\Wordloft\Wordloft.lnk"
-    Delete "$SMPROGRAMS\Wordloft\Wordloft Help.lnk"
+    ; The help's shortcut has the name of the language it was installed in.
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "HelpShortcut"
+    ${If} $1 != ""
+        Delete "$SMPROGRAMS\Wordloft\$1"
+    ${EndIf}
     RMDir "$SMPROGRAMS\Wordloft"
 
     Delete "$INSTDIR\wordloft.exe"
-    Delete "$INSTDIR\wlthelp.hlp"
-    Delete "$INSTDIR\wlthelp.htm"
-    Delete "$INSTDIR\wlthelp-104.htm"
+    Delete "$INSTDIR\wlthelp*.hlp"
+    Delete "$INSTDIR\wlthelp*.htm"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\uninstall.exe"
-    ; Windows Help leaves its index of the help file beside it.
-    Delete "$INSTDIR\wlthelp.gid"
-    Delete "$INSTDIR\wlthelp.fts"
+    ; Windows Help leaves its index of a help file beside it.
+    Delete "$INSTDIR\wlthelp*.gid"
+    Delete "$INSTDIR\wlthelp*.fts"
     RMDir "$INSTDIR"
 
     DeleteRegKey HKLM "${UNINSTALL_KEY}"

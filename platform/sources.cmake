@@ -5,13 +5,15 @@
 # takes is portable.
 list(APPEND WORDLOFT_CORE_SOURCES
     platform/frame_clicks.cpp
-    platform/queue_flags.cpp)
+    platform/queue_flags.cpp
+    platform/unpacking.cpp)
 list(APPEND WORDLOFT_SHELL_SOURCES
     platform/category_resource.cpp
     platform/delay_load.cpp
     platform/display_dpi.cpp
     platform/held_messages.cpp
     platform/help.cpp
+    platform/language_pictures.cpp
     platform/pauses.cpp
     platform/player_settings.cpp
     platform/program_handles.cpp

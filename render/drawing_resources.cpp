@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/display_dpi.h"
+#include "platform/language_pictures.h"
 #include "render/contrast_look.h"
 #include "render/scene_buffer.h"
 #include "resource.h"
@@ -56,7 +57,7 @@ void LoadPictures() {
     r.Stand = LoadSceneBitmap("STAND");
     r.Wagon = LoadSceneBitmap("WAGON");
     r.GlyphSheet = LoadSceneBitmap("NEWLETTERS");
-    r.ScoreboardHeadings = LoadBitmapA(DrawingInstance, MAKEINTRESOURCEA(IDB_SCOREBOARD_HEADINGS));
+    r.ScoreboardHeadings = LoadProgramPicture(MAKEINTRESOURCEA(IDB_SCOREBOARD_HEADINGS));
     r.FramePen = CreatePen(PS_INSIDEFRAME, 2, RGB(0, 0, 0));
 }
 
@@ -129,7 +130,7 @@ void DeleteDrawingResources() {
     std::memset(&DrawingResources, 0, sizeof DrawingResources);
 }
 
-HBITMAP LoadSceneBitmap(const char* name) { return LoadBitmapA(DrawingInstance, name); }
+HBITMAP LoadSceneBitmap(const char* name) { return LoadProgramPicture(name); }
 
 HICON LetterIcon(bool upper, int i) {
     if (i < 0 || i >= kLetterCount) return nullptr;

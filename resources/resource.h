@@ -31,6 +31,7 @@
 #define IDC_BOARD_LAST          1007
 #define IDC_STREAK_NAME         1018
 #define IDC_BOARD_AREA          1019
+#define IDC_SCOREBOARD_BANNER   1025  /* the banner picture, in the language's form */
 #define IDS_VARIOUS_CATEGORIES  143
 
 /* ---- Everything else: menu, accelerators, strings, other dialogs ---- */

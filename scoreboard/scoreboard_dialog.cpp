@@ -15,6 +15,7 @@
 #include "game/categories.h"
 #include "game/game_state.h"
 #include "game/requests.h"
+#include "platform/language_pictures.h"
 #include "platform/program_handles.h"
 #include "platform/program_texts.h"
 #include "platform/utilities.h"
@@ -94,6 +95,7 @@ void ShowBoard(HWND dialog, uint16_t board) {
 // Right after an entry the focus is on the entry's row, so that a screen
 // reader reads it first; otherwise on "OK".
 void OpenScoreboardDialog(HWND dialog) {
+    ShowLanguagePicture(dialog, IDC_SCOREBOARD_BANNER, IDB_SCOREBOARD_BANNER);
     CentreDialog(dialog);
     ShowBoard(dialog, GameState.MaxGuessesIndex);
     const int newest = HighlightedScoreboardRow();
@@ -130,6 +132,9 @@ INT_PTR CALLBACK ScoreboardDialogProc(HWND dialog, UINT message, WPARAM wParam, 
     case WM_COMMAND:
         ScoreboardCommand(dialog, LOWORD(wParam));
         return TRUE;
+    case WM_DESTROY:
+        ForgetLanguagePicture(dialog, IDC_SCOREBOARD_BANNER, IDB_SCOREBOARD_BANNER);
+        return FALSE;
     }
     return FALSE;
 }

@@ -16,9 +16,3 @@ list(APPEND WORDLOFT_SHELL_SOURCES
     wordlists/open_list_dialog.cpp
     wordlists/random_categories_dialog.cpp
     wordlists/word_list_file_dialogs.cpp)
-# Reading and writing a list file runs once per file and its time goes to
-# the file: these are built for their size rather than their speed.
-set_source_files_properties(wordlists/list_entries.cpp wordlists/list_file.cpp wordlists/list_lines.cpp
-    wordlists/list_report.cpp wordlists/list_text.cpp
-    wordlists/list_messages.cpp wordlists/open_list_dialog.cpp
-    PROPERTIES COMPILE_OPTIONS -Os)

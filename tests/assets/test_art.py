@@ -77,9 +77,12 @@ def icon32(number):
 
 class Files(unittest.TestCase):
     def test_generator_reproduces_the_committed_files(self):
+        def files(root, folder):
+            return sorted(os.path.relpath(os.path.join(d, f), os.path.join(root, folder))
+                          for d, _, names in os.walk(os.path.join(root, folder)) for f in names)
         for folder in ('bitmaps', 'icons'):
-            made = sorted(os.listdir(os.path.join(OUT, folder)))
-            kept = sorted(os.listdir(os.path.join(RESOURCES, folder)))
+            made = files(OUT, folder)
+            kept = files(RESOURCES, folder)
             self.assertEqual(made, kept, 'files in resources/%s differ from a fresh run' % folder)
             for name in made:
                 rel = '%s/%s' % (folder, name)

@@ -168,8 +168,9 @@ def icon_file(icon, canvases):
     return imgio.ico_bytes(images, deep_images(icon, canvases))
 
 
-def rc_script():
-    """The resource script fragment that links every picture."""
+def rc_script(language_lines=()):
+    """The resource script fragment that links every picture, and the
+    other languages' packed pictures with words (language_lines)."""
     lines = ['/* art.rc: the bitmaps and icons of Wordloft, made by',
              '   tools/artgen/generate.py; regenerate rather than edit. */',
              '#include "resource.h"', '', '/* Icons */']
@@ -179,4 +180,6 @@ def rc_script():
     lines += ['', '/* Bitmaps */']
     for b in BITMAPS:
         lines.append('%-24s BITMAP "%s"' % (b.rc_id, b.path))
+    if language_lines:
+        lines += ['', '/* The pictures with words in the other languages, packed */'] + list(language_lines)
     return ('\r\n'.join(lines) + '\r\n').encode('ascii')

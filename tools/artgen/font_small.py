@@ -86,13 +86,63 @@ _G = {
     '&': (0, '.##../#..#./#..#./.##../.#.../#.#.#/#..#./#..#./.##.#'),
 }
 
+# Letters of other languages: a base letter and a mark above it (below
+# it for the cedilla), as (base, mark); the marks are drawn centred over
+# the base, a row above a small letter's x-height and two rows above a
+# capital. 'dotless' is the i without its dot.
+_G['dotless'] = (3, '##./.#./.#./.#./.#./###')
+_G['\xdf'] = (0, '.##./#..#/#..#/#.#./#..#/#..#/#..#/#.#./#...')   # sharp s
+_G['\xa1'] = (1, '#/./#/#/#/#/#/#')                                  # inverted !
+_G['\xbf'] = (1, '..#../..#../...../..#../.#.../#..../#...#/.###.')  # inverted ?
+_G['\xab'] = (3, '..#.#/.#.#./#.#../.#.#./..#.#')                     # guillemets
+_G['\xbb'] = (3, '#.#../.#.#./..#.#/.#.#./#.#..')
+_G['\x84'] = (8, '.#.#/#.#.')                                         # low quotes
+_G['\x93'] = (0, '.#.#/#.#.')
+_G['\x94'] = (0, '.#.#/#.#.')
+_G['\x92'] = (0, '.#/#.')                                             # apostrophe
+_MARKS = {'grave': ['#.', '.#'], 'acute': ['.#', '#.'], 'circumflex': ['.#.', '#.#'],
+          'diaeresis': ['#.#'], 'tilde': ['.#.#', '#.#.'], 'ring': ['.#.', '#.#', '.#.'],
+          'cedilla': ['.#', '#.']}
+_COMPOSED = {}
+for _base, _letters in (('A', '\xc0\xc1\xc2\xc4\xc3\xc5'), ('a', '\xe0\xe1\xe2\xe4\xe3\xe5'),
+                        ('E', '\xc8\xc9\xca\xcb'), ('e', '\xe8\xe9\xea\xeb'),
+                        ('I', '\xcc\xcd\xce\xcf'), ('dotless', '\xec\xed\xee\xef'),
+                        ('O', '\xd2\xd3\xd4\xd6\xd5'), ('o', '\xf2\xf3\xf4\xf6\xf5'),
+                        ('U', '\xd9\xda\xdb\xdc'), ('u', '\xf9\xfa\xfb\xfc'),
+                        ('N', '\xd1'), ('n', '\xf1'), ('C', '\xc7'), ('c', '\xe7'), ('y', '\xff')):
+    _marks = {6: ['grave', 'acute', 'circumflex', 'diaeresis', 'tilde', 'ring'],
+              5: ['grave', 'acute', 'circumflex', 'diaeresis', 'tilde'],
+              4: ['grave', 'acute', 'circumflex', 'diaeresis'], 1: None}[len(_letters)]
+    if _marks is None:
+        _marks = ['tilde'] if _base in 'Nn' else ['cedilla'] if _base in 'Cc' else ['diaeresis']
+    for _letter, _mark in zip(_letters, _marks):
+        _COMPOSED[_letter] = (_base, _mark)
+
 HEIGHT = 11       # rows of a line, descenders included
 SPACE = 3
 
 
-def _points(ch, bold):
-    top, text = _G[ch]
+def _rows(ch):
+    """(top, rows) of a character, composed with its mark where it has one."""
+    if ch not in _COMPOSED:
+        if ch not in _G:
+            raise ValueError('the label font has no %r' % ch)
+        top, text = _G[ch]
+        return top, text.split('/')
+    base, mark = _COMPOSED[ch]
+    top, text = _G[base]
     rows = text.split('/')
+    width = max(len(r) for r in rows)
+    shape = _MARKS[mark]
+    left = (width - len(shape[0]) + 1) // 2
+    placed = ['.' * left + r + '.' * (width - left - len(r)) for r in shape]
+    if mark == 'cedilla':
+        return top, rows + placed
+    return top - len(placed) - 1, placed + ['.' * width] + rows
+
+
+def _points(ch, bold):
+    top, rows = _rows(ch)
     pts = set()
     for y, row in enumerate(rows):
         for x, c in enumerate(row):

@@ -15,6 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import catalog  # noqa: E402
 import deep_icons  # noqa: E402
+import language_pictures  # noqa: E402
 
 
 def review_checker(x, y):
@@ -37,7 +38,9 @@ def build():
         for size, pixels in catalog.deep_images(icon, cs):
             drawn.append(('%d %s %d 32-bit' % (icon.number, icon.name, size), icon,
                           [deep_icons.on_background(size, pixels, review_checker)]))
-    files['art.rc'] = catalog.rc_script()
+    packed, lines = language_pictures.build()
+    files.update(packed)
+    files['art.rc'] = catalog.rc_script(lines)
     return files, drawn
 
 

@@ -54,13 +54,20 @@ def slot(c, x, y, w, h):
     c.rect(x + w - 1, y, 1, h, WHITE)
 
 
-def label(c, right, lines, colour=INK):
+def label(c, right, lines, colour=INK, width=None):
     """Bold label lines right-aligned to end at x = right, centred in the
-    panel's height."""
+    panel's height; no line wider than width."""
     tops = {1: [15], 2: [8, 21]}[len(lines)]
     for text, top in zip(lines, tops):
+        fits(text, width, True)
         font_small.draw_text(c, right - font_small.text_width(text, True), top, text,
                              colour, bold=True)
+
+
+def fits(text, width, bold=False):
+    """Stops the build when a text is wider than its room."""
+    if width is not None and font_small.text_width(text, bold) > width:
+        raise ValueError('"%s" is %d pixels wide, its room %d' % (text, font_small.text_width(text, bold), width))
 
 
 # x of each number inside the panel picture (the picture sits 1 pixel in
@@ -73,32 +80,41 @@ def stats_panel(labels, wood, seed):
     c = Canvas(561, 39)
     boards(c, 0, 0, 561, 39, wood, plank=20, seed=seed)
     c.frame(0, 0, 561, 39, wood[3])
+    previous_end = 0
     for x, lines in zip(NUMBER_X, labels):
         slot(c, x - 5, 6, SLOT_W, 28)
-        label(c, x - 10, lines)
+        label(c, x - 10, lines, width=x - 10 - previous_end - 4)
+        previous_end = x - 5 + SLOT_W
     return c
 
 
-def current_panel():
+CURRENT_LABELS = [['Games'], ['Wins'], ['Losses'], ['Winning', 'Streak']]
+CUMULATIVE_LABELS = [['Total', 'Games'], ['Total', 'Wins'], ['Total', 'Losses'], ['Program', 'Starts']]
+
+
+def current_panel(labels=CURRENT_LABELS):
     """"current": the statistics since the program started."""
-    return stats_panel([['Games'], ['Wins'], ['Losses'], ['Winning', 'Streak']], PINE, 3)
+    return stats_panel(labels, PINE, 3)
 
 
-def cumulative_panel():
+def cumulative_panel(labels=CUMULATIVE_LABELS):
     """"cumulative": the statistics kept across runs."""
-    return stats_panel([['Total', 'Games'], ['Total', 'Wins'], ['Total', 'Losses'],
-                        ['Program', 'Starts']], CEDAR, 4)
+    return stats_panel(labels, CEDAR, 4)
 
 
-def scoreboard_headings():
+def scoreboard_headings(words=('Name', 'Score', 'Category')):
     """Bitmap 153: the column headings, placed for the scoreboard's
     columns (the picture lands at x 45: names at x 47, scores ending at
     x 275, categories from x 292)."""
+    name, score, category = words
     c = Canvas(420, 16, rgb(250, 238, 210))
     c.rect(0, 14, 420, 2, rgb(150, 96, 54))
-    font_small.draw_text(c, 2, 3, 'Name', INK, bold=True)
-    font_small.draw_text(c, 230 - font_small.text_width('Score', True), 3, 'Score', INK, bold=True)
-    font_small.draw_text(c, 247, 3, 'Category', INK, bold=True)
+    fits(name, 150, True)
+    fits(score, 70, True)
+    fits(category, 170, True)
+    font_small.draw_text(c, 2, 3, name, INK, bold=True)
+    font_small.draw_text(c, 230 - font_small.text_width(score, True), 3, score, INK, bold=True)
+    font_small.draw_text(c, 247, 3, category, INK, bold=True)
     return c
 
 
@@ -118,16 +134,18 @@ def star(c, cx, cy, r, fill, edge):
     c.ellipse(cx, cy, r * 0.22, r * 0.22, edge)
 
 
-def scoreboard_banner():
+def scoreboard_banner(head='WINNING STREAK', title='Scoreboard'):
     """Bitmap 137: a wooden sign reading "Winning Streak Scoreboard",
     with a sheriff's star at each end."""
     c = Canvas(400, 56)
     boards(c, 0, 0, 400, 56, PINE, plank=14, seed=9)
     c.frame(0, 0, 400, 56, INK)
     c.frame(1, 1, 398, 54, PINE[3])
-    head = 'WINNING STREAK'
+    fits(head, 300, True)
     font_small.draw_text(c, (400 - font_small.text_width(head, True)) // 2, 4, head, INK, True)
-    t = lettering.title('Scoreboard', 2)
+    t = lettering.title(title, 2)
+    if t.w > 300:
+        raise ValueError('the banner\'s title "%s" is %d pixels wide, its room 300' % (title, t.w))
     c.blit(t, (400 - t.w) // 2, 15)
     for sx in (34, 366):
         star(c, sx, 28, 17, rgb(252, 206, 64), rgb(150, 92, 20))
@@ -137,6 +155,7 @@ def scoreboard_banner():
 def ribbon(c, x, y, w, text):
     """A parchment banner with notched, folded-back ends holding one line
     of text."""
+    fits(text, w - 4, True)
     paper, edge = rgb(252, 240, 206), rgb(150, 100, 56)
     fold = mix(paper, edge, 0.55)
     h = 15
@@ -163,7 +182,7 @@ def signboard(c, x, y, w, h):
     c.frame(x + 1, y + 1, w - 2, h - 2, PINE[3])
 
 
-def opening():
+def opening(motto='A WORD GAME FROM THE EDGE OF TOWN', welcome='Welcome, partner! Pick a letter to start.'):
     """"opening": the welcome picture, a sign reading "Wordloft" in front
     of the town at sunrise."""
     c = landscape.desert(559, 186, 118, seed=8, sky=landscape.MORNING_SKY, town_at=440,
@@ -179,14 +198,20 @@ def opening():
     signboard(c, 130, 14, 300, 92)
     t = lettering.title('Wordloft', 3)
     c.blit(t, 130 + (300 - t.w) // 2, 24)
-    sub = 'A WORD GAME FROM THE EDGE OF TOWN'
-    font_small.draw_text(c, 130 + (300 - font_small.text_width(sub, True)) // 2, 86, sub,
+    fits(motto, 290, True)
+    font_small.draw_text(c, 130 + (300 - font_small.text_width(motto, True)) // 2, 86, motto,
                          INK, bold=True)
-    ribbon(c, 150, 158, 260, 'Welcome, partner! Pick a letter to start.')
+    # The ribbon grows about its middle for a longer welcome.
+    wide = max(260, font_small.text_width(welcome, True) + 8)
+    ribbon(c, 280 - wide // 2, 158, wide, welcome)
     return c
 
 
-def about():
+ABOUT_LINES = ('A word-guessing game for one or two players', '51 categories of words and phrases',
+               'Click the picture to close')
+
+
+def about(lines=ABOUT_LINES):
     """Bitmap 220, the About picture: the title over a desert view with
     a few words about the game. It fills the About box's sunken picture
     frame, 248 x 142 dialog units of the System font: 496 x 284 pixels."""
@@ -210,10 +235,9 @@ def about():
     px = (w - panel_w) // 2
     c.rect(px, panel_y, panel_w, 58, rgb(252, 240, 206))
     c.frame(px, panel_y, panel_w, 58, rgb(150, 100, 56))
-    for i, text in enumerate(('A word-guessing game for one or two players',
-                              '51 categories of words and phrases',
-                              'Click the picture to close')):
+    for i, text in enumerate(lines):
         bold = i == 0
+        fits(text, panel_w - 8, bold)
         font_small.draw_text(c, (w - font_small.text_width(text, bold)) // 2,
                              panel_y + 7 + 16 * i, text, INK, bold)
     return c

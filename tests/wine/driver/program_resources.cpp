@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "program.h"
+#include "platform/unpacking.h"
 
 namespace {
 
@@ -80,6 +81,42 @@ std::wstring ResourceDialogCaption(LANGID language, int dialog) {
 std::string ResourceCategoryText(LANGID language, const char* name) {
     std::wstring wide(name, name + strlen(name));
     return ResourceBytes(L"WLTW", wide.c_str(), language);
+}
+
+bool ResourcePicture(LANGID language, const char* name, Image& picture) {
+    const std::wstring wide(name, name + strlen(name));
+    std::string file;
+    if (language == kResourcesInEnglish) {
+        const std::string dib = ResourceBytes(MAKEINTRESOURCEW(2), wide.c_str(), language);
+        if (dib.empty()) return false;
+        file = std::string(sizeof(BITMAPFILEHEADER), '\0') + dib;
+    } else {
+        const std::string packed = ResourceBytes(L"WLTB", wide.c_str(), language);
+        std::vector<uint8_t> unpacked;
+        if (!Unpack(reinterpret_cast<const uint8_t*>(packed.data()), packed.size(), unpacked)) return false;
+        file.assign(unpacked.begin(), unpacked.end());
+    }
+    const auto* info = reinterpret_cast<const BITMAPINFO*>(file.data() + sizeof(BITMAPFILEHEADER));
+    const BITMAPINFOHEADER& header = info->bmiHeader;
+    const size_t colours = header.biClrUsed ? header.biClrUsed : (header.biBitCount <= 8 ? 1u << header.biBitCount : 0);
+    const char* bits = reinterpret_cast<const char*>(info) + header.biSize + colours * sizeof(RGBQUAD);
+    picture.Width = header.biWidth;
+    picture.Height = header.biHeight > 0 ? header.biHeight : -header.biHeight;
+    picture.Pixels.assign(static_cast<size_t>(picture.Width) * picture.Height, 0);
+    BITMAPINFO* top = reinterpret_cast<BITMAPINFO*>(&file[sizeof(BITMAPFILEHEADER)]);
+    HDC screen = GetDC(nullptr);
+    BITMAPINFO wanted = {};
+    wanted.bmiHeader.biSize = sizeof wanted.bmiHeader;
+    wanted.bmiHeader.biWidth = picture.Width;
+    wanted.bmiHeader.biHeight = -picture.Height;
+    wanted.bmiHeader.biPlanes = 1;
+    wanted.bmiHeader.biBitCount = 32;
+    HBITMAP bitmap = CreateDIBitmap(screen, &top->bmiHeader, CBM_INIT, bits, top, DIB_RGB_COLORS);
+    const bool read = bitmap && GetDIBits(screen, bitmap, 0, static_cast<UINT>(picture.Height),
+                                          picture.Pixels.data(), &wanted, DIB_RGB_COLORS) > 0;
+    if (bitmap) DeleteObject(bitmap);
+    ReleaseDC(nullptr, screen);
+    return read;
 }
 
 std::string Narrow(const std::wstring& text) {

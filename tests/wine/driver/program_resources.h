@@ -9,6 +9,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "image.h"
+
 // The languages of the program's resources.
 constexpr LANGID kResourcesInEnglish = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
 LANGID ResourceLanguageOfPrimary(WORD primaryLanguage);
@@ -23,6 +25,9 @@ std::wstring ResourceMenuText(LANGID language, int command);
 std::wstring ResourceDialogCaption(LANGID language, int dialog);
 // A category's text ("WLTW" resource) in a language, as its bytes.
 std::string ResourceCategoryText(LANGID language, const char* name);
+// A picture with words in a language: English's bitmap, another
+// language's packed picture; false when there is none.
+bool ResourcePicture(LANGID language, const char* name, Image& picture);
 
 // A wide text as UTF-8, for messages.
 std::string Narrow(const std::wstring& text);

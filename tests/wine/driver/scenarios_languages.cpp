@@ -166,7 +166,21 @@ void ProgramSpeaksTheUsersLanguage() {
     ExpectText(Caption(program), Ansi(caption), "caption");
     ExpectMenuInLanguage(program, language);
     Image scene;
-    if (CaptureClient(program, scene)) SaveScreenshot(scene, std::string("language-") + kLanguageNames[index] + "-game");
+    if (CaptureClient(program, scene)) {
+        SaveScreenshot(scene, std::string("language-") + kLanguageNames[index] + "-game");
+        // The statistics panel's picture, labels and all, is the language's
+        // own: it sits 1 pixel in from the panel's corner, inside the
+        // panel's frame; its first label ends before x 67.
+        Image panel;
+        if (Expect(ResourcePicture(language, "CURRENT", panel), "the program has no statistics panel in its language")) {
+            long differing = 0;
+            for (int y = 2; y + 2 < panel.Height && y + 1 < scene.Height; ++y) {
+                for (int x = 2; x < 67 && x + 1 < scene.Width; ++x) differing += panel.At(x, y) != scene.At(x + 1, y + 1);
+            }
+            Expect(differing == 0, "the first statistics label differs from the language's picture in %ld pixels",
+                   differing);
+        }
+    }
     ExpectDialogInLanguage(program, IDM_ENTER_WORD, IDD_ENTER_WORD, IDCANCEL, "enter-word");
     ExpectDialogInLanguage(program, IDM_HIGH_SCORES, IDD_SCOREBOARD, IDOK, "scoreboard");
     ExpectDialogInLanguage(program, IDM_EDIT_CUSTOM_WORDS, IDD_CUSTOM_WORDS, IDCANCEL, "custom-words");
