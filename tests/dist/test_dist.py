@@ -49,10 +49,10 @@ INSTALL_DIR = r'C:\Program Files (x86)\Wordloft'
 UNINSTALL_KEY = r'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Wordloft'
 LIST_EXTENSION_KEY = r'HKLM\Software\Classes\.wlt'
 LIST_CLASS_KEY = r'HKLM\Software\Classes\Wordloft.WordList'
-ZIPPED = ['LICENSE.txt', 'README.txt', 'wlthelp-104.htm', 'wlthelp.hlp', 'wlthelp.htm',
-          'wordloft.exe']
-INSTALLED = ['LICENSE.txt', 'README.txt', 'uninstall.exe', 'wlthelp-104.htm', 'wlthelp.hlp',
-             'wlthelp.htm', 'wordloft.exe']
+ZIPPED = ['LICENSE.txt', 'README.txt', 'wlthelp-104.htm', 'wlthelp-es-104.htm', 'wlthelp-es.hlp',
+          'wlthelp-es.htm', 'wlthelp.hlp', 'wlthelp.htm', 'wordloft.exe']
+INSTALLED = ['LICENSE.txt', 'README.txt', 'uninstall.exe', 'wlthelp-104.htm', 'wlthelp-es-104.htm',
+             'wlthelp-es.hlp', 'wlthelp-es.htm', 'wlthelp.hlp', 'wlthelp.htm', 'wordloft.exe']
 WINE_TIMEOUT = 120
 
 
@@ -100,7 +100,8 @@ def check_version(ctx):
     for key, want in (('FileVersion', full), ('ProductVersion', short)):
         if strings.get(key) != want:
             faults.append('%s is %r, expected %r' % (key, strings.get(key), want))
-    menu = res[4][109]
+    # English's menu: the program holds menu 109 in every language it speaks.
+    menu = pe_resources.read_resources(ctx['program32'], every_language=True)[4][109][0x409]
     for item in ('&About Wordloft v%s...' % short, '&About Wordloft v%s..' % short):
         if (item + '\0').encode('utf-16-le') not in menu:
             faults.append('menu 109 lacks the item "%s"' % item)
