@@ -59,5 +59,6 @@ WORDLOFT_SCENARIO("screen-reader-follows-the-game", ScreenReaderFollowsTheGame, 
 WORDLOFT_SCENARIO("language-other-is-english", ProgramSpeaksTheUsersLanguage, "1024x768 it_IT.UTF-8")
 WORDLOFT_SCENARIO("language-german", ProgramSpeaksTheUsersLanguage, "1024x768 de_AT.UTF-8")
 WORDLOFT_SCENARIO("language-french", ProgramSpeaksTheUsersLanguage, "1024x768 fr_FR.UTF-8")
+WORDLOFT_SCENARIO("language-spanish", ProgramSpeaksTheUsersLanguage, "1024x768 es_MX.UTF-8")
 // Random play for WORDLOFT_SOAK_MINUTES minutes.
 WORDLOFT_SCENARIO("soak", SoakWithRandomInput, "1024x768")
