@@ -381,6 +381,47 @@ class HelpFileTest(unittest.TestCase):
                              f"{name} leads elsewhere than context {number}")
         self.assertEqual(page.titles.get("worddialogs"), WORD_DIALOGS_TITLE)
 
+class LanguageHelpTest(unittest.TestCase):
+    """Each other language's help: the same topics, contexts and links as
+    English's, its own file names, and the build's files current."""
+
+    LANGUAGES = ("de", "fr", "es")
+
+    @classmethod
+    def setUpClass(cls):
+        cls.english = PageParser()
+        with tempfile.TemporaryDirectory() as folder:
+            _, htm, _ = generate(pathlib.Path(folder), 1)
+        cls.english.feed(htm.decode("utf-8"))
+        cls.made = {}
+        for code in cls.LANGUAGES:
+            source = SOURCE.with_name(f"wordloft-help-{code}.txt")
+            with tempfile.TemporaryDirectory() as folder:
+                stem = pathlib.Path(folder) / f"wlthelp-{code}"
+                subprocess.run([sys.executable, str(GENERATOR), str(source), "--hlp", f"{stem}.hlp",
+                                "--htm", f"{stem}.htm"], check=True)
+                cls.made[code] = {p.name: p.read_bytes() for p in pathlib.Path(folder).iterdir()}
+
+    def test_each_language_has_the_topics_of_english(self):
+        for code, files in self.made.items():
+            with self.subTest(code):
+                self.assertEqual(sorted(files), sorted(f"wlthelp-{code}{s}" for s in (".hlp", ".htm", "-104.htm")))
+                page = PageParser()
+                page.feed(files[f"wlthelp-{code}.htm"].decode("utf-8"))
+                self.assertEqual(sorted(page.ids), sorted(self.english.ids))
+                self.assertEqual(page.first_id, "contents")
+                help = HelpFile(files[f"wlthelp-{code}.hlp"])
+                by_offset = {offset: title for offset, title, _ in help.topics()}
+                mapped = {n: by_offset.get(o) for n, o in help.context_map().items()}
+                self.assertEqual(mapped, {100: page.titles["contents"], 104: page.titles["worddialogs"]})
+                topic = PageParser()
+                topic.feed(files[f"wlthelp-{code}-104.htm"].decode("utf-8"))
+                self.assertEqual(topic.links, [f"wlthelp-{code}.htm#worddialogs"])
+                for target in ("win64", "win32"):
+                    for name, data in files.items():
+                        self.assertEqual((BUILD / target / name).read_bytes(), data, f"{target}/{name} is not current")
+
+
 if __name__ == "__main__":
     for i, arg in enumerate(sys.argv):
         if arg == "--build" and i + 1 < len(sys.argv):

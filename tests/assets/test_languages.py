@@ -4,7 +4,8 @@ against English: every string id, menu command and dialog control exists
 in every language, every pattern keeps its placeholders, access keys are
 unique within each menu and each dialog of the translations, dialogs are
 no smaller than in
-English, and the categories' names fit the scoreboard (31 characters).
+English, the categories' names fit the scoreboard (31 characters), and the
+other languages' categories are named as their index.tsv names them.
 
     python3 tests/assets/test_languages.py"""
 
@@ -107,6 +108,19 @@ class LanguageFiles(unittest.TestCase):
                                      '%s %s: "%s"' % (code, key, own.get(key)))
                 for key in CATEGORY_NAMES:
                     self.assertLessEqual(len(own[key].encode('cp1252')), 31, own[key])
+
+    # The other languages' words are named as their folder's index.tsv names
+    # them, in each language the program speaks.
+    def test_category_names_follow_the_index(self):
+        for words, folder in enumerate(('de', 'fr', 'es'), 1):
+            with open(os.path.join(ROOT, 'resources', 'categories', folder, 'index.tsv'), encoding='utf-8') as f:
+                rows = [line.split('\t') for line in f.read().splitlines()]
+            for code in self.texts:
+                own = strings(self.texts[code])
+                column = rows[0].index('name_' + code, 3)
+                with self.subTest(words=folder, program=code):
+                    self.assertEqual([own[1000 + 64 * words + int(row[0])] for row in rows[1:]],
+                                     [row[column] for row in rows[1:]])
 
     def test_every_menu_item_and_control_in_every_language(self):
         english_commands = [c for _, c in commands(self.english)]
