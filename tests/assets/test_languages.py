@@ -110,7 +110,7 @@ class LanguageFiles(unittest.TestCase):
                     self.assertLessEqual(len(own[key].encode('cp1252')), 31, own[key])
 
     # The other languages' words are named as their folder's index.tsv names
-    # them, in each language the program speaks.
+    # them, in each language the program speaks, and counted as it counts them.
     def test_category_names_follow_the_index(self):
         for words, folder in enumerate(('de', 'fr', 'es'), 1):
             with open(os.path.join(ROOT, 'resources', 'categories', folder, 'index.tsv'), encoding='utf-8') as f:
@@ -121,6 +121,9 @@ class LanguageFiles(unittest.TestCase):
                 with self.subTest(words=folder, program=code):
                     self.assertEqual([own[1000 + 64 * words + int(row[0])] for row in rows[1:]],
                                      [row[column] for row in rows[1:]])
+            for row in rows[1:]:
+                with open(os.path.join(ROOT, 'resources', 'categories', folder, row[1] + '.txt'), 'rb') as f:
+                    self.assertEqual(len(f.read().split(b'\r\n')) - 1, int(row[7]), (folder, row[1]))
 
     def test_every_menu_item_and_control_in_every_language(self):
         english_commands = [c for _, c in commands(self.english)]
