@@ -27,23 +27,17 @@ int16_t ReportCategoryError(int16_t errorStringId) {
 int16_t LoadCategoryText(const char* resourceName, char* buffer, size_t size, int16_t errorStringId) {
     if (size == 0) return 0;
     buffer[0] = '\0';
-    HRSRC found = FindResourceExA(ProgramInstance, "WLTW", resourceName, ResourceLanguageOf(WordLanguage));
-    HGLOBAL loaded = found != nullptr ? LoadResource(ProgramInstance, found) : nullptr;
-    if (loaded == nullptr) return ReportCategoryError(errorStringId);
-    const char* text = static_cast<const char*>(LockResource(loaded));
-    if (text == nullptr) {
-        FreeResource(loaded);
-        return ReportCategoryError(errorStringId);
-    }
+    DWORD resourceSize = 0;
+    const char* text = static_cast<const char*>(ProgramResourceBytes(
+        FindResourceExA(ProgramInstance, "WLTW", resourceName, ResourceLanguageOf(WordLanguage)), &resourceSize));
+    if (text == nullptr) return ReportCategoryError(errorStringId);
     // The resource itself is read-only: the text is copied without its
     // last byte, up to any zero inside it, and within the buffer.
-    const DWORD resourceSize = SizeofResource(ProgramInstance, found);
     size_t length = resourceSize > 0 ? resourceSize - 1 : 0;
     if (length > size - 1) length = size - 1;
     const void* zero = std::memchr(text, '\0', length);
     if (zero != nullptr) length = static_cast<size_t>(static_cast<const char*>(zero) - text);
     std::memcpy(buffer, text, length);
     buffer[length] = '\0';
-    FreeResource(loaded);
     return 1;
 }

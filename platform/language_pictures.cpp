@@ -14,11 +14,11 @@ namespace {
 // LoadBitmap makes one; nullptr when the language has none.
 HBITMAP UnpackedPicture(LPCSTR name) {
     if (TextLanguage == kEnglish) return nullptr;
-    const HRSRC found = FindResourceExA(ProgramInstance, "WLTB", name, ResourceLanguageOf(TextLanguage));
-    const HGLOBAL loaded = found ? LoadResource(ProgramInstance, found) : nullptr;
-    const uint8_t* packed = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
+    DWORD size = 0;
+    const auto* packed = static_cast<const uint8_t*>(
+        ProgramResourceBytes(FindResourceExA(ProgramInstance, "WLTB", name, ResourceLanguageOf(TextLanguage)), &size));
     std::vector<uint8_t> file;
-    if (!packed || !Unpack(packed, SizeofResource(ProgramInstance, found), file)) return nullptr;
+    if (!packed || !Unpack(packed, size, file)) return nullptr;
     if (file.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return nullptr;
     const auto* head = reinterpret_cast<const BITMAPFILEHEADER*>(file.data());
     const auto* info = reinterpret_cast<const BITMAPINFO*>(file.data() + sizeof(BITMAPFILEHEADER));

@@ -23,21 +23,18 @@ Language LanguageOfWindows() {
 
 // A dialog template of the program's resources in its language.
 LPCDLGTEMPLATEW DialogTemplate(int id) {
-    const HRSRC found = FindProgramResource(RT_DIALOG, MAKEINTRESOURCEA(id));
-    const HGLOBAL loaded = found ? LoadResource(ProgramInstance, found) : nullptr;
-    return loaded ? static_cast<LPCDLGTEMPLATEW>(LockResource(loaded)) : nullptr;
+    return static_cast<LPCDLGTEMPLATEW>(ProgramResourceBytes(FindProgramResource(RT_DIALOG, MAKEINTRESOURCEA(id))));
 }
 
 // The string of a block of the string table in one language: each block
 // holds 16 strings, each a length and that many UTF-16 units.
 bool FindString(int16_t id, LANGID language, std::wstring& text) {
     const UINT number = static_cast<uint16_t>(id);
-    const HRSRC found = FindResourceExA(ProgramInstance, RT_STRING,
-                                        MAKEINTRESOURCEA(number / 16 + 1), language);
-    const HGLOBAL loaded = found ? LoadResource(ProgramInstance, found) : nullptr;
-    const WCHAR* at = loaded ? static_cast<const WCHAR*>(LockResource(loaded)) : nullptr;
+    DWORD size = 0;
+    const WCHAR* at = static_cast<const WCHAR*>(ProgramResourceBytes(
+        FindResourceExA(ProgramInstance, RT_STRING, MAKEINTRESOURCEA(number / 16 + 1), language), &size));
     if (at == nullptr) return false;
-    const WCHAR* end = at + SizeofResource(ProgramInstance, found) / sizeof(WCHAR);
+    const WCHAR* end = at + size / sizeof(WCHAR);
     for (UINT i = 0; i < number % 16 && at < end; ++i) at += 1 + *at;
     if (at >= end || *at == 0 || at + 1 + *at > end) return false;
     text.assign(at + 1, *at);
@@ -57,10 +54,15 @@ HRSRC FindProgramResource(LPCSTR type, LPCSTR name) {
     return found ? found : FindResourceExA(ProgramInstance, type, name, ResourceLanguageOf(kEnglish));
 }
 
-HMENU LoadProgramMenu(int id) {
-    const HRSRC found = FindProgramResource(RT_MENU, MAKEINTRESOURCEA(id));
+const void* ProgramResourceBytes(HRSRC found, DWORD* size) {
     const HGLOBAL loaded = found ? LoadResource(ProgramInstance, found) : nullptr;
-    const void* menu = loaded ? LockResource(loaded) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (size) *size = bytes ? SizeofResource(ProgramInstance, found) : 0;
+    return bytes;
+}
+
+HMENU LoadProgramMenu(int id) {
+    const void* menu = ProgramResourceBytes(FindProgramResource(RT_MENU, MAKEINTRESOURCEA(id)));
     return menu ? LoadMenuIndirectA(static_cast<const MENUTEMPLATEA*>(menu)) : nullptr;
 }
 

@@ -26,6 +26,10 @@ LANGID ResourceLanguageOf(Language language);
 // English; nullptr when there is none.
 HRSRC FindProgramResource(LPCSTR type, LPCSTR name);
 
+// The bytes of a resource found (nullptr when found is), and their
+// number in size when size is given.
+const void* ProgramResourceBytes(HRSRC found, DWORD* size = nullptr);
+
 // The menu, in the program's language.
 HMENU LoadProgramMenu(int id);
 
