@@ -213,6 +213,10 @@ void BringPreferencesIntoRange() {
 
 int16_t PreferenceFilePath(char* path) { return PathInDirectory(QueryPreferenceDirectory, kFileName, path); }
 
+int16_t PathBesidePreferenceFile(const char* name, char* path) {
+    return PathInDirectory(QueryPreferenceDirectory, name, path, false);
+}
+
 int16_t LoadPreferences() {
     SetDefaultPreferences();
     char path[kPathBufferSize];

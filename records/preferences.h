@@ -109,6 +109,11 @@ void SetDefaultPreferences();
 // (kPathBufferSize bytes). Returns 0 after reporting a failure.
 int16_t PreferenceFilePath(char* path);
 
+// Writes the full path of another file of the preference directory into
+// path (kPathBufferSize bytes). Returns 0, quietly, when the directory
+// cannot be had or the path would not fit.
+int16_t PathBesidePreferenceFile(const char* name, char* path);
+
 // 1 when the file was read and accepted (its values brought into range);
 // 0 otherwise, with the defaults in force, and the file may be replaced by
 // them: it is not there (file or path not found), or it could not be read

@@ -14,21 +14,11 @@ const char kFileName[] = "WWLTLANG.DAT";
 const char kTemporaryFileName[] = "WWLTLANG.TMP";
 const char* const kCodes[kLanguageCount] = {"en", "de", "fr", "es"};
 
-// A file of the record's folder; false when the folder cannot be had or
-// the path would not fit.
-bool PathOf(const char* name, char* path) {
-    char folder[kPathBufferSize] = "";
-    const uint32_t length = QueryPreferenceDirectory(folder, sizeof folder);
-    if (length == 0 || length >= kPathBufferSize) return false;
-    const char* separator = folder[length - 1] == '\\' ? "" : "\\";
-    return std::snprintf(path, kPathBufferSize, "%s%s%s", folder, separator, name) < static_cast<int>(kPathBufferSize);
-}
-
 }  // namespace
 
 Language LoadWordLanguage(Language fallback) {
     char path[kPathBufferSize];
-    if (!PathOf(kFileName, path)) return fallback;
+    if (!PathBesidePreferenceFile(kFileName, path)) return fallback;
     std::FILE* file = OpenFileForReading(path);
     if (file == nullptr) return fallback;
     char code[3] = "";
@@ -43,7 +33,8 @@ Language LoadWordLanguage(Language fallback) {
 int16_t SaveWordLanguage(Language language) {
     char path[kPathBufferSize];
     char temporary[kPathBufferSize];
-    if (language < 0 || language >= kLanguageCount || !PathOf(kFileName, path) || !PathOf(kTemporaryFileName, temporary))
+    if (language < 0 || language >= kLanguageCount || !PathBesidePreferenceFile(kFileName, path) ||
+        !PathBesidePreferenceFile(kTemporaryFileName, temporary))
         return 0;
     const char text[] = {kCodes[language][0], kCodes[language][1], '\r', '\n'};
     return WriteWholeFile(path, temporary, text, sizeof text, nullptr, nullptr);
